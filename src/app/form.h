@@ -1,0 +1,75 @@
+// Building a page from its table of controls: positions in twips, names, captions and default texts.
+//
+// Every page and frame places its controls absolutely, at the twip positions of its design (15 twips a pixel).
+// A page's coordinates are measured from the top-left corner of the whole tab control, tab rows included, so a
+// page `Form` subtracts the height of the tab rows; a frame's coordinates are measured from the frame itself.
+#pragma once
+
+#include <QString>
+#include <string>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vxr::app {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kTabRowsTwips = 885;  // the three rows of tabs above every page
+
+// left, top, width, height in twips.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+int pixels(int twips);
+
+class Form {
+public:
+    // A form on a page of the tab control (origin at the control's top-left corner) ...
+    static Form page(QWidget* page);
+    // ... or inside a frame (origin at the frame's top-left corner).
+    static Form inside(QWidget* frame);
+
+    // A caption label. Its text is drawn whole: a caption wider or taller than its box grows to fit.
+    QLabel* label(const char* name, Twips at, const QString& caption) const;
+    // An input text box with its default text; `caption` becomes the label's buddy.
+    QLineEdit* input(const char* name, Twips at, const QString& text, QLabel* caption) const;
+    // A result text box: light cyan, red text, read-only for typing but selectable and copyable.
+    QLineEdit* result(const char* name, Twips at, QLabel* caption) const;
+    // The small "2"/"3" of a unit, laid over the blanks left for it in a caption.
+    QLabel* exponent(const char* name, Twips at, const QString& digit) const;
+    QPushButton* button(const char* name, Twips at, const QString& caption) const;
+    QGroupBox* frame(const char* name, Twips at, const QString& caption) const;
+    QRadioButton* option(const char* name, Twips at, const QString& caption, bool checked) const;
+    QCheckBox* check(const char* name, Twips at, const QString& caption) const;
+    // A horizontal line from (x1, y) to (x2, y).
+    QFrame* line(const char* name, int x1, int y, int x2) const;
+
+private:
+    Form(QWidget* parent, int top_offset) : parent_(parent), top_offset_(top_offset) {}
+    void place(QWidget* w, const char* name, Twips at) const;
+
+    QWidget* parent_;
+    int top_offset_;
+};
+
+// The text box named `name` on a page (or in one of its frames); its text as the core reads it; writing a result.
+QLineEdit* textBox(const QWidget* page, const char* name);
+std::string fieldText(const QWidget* page, const char* name);
+void setFieldText(QWidget* page, const char* name, const std::string& text);
+
+// Enter in any of the page's editable text boxes presses `button`.
+void pressOnEnter(QWidget* page, QPushButton* button);
+// The Tab key walks the page's focusable controls in reading order: rows top to bottom, left to right in a row.
+void setReadingTabOrder(QWidget* page);
+
+}  // namespace vxr::app

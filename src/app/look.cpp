@@ -1,0 +1,99 @@
+#include "app/look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPixmap>
+#include <QStyleFactory>
+
+namespace vxr::app {
+
+QString cjkFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* preferred : {"SimSun", "NSimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Noto Sans SC",
+                                      "WenQuanYi Zen Hei", "Noto Serif CJK SC", "AR PL UMing CN"}) {
+            const QString name = QString::fromLatin1(preferred);
+            if (installed.contains(name)) return name;
+        }
+        for (const QString& name : installed)
+            if (QFontDatabase::writingSystems(name).contains(QFontDatabase::SimplifiedChinese)) return name;
+        return QApplication::font().family();
+    }();
+    return family;
+}
+
+// Pixel sizes, not points: the design is laid out in pixels at 96 dpi, whatever the screen reports.
+QFont defaultFont() {
+    QFont f(cjkFamily());
+    f.setPixelSize(12);
+    return f;
+}
+
+QFont exponentFont() {
+    QFont f(cjkFamily());
+    f.setPixelSize(9);
+    return f;
+}
+
+void prepareApplication(QApplication& app) {
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setFont(defaultFont());
+    app.setApplicationName(QStringLiteral("vxr"));
+    app.setApplicationDisplayName(QString());
+    app.setWindowIcon(appIcon());
+}
+
+void styleResultBox(QLineEdit* box) {
+    box->setReadOnly(true);
+    QPalette p = box->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Base, QColor(192, 255, 255));
+        p.setColor(group, QPalette::Text, QColor(255, 0, 0));
+    }
+    box->setPalette(p);
+}
+
+namespace {
+
+// A pipe elbow with a flow arrow over a light-cyan plate: the calculator's subject in one glance.
+QPixmap drawIcon(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    p.setPen(QPen(QColor(0, 70, 140), s / 16));
+    p.setBrush(QColor(192, 255, 255));
+    p.drawRoundedRect(QRectF(s * 0.03, s * 0.03, s * 0.94, s * 0.94), s * 0.15, s * 0.15);
+    QPainterPath pipe;
+    pipe.moveTo(s * 0.18, s * 0.30);
+    pipe.lineTo(s * 0.55, s * 0.30);
+    pipe.quadTo(s * 0.72, s * 0.30, s * 0.72, s * 0.47);
+    pipe.lineTo(s * 0.72, s * 0.84);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 70, 140), s * 0.20, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(pipe);
+    p.setPen(QPen(QColor(255, 255, 255), s * 0.07, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(pipe);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 0, 0));
+    QPolygonF arrow;
+    arrow << QPointF(s * 0.22, s * 0.58) << QPointF(s * 0.48, s * 0.72) << QPointF(s * 0.22, s * 0.86);
+    p.drawPolygon(arrow);
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon appIcon() {
+    QIcon icon;
+    icon.addPixmap(drawIcon(16));
+    icon.addPixmap(drawIcon(32));
+    return icon;
+}
+
+}  // namespace vxr::app

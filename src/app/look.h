@@ -1,0 +1,28 @@
+// The program's look: Fusion style, a CJK font for every caption, the result-box colours and the icon.
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+
+class QApplication;
+class QLineEdit;
+
+namespace vxr::app {
+
+// Sets the Fusion style and the application font, so the window looks the same on every platform plugin.
+void prepareApplication(QApplication& app);
+
+// 9 pt (12 px) in SimSun where present, else the installed font that best covers Simplified Chinese.
+QFont defaultFont();
+// The small exponent digits of units: 6.75 pt (9 px).
+QFont exponentFont();
+// The CJK family used for the fonts above.
+QString cjkFamily();
+
+// Light cyan background, red text, read-only for typing but selectable and copyable.
+void styleResultBox(QLineEdit* box);
+
+// The application icon, drawn at 16 × 16 and 32 × 32.
+QIcon appIcon();
+
+}  // namespace vxr::app

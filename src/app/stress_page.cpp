@@ -1,0 +1,7 @@
+#include "app/stress_page.h"
+
+namespace vxr::app {
+
+StressPage::StressPage(QWidget* parent) : QWidget(parent) {}
+
+}  // namespace vxr::app

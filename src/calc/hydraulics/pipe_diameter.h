@@ -1,0 +1,34 @@
+// Pipe sizing: inside diameter from volumetric flow and velocity, and the nominal diameter that takes it.
+//
+//   d = 18.8 × √(Q ÷ u)   with Q in m³/h, u in m/s, d in mm
+//
+// 18.8 is the continuity factor 1000 × √(4 ÷ (3600 π)) = 18.806… shortened as the sizing charts have it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vxr::calc {
+
+struct PipeSectionInput {
+    std::string flow;      // Q, m³/h
+    std::string velocity;  // u, m/s
+};
+
+struct PipeSectionSize {
+    std::string inside_diameter;   // plain number text, mm
+    std::string nominal_diameter;  // plain number text, mm
+};
+
+using PipeSections = std::array<PipeSectionInput, 3>;
+using PipeSizes = std::array<PipeSectionSize, 3>;
+
+// Sizes all three sections, or nothing if any input fails: no section is sized unless every section can be.
+std::optional<PipeSizes> size_pipes(const PipeSections& sections);
+
+// The nominal diameter for a computed inside diameter d ≥ 0 (mm): the smallest standard size at or above d up to
+// DN500; above 500 the next multiple of 50 strictly above d.
+double nominal_diameter(double d);
+
+}  // namespace vxr::calc

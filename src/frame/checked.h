@@ -1,0 +1,61 @@
+// Checked double arithmetic and the failure trap of a calculation.
+//
+// A calculation computes with `Num` values: every operation tests its result, and a step that is invalid (no
+// number), divides by zero or overflows throws `DataCheckFailure`. Underflow is no failure. Field texts become
+// numbers through `value()`, which throws the same failure for a text that breaks the numeric-text rule. The
+// trap `trap()` runs a calculation body and turns the failure into an empty result, so that a page formula reads
+// like the formula and the caller sees either all results or none.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+namespace vxr::frame {
+
+// The one failure of a calculation: the data did not allow it to finish.
+struct DataCheckFailure {};
+
+class Num {
+public:
+    constexpr Num() = default;
+    Num(double v);  // NOLINT: a plain constant of a formula takes part as a number
+    double get() const { return v_; }
+
+    friend Num operator+(Num a, Num b);
+    friend Num operator-(Num a, Num b);
+    friend Num operator*(Num a, Num b);
+    friend Num operator/(Num a, Num b);
+    Num operator-() const { return Num(-v_); }
+
+    friend bool operator<(Num a, Num b) { return a.v_ < b.v_; }
+    friend bool operator<=(Num a, Num b) { return a.v_ <= b.v_; }
+    friend bool operator>(Num a, Num b) { return a.v_ > b.v_; }
+    friend bool operator>=(Num a, Num b) { return a.v_ >= b.v_; }
+    friend bool operator==(Num a, Num b) { return a.v_ == b.v_; }
+
+private:
+    double v_ = 0.0;
+};
+
+// A field text as a number, by the numeric-text rule; throws DataCheckFailure if it breaks the rule.
+Num value(std::string_view text);
+
+Num sqrt(Num x);                  // fails below zero
+Num ln(Num x);                    // natural logarithm; fails at zero and below
+Num pow(Num base, Num exponent);  // fails for a negative base with a fractional exponent, and 0 to a negative power
+Num sin(Num radians);
+Num floor(Num x);
+
+// Runs a calculation body under the failure trap: its result, or nothing if any step failed.
+template <class Body>
+auto trap(Body&& body) -> std::optional<std::invoke_result_t<Body>> {
+    try {
+        return std::forward<Body>(body)();
+    } catch (const DataCheckFailure&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace vxr::frame

@@ -1,0 +1,92 @@
+#include "frame/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace vxr::frame {
+namespace {
+
+// A finite value as its 15 significant decimal digits and the power of ten of the first of them.
+struct Decimal {
+    bool negative = false;
+    std::string digits;  // exactly 15 digits, the first non-zero unless the value is zero
+    int power = 0;       // value = d.dddddddddddddd × 10^power
+};
+
+Decimal decimal_form(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    Decimal d;
+    std::size_t i = 0;
+    if (text[i] == '-') d.negative = true, ++i;
+    for (; i < text.size() && text[i] != 'e'; ++i)
+        if (text[i] != '.') d.digits.push_back(text[i]);
+    d.power = std::atoi(std::string(text.substr(i + 1)).c_str());
+    return d;
+}
+
+// Adds one to a string of decimal digits, growing it on a carry out of the first digit.
+void increment(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
+
+std::string masked(double value) {
+    if (!std::isfinite(value)) return "0.000";
+    const Decimal d = decimal_form(value);
+    // The value times 1000, rounded half away from zero, as a string of digits.
+    const int keep = d.power + 1 + 3;
+    std::string units;
+    if (keep <= 0) {
+        units = (keep == 0 && d.digits[0] >= '5') ? "1" : "0";
+    } else if (keep >= static_cast<int>(d.digits.size())) {
+        units = d.digits + std::string(static_cast<std::size_t>(keep) - d.digits.size(), '0');
+    } else {
+        units = d.digits.substr(0, static_cast<std::size_t>(keep));
+        if (d.digits[static_cast<std::size_t>(keep)] >= '5') increment(units);
+    }
+    const auto first = units.find_first_not_of('0');
+    if (first == std::string::npos) return "0.000";
+    units.erase(0, first);
+    if (units.size() < 4) units.insert(0, 4 - units.size(), '0');
+    units.insert(units.size() - 3, ".");
+    return d.negative ? "-" + units : units;
+}
+
+std::string plain(double value) {
+    if (!std::isfinite(value)) return "0";
+    if (value == 0.0) return "0";
+    Decimal d = decimal_form(value);
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    std::string out = d.negative ? "-" : "";
+    if (d.power < -5 || d.power >= 15) {
+        out += d.digits[0];
+        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        const int magnitude = std::abs(d.power);
+        out += d.power < 0 ? "E-" : "E+";
+        if (magnitude < 10) out += '0';
+        out += std::to_string(magnitude);
+    } else if (d.power < 0) {
+        out += "0." + std::string(static_cast<std::size_t>(-d.power - 1), '0') + d.digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(d.power) + 1;
+        if (d.digits.size() <= whole) {
+            out += d.digits + std::string(whole - d.digits.size(), '0');
+        } else {
+            out += d.digits.substr(0, whole) + "." + d.digits.substr(whole);
+        }
+    }
+    return out;
+}
+
+}  // namespace vxr::frame

@@ -1,0 +1,124 @@
+// The window itself: caption, tabs, menus, the About box, keyboard page switching and the look of every page.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/tab_control.h"
+#include "window_test_support.h"
+
+namespace vxr::test {
+namespace {
+
+using MainWindowTest = WindowTest;
+
+TEST_F(MainWindowTest, OpensOnTheCondensationPageWithTwelveTabs) {
+    EXPECT_EQ(window().objectName(), "Form1");
+    EXPECT_EQ(window().windowTitle(), "VXR [V1.00]");
+    auto* tabs = find<app::TabControl>("SSTab1");
+    ASSERT_TRUE(tabs);
+    const QStringList captions = {"管径计算",   "管道阻力计算", "离心泵安装高度计算", "传热膜系数计算",
+                                  "冷凝膜系数", "精馏计算",     "单效蒸发",           "干燥计算",
+                                  "吸收计算",   "安全阀计算",   "管道应力判断",       "单位换算"};
+    ASSERT_EQ(tabs->count(), captions.size());
+    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->tabText(i), captions[i]);
+    EXPECT_EQ(tabs->currentIndex(), 4);
+    EXPECT_TRUE(tabs->page(4)->isVisible());
+    EXPECT_FALSE(tabs->page(0)->isVisible());
+    EXPECT_EQ(window().centralWidget()->size(), QSize(686, 618));
+    EXPECT_FALSE(window().windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, TabsSitInThreeRowsOfFourWithTheSelectedRowNextToThePage) {
+    auto* tabs = find<app::TabControl>("SSTab1");
+    for (int i = 0; i < 12; ++i) {
+        showPage(i);
+        const int bottom_row_top = tabs->tabRect(i).top();
+        for (int j = 0; j < 12; ++j) {
+            EXPECT_EQ(tabs->tabRect(j).width(),
+                      tabs->tabRect(0).width() + (tabs->tabRect(j).width() - tabs->tabRect(0).width()));
+            if (j / 4 == i / 4)
+                EXPECT_EQ(tabs->tabRect(j).top(), bottom_row_top) << i << " " << j;
+            else
+                EXPECT_LT(tabs->tabRect(j).top(), bottom_row_top) << i << " " << j;
+        }
+        EXPECT_EQ(tabs->tabRect(i).bottom() + 1, 59);  // the tab rows take the top 885 twips
+    }
+}
+
+TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
+    auto* tabs = find<app::TabControl>("SSTab1");
+    showPage(0);
+    type("Text3", "77");
+    QTest::keyClick(find<QLineEdit>("Text3"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Left);
+    EXPECT_EQ(tabs->currentIndex(), 11);
+    QTest::keyClick(tabs, Qt::Key_Right);
+    QTest::keyClick(tabs, Qt::Key_Down);
+    EXPECT_EQ(tabs->currentIndex(), 4);
+    QTest::keyClick(tabs, Qt::Key_Up);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(text("Text3"), "77");
+    EXPECT_EQ(text("Text5"), "");
+}
+
+TEST_F(MainWindowTest, MenusAndAbout) {
+    const std::pair<const char*, const char*> items[] = {
+        {"SETUP", "设置"}, {"EXIT", "退出"}, {"neirong", "内容"}, {"guanyu", "关于VXR"}};
+    for (const auto& [name, caption] : items) {
+        auto* action = find<QAction>(name);
+        ASSERT_TRUE(action);
+        EXPECT_EQ(action->text(), QString::fromUtf8(caption));
+    }
+    EXPECT_EQ(find<QMenu>("FILE")->title(), "文件");
+    EXPECT_EQ(find<QMenu>("HELP")->title(), "帮助");
+
+    // 设置 and 内容 do nothing.
+    for (const char* inert : {"SETUP", "neirong"})
+        EXPECT_FALSE(catchMessage([&] { find<QAction>(inert)->trigger(); })) << inert;
+    EXPECT_TRUE(window().isVisible());
+
+    const auto about = catchMessage([&] { find<QAction>("guanyu")->trigger(); });
+    ASSERT_TRUE(about);
+    EXPECT_EQ(about->title, "VXR");
+    EXPECT_TRUE(about->text.startsWith("VXR V1.00.")) << about->text.toStdString();
+    EXPECT_EQ(about->buttons, 1);
+    EXPECT_EQ(about->icon, QMessageBox::NoIcon);
+
+    find<QAction>("EXIT")->trigger();
+    EXPECT_FALSE(window().isVisible());
+}
+
+// On every page: captions are whole, result boxes have the result look, buttons read as designed.
+TEST_F(MainWindowTest, EveryCaptionFitsItsBox) {
+    for (QLabel* label : window().findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
+        EXPECT_GE(label->height(), label->sizeHint().height()) << label->objectName().toStdString();
+    }
+    for (QAbstractButton* b : window().findChildren<QAbstractButton*>()) {
+        if (b->objectName().isEmpty()) continue;
+        // A push button's hint includes a minimum width; what must fit is its caption.
+        const int needed =
+            qobject_cast<QPushButton*>(b) ? b->fontMetrics().horizontalAdvance(b->text()) + 8 : b->sizeHint().width();
+        EXPECT_GE(b->width(), needed) << b->objectName().toStdString();
+    }
+    for (QLineEdit* box : window().findChildren<QLineEdit*>()) {
+        if (!box->isReadOnly()) continue;
+        EXPECT_EQ(box->palette().color(QPalette::Base), QColor(192, 255, 255)) << box->objectName().toStdString();
+        EXPECT_EQ(box->palette().color(QPalette::Text), QColor(255, 0, 0)) << box->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace vxr::test

@@ -1,0 +1,99 @@
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "app/tab_control.h"
+
+namespace vxr::test {
+namespace {
+bool g_catching = false;
+}
+
+bool catchingMessages() {
+    return g_catching;
+}
+
+std::optional<Message> catchMessage(const std::function<void()>& action) {
+    std::optional<Message> caught;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || caught) return;
+        caught = Message{box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon()};
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        if (ok)
+            ok->click();
+        else
+            box->done(0);
+    });
+    g_catching = true;
+    poll.start();
+    action();
+    poll.stop();
+    g_catching = false;
+    return caught;
+}
+
+WindowTest::WindowTest() : window_(std::make_unique<app::MainWindow>()) {
+    window_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+WindowTest::~WindowTest() = default;
+
+void WindowTest::showPage(int index) {
+    app::TabControl* tabs = window_->tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    EXPECT_EQ(tabs->currentIndex(), index);
+}
+
+void WindowTest::type(const char* field, const QString& text) {
+    auto* box = find<QLineEdit>(field);
+    if (!box) return;
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    // ASCII arrives as key presses; anything else as an input method commits it (full-width digits, Chinese).
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(box, c.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QApplication::sendEvent(box, &commit);
+        }
+    }
+}
+
+void WindowTest::setText(const char* field, const QString& text) {
+    if (auto* box = find<QLineEdit>(field)) box->setText(text);
+}
+
+QString WindowTest::text(const char* field) const {
+    QWidget* w = find<QWidget>(field);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    return {};
+}
+
+void WindowTest::click(const char* button) {
+    const auto message = clickAndCatch(button);
+    if (message)
+        ADD_FAILURE() << "clicking " << button << " showed " << message->title.toStdString() << " / "
+                      << message->text.toStdString();
+}
+
+std::optional<Message> WindowTest::clickAndCatch(const char* button) {
+    auto* b = find<QAbstractButton>(button);
+    if (!b) return std::nullopt;
+    return catchMessage([b] { QTest::mouseClick(b, Qt::LeftButton); });
+}
+
+}  // namespace vxr::test

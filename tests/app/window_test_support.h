@@ -1,0 +1,57 @@
+// Driving the real window in tests: find controls by name, type, click, and catch the modal message boxes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/main_window.h"
+
+namespace vxr::test {
+
+// What a modal message box showed before the test pressed its OK button.
+struct Message {
+    QString title;
+    QString text;
+    int buttons = 0;  // number of buttons in the box
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Runs `action` and catches the message box it opens, pressing its OK button; nothing if no box opened.
+std::optional<Message> catchMessage(const std::function<void()>& action);
+
+// True while catchMessage is waiting for a box (the watchdog of the test main leaves such boxes alone).
+bool catchingMessages();
+
+// A fresh main window per test, shown offscreen, driven through its named controls.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    template <class T = QWidget>
+    T* find(const char* name) const {
+        T* w = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!w) ADD_FAILURE() << "no control named " << name;
+        return w;
+    }
+
+    void showPage(int index);                                  // clicks the page's tab
+    void type(const char* field, const QString& text);         // clears the text box and types into it with keys
+    void setText(const char* field, const QString& text);      // sets a text directly (for long texts)
+    QString text(const char* field) const;                     // a text box's text or a label's caption
+    void click(const char* button);                            // clicks and fails the test if a message box opens
+    std::optional<Message> clickAndCatch(const char* button);  // clicks and returns the box it opened, if any
+
+    app::MainWindow& window() { return *window_; }
+
+private:
+    std::unique_ptr<app::MainWindow> window_;
+};
+
+}  // namespace vxr::test

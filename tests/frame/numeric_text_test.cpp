@@ -1,0 +1,145 @@
+// The numeric-text rule and the two ways numbers are written back into fields.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include "frame/checked.h"
+#include "frame/number_text.h"
+#include "frame/numeric_text.h"
+
+namespace vxr::frame {
+namespace {
+
+struct Reads {
+    const char* text;
+    double value;
+};
+
+TEST(NumericText, ReadsNumbers) {
+    const Reads cases[] = {
+        {"12.5", 12.5},
+        {"  12.5  ", 12.5},
+        {"\t7\t", 7},
+        {"+3", 3},
+        {"-3", -3},
+        {".5", 0.5},
+        {"5.", 5},
+        {"-.5", -0.5},
+        {"1e3", 1000},
+        {"1E-3", 0.001},
+        {"2.5e+2", 250},
+        {"007", 7},
+        {"0", 0},
+        {"-0", 0},
+        {"1e-400", 0},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"0e999999", 0},
+        {"１２．５", 12.5},
+        {"－３", -3},
+        {"＋１ｅ２", 100},
+        {"\xE3\x80\x80"
+         "4\xE3\x80\x80",
+         4},
+        {"1Ｅ3", 1000},
+    };
+    for (const auto& c : cases) {
+        const auto v = parse_number(c.text);
+        ASSERT_TRUE(v.has_value()) << c.text;
+        EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+    }
+}
+
+TEST(NumericText, RefusesEverythingElse) {
+    const char* cases[] = {"",     " ",   "abc",  "1.2.3", "1,000",  "1,5",   "&H10", "0x10", "inf",
+                           "-inf", "nan", "1e",   "1e+",   "e5",     ".",     "+",    "-",    "+-1",
+                           "1 2",  "12a", "1e5.", "1e400", "-2e308", "１,５", "1d3",  "--1",  "１２ａ"};
+    for (const char* c : cases) EXPECT_FALSE(parse_number(c).has_value()) << '"' << c << '"';
+}
+
+TEST(NumericText, LongAndHugeTexts) {
+    EXPECT_FALSE(parse_number(std::string(10000, 'x')).has_value());
+    EXPECT_DOUBLE_EQ(*parse_number(std::string(10000, '0') + "1"), 1);
+    EXPECT_DOUBLE_EQ(*parse_number("0." + std::string(500, '0') + "1e505"), 1e4);  // 1e-501 × 1e505
+    EXPECT_FALSE(parse_number("1" + std::string(400, '0')).has_value());           // 1e400 overflows
+}
+
+TEST(NumericText, DecimalPointIgnoresTheLocale) {
+    // A comma locale must not change what "1.5" or "1,5" mean.
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE")) {
+        GTEST_SKIP() << "no German locale installed";
+    }
+    EXPECT_DOUBLE_EQ(*parse_number("1.5"), 1.5);
+    EXPECT_FALSE(parse_number("1,5").has_value());
+    EXPECT_EQ(plain(1.5), "1.5");
+    EXPECT_EQ(masked(1.5), "1.500");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+struct Writes {
+    double value;
+    const char* masked;
+    const char* plain;
+};
+
+TEST(NumberText, MaskAndPlainForms) {
+    const Writes cases[] = {
+        {1.0 / 3, "0.333", "0.333333333333333"},
+        {92, "92.000", "92"},
+        {567.8, "567.800", "567.8"},
+        {0.00049, "0.000", "0.00049"},
+        {-2.5, "-2.500", "-2.5"},
+        {1.0005, "1.001", "1.0005"},
+        {2.0005, "2.001", "2.0005"},
+        {-1.0005, "-1.001", "-1.0005"},
+        {0.0005, "0.001", "0.0005"},
+        {-0.0004, "0.000", "-0.0004"},
+        {0.1 + 0.2, "0.300", "0.3"},
+        {0, "0.000", "0"},
+        {-0.0, "0.000", "0"},
+        {9999.9995, "10000.000", "9999.9995"},
+        {123456789.123, "123456789.123", "123456789.123"},
+        {121.353478181166, "121.353", "121.353478181166"},
+        {0.00001, "0.000", "0.00001"},
+        {1.5e-7, "0.000", "1.5E-07"},
+        {-1.5e-7, "0.000", "-1.5E-07"},
+        {1e15, "1000000000000000.000", "1E+15"},
+        {123456789012345, "123456789012345.000", "123456789012345"},
+        {1.25e100,
+         "12500000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000.000",
+         "1.25E+100"},
+        {1e-300, "0.000", "1E-300"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(masked(c.value), c.masked) << c.value;
+        EXPECT_EQ(plain(c.value), c.plain) << c.value;
+    }
+}
+
+TEST(CheckedArithmetic, FailuresAreTrapped) {
+    const auto fails = [](auto body) { return !trap(body).has_value(); };
+    EXPECT_TRUE(fails([] { return (Num(1) / 0).get(); }));
+    EXPECT_TRUE(fails([] { return (Num(0) / 0).get(); }));
+    EXPECT_TRUE(fails([] { return (Num(1e300) * 1e300).get(); }));
+    EXPECT_TRUE(fails([] { return (Num(-1.7e308) - 1.7e308).get(); }));
+    EXPECT_TRUE(fails([] { return sqrt(-1).get(); }));
+    EXPECT_TRUE(fails([] { return ln(0).get(); }));
+    EXPECT_TRUE(fails([] { return ln(-1).get(); }));
+    EXPECT_TRUE(fails([] { return pow(-8, 1.0 / 3).get(); }));
+    EXPECT_TRUE(fails([] { return pow(0, -1).get(); }));
+    EXPECT_TRUE(fails([] { return pow(10, 400).get(); }));
+    EXPECT_TRUE(fails([] { return value("abc").get(); }));
+    EXPECT_TRUE(fails([] { return value("").get(); }));
+    // Underflow, integral powers of negatives and zero results are no failures.
+    EXPECT_EQ(*trap([] { return (Num(1e-300) * 1e-300).get(); }), 0.0);
+    EXPECT_EQ(*trap([] { return pow(-2, 3).get(); }), -8.0);
+    EXPECT_EQ(*trap([] { return pow(0, 0.25).get(); }), 0.0);
+    EXPECT_EQ(*trap([] { return sqrt(0).get(); }), 0.0);
+    EXPECT_EQ(*trap([] { return (value(" 12.5 ") * 2).get(); }), 25.0);
+}
+
+}  // namespace
+}  // namespace vxr::frame
