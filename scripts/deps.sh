@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev
-  fonts-wqy-microhei
+  libgtest-dev libbenchmark-dev
+  fonts-noto-cjk
   xvfb xauth x11vnc
   "$@"
 )

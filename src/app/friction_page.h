@@ -1,4 +1,4 @@
-// The page for the pipe friction loss of a pipe run with its fittings.
+// The page for the friction loss of a pipe run with its fittings, in J/kg and in metres of head.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +10,9 @@ class FrictionPage : public QWidget {
 
 public:
     explicit FrictionPage(QWidget* parent = nullptr);
+
+private:
+    void calculate();
 };
 
 }  // namespace vxr::app

@@ -14,7 +14,7 @@ namespace vxr::app {
 QString cjkFamily() {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const char* preferred : {"SimSun", "NSimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Noto Sans SC",
+        for (const char* preferred : {"SimSun", "NSimSun", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Noto Sans SC",
                                       "WenQuanYi Zen Hei", "Noto Serif CJK SC", "AR PL UMing CN"}) {
             const QString name = QString::fromLatin1(preferred);
             if (installed.contains(name)) return name;

@@ -1,4 +1,4 @@
-// The page for the allowed installation height of a centrifugal pump.
+// The page for the allowed installation height of a centrifugal pump above its suction-side liquid surface.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +10,9 @@ class PumpPage : public QWidget {
 
 public:
     explicit PumpPage(QWidget* parent = nullptr);
+
+private:
+    void calculate();
 };
 
 }  // namespace vxr::app
