@@ -1,7 +1,162 @@
 #include "app/stress_page.h"
 
-namespace vxr::app {
+#include <QCheckBox>
+#include <QColor>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <algorithm>
 
-StressPage::StressPage(QWidget* parent) : QWidget(parent) {}
+#include "app/form.h"
+#include "app/look.h"
+#include "app/messages.h"
+#include "calc/flexibility/assessment.h"
+
+namespace vxr::app {
+namespace {
+
+// One row of a frame: a caption and the text box to its right, in the frame's own coordinates.
+struct Field {
+    const char* label;
+    Twips label_at;
+    const char* caption;
+    const char* box;
+    Twips box_at;
+    const char* text;
+};
+
+constexpr Field kPipeFields[] = {
+    {"Label54", {765, 360, 1905, 285}, "管道外径（mm）：", "Text51", {3645, 315, 1275, 330}, "108"},
+    {"Label55", {765, 855, 1905, 285}, "管道膨胀系数（mm/m)：", "Text52", {3645, 810, 1275, 330}, "0.012"},
+    {"Label56", {765, 1350, 2400, 285}, "管道最高工作温度（℃）：", "Text53", {3645, 1305, 1275, 330}, "200"},
+    {"Label57", {765, 1845, 2355, 285}, "管道最低工作温度（℃）：", "Text54", {3645, 1800, 1275, 330}, "-10"},
+};
+
+// The segment fields, in the order a save reads them and a move fills them: the projections, then the length.
+constexpr Field kSegmentFields[] = {
+    {"Label50", {765, 1845, 2130, 285}, "LX（X轴投影长度）±m：", "Text48", {3600, 1800, 1770, 330}, ""},
+    {"Label49", {765, 2295, 2175, 285}, "LY（Y轴投影长度）±m：", "Text49", {3600, 2205, 1770, 330}, ""},
+    {"Label48", {765, 2745, 2130, 285}, "LZ（Z轴投影长度）±m：", "Text50", {3600, 2655, 1770, 330}, ""},
+    {"Label53", {765, 1305, 2130, 285}, "两节点管道长度（m）：", "Text47", {3600, 1305, 1770, 330}, ""},
+};
+
+// Enter in each of `fields` presses `button`.
+void connectEnter(QWidget* page, const Field (&fields)[4], QPushButton* button) {
+    for (const Field& f : fields)
+        QObject::connect(textBox(page, f.box), &QLineEdit::returnPressed, button, &QPushButton::click);
+}
+
+// A node number: large, bold and coloured, wide enough for "100".
+QLabel* nodeLabel(const Form& form, const char* name, Twips at, const QString& number, const QColor& colour) {
+    QLabel* l = form.label(name, at, number);
+    QFont font(cjkFamily());
+    font.setPixelSize(16);
+    font.setBold(true);
+    l->setFont(font);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    const QFontMetrics metrics(font);
+    l->resize(std::max(l->width(), metrics.horizontalAdvance(QStringLiteral("100"))),
+              std::max(l->height(), metrics.height()));
+    return l;
+}
+
+}  // namespace
+
+StressPage::StressPage(QWidget* parent) : QWidget(parent) {
+    const Form form = Form::page(this);
+
+    const Form pipe = Form::inside(form.frame("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数：")));
+    for (const Field& f : kPipeFields)
+        pipe.input(f.box, f.box_at, QString::fromUtf8(f.text),
+                   pipe.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+
+    const Form editor = Form::inside(form.frame("Frame2", {1530, 3780, 6135, 3795}, QStringLiteral("管道状态：")));
+    editor.label("Label51", {765, 360, 1905, 285}, QStringLiteral("From（管道从节点）："));
+    editor.label("Label52", {765, 855, 1905, 285}, QStringLiteral("To（管道到节点）："));
+    from_ = nodeLabel(editor, "qidian", {3645, 360, 465, 285}, QStringLiteral("0"), QColor(0, 0, 255));
+    to_ = nodeLabel(editor, "zhongdian", {3645, 855, 465, 285}, QStringLiteral("1"), QColor(255, 0, 0));
+    endMark_ = editor.check("Check1", {4140, 675, 690, 555}, QStringLiteral("终点"));
+    end_ = editor.label("Label40", {4950, 855, 420, 285}, QString());
+    for (const Field& f : kSegmentFields)
+        editor.input(f.box, f.box_at, QString(), editor.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+    for (const char* projection : {"Text48", "Text49", "Text50"})
+        textBox(this, projection)->setToolTip(QStringLiteral("反方向为负值"));
+    QPushButton* save = editor.button("Command9", {720, 3240, 1005, 330}, QStringLiteral("保存更新"));
+    previous_ = editor.button("Command10", {2520, 3240, 1050, 330}, QStringLiteral("上一节点"));
+    previous_->setEnabled(false);
+    QPushButton* next = editor.button("Command11", {4365, 3240, 1005, 330}, QStringLiteral("下一节点"));
+
+    form.result("Text55", {3510, 7785, 3390, 330},
+                form.label("Label58", {2340, 7830, 1050, 285}, QStringLiteral("计算结果：")));
+    // The print button has no action.
+    form.button("Command12", {2385, 8415, 1005, 375}, QStringLiteral("打  印"));
+    QPushButton* calc = form.button("Command13", {5805, 8415, 1005, 375}, QStringLiteral("计  算"));
+
+    connect(save, &QPushButton::clicked, this, &StressPage::save);
+    connect(previous_, &QPushButton::clicked, this, &StressPage::previous);
+    connect(next, &QPushButton::clicked, this, &StressPage::next);
+    connect(calc, &QPushButton::clicked, this, &StressPage::calculate);
+    // Enter saves the segment being typed, or assesses the route from the pipe data.
+    connectEnter(this, kSegmentFields, save);
+    connectEnter(this, kPipeFields, calc);
+    setReadingTabOrder(this);
+}
+
+void StressPage::save() {
+    const calc::SegmentTexts typed{fieldText(this, "Text47"), fieldText(this, "Text48"), fieldText(this, "Text49"),
+                                   fieldText(this, "Text50")};
+    const bool mark_end = endMark_->isChecked();
+    if (nodes_.save(typed, mark_end) == calc::NodeList::SaveResult::EmptyField)
+        return showMessage(this, kAppTitle, QStringLiteral("请仔细核对数据！"));
+    if (mark_end) end_->setText(to_->text());
+}
+
+void StressPage::previous() {
+    endMark_->setChecked(false);
+    if (nodes_.previous() == calc::NodeList::StepResult::Moved) showSegment();
+}
+
+void StressPage::next() {
+    endMark_->setChecked(false);
+    switch (nodes_.next()) {
+        case calc::NodeList::StepResult::AtMaxNode:
+            return showMessage(this, kAppTitle, QStringLiteral("最大节点数为100 "));
+        case calc::NodeList::StepResult::Stayed:
+            return;
+        case calc::NodeList::StepResult::Moved:
+            showSegment();
+            previous_->setEnabled(true);
+            return;
+    }
+}
+
+void StressPage::showSegment() {
+    to_->setText(QString::number(nodes_.to()));
+    from_->setText(QString::number(nodes_.from()));
+    const calc::SegmentTexts shown = nodes_.current();
+    setFieldText(this, "Text48", shown.lx);
+    setFieldText(this, "Text49", shown.ly);
+    setFieldText(this, "Text50", shown.lz);
+    setFieldText(this, "Text47", shown.length);
+}
+
+void StressPage::calculate() {
+    const calc::PipeBasics pipe{fieldText(this, "Text51"), fieldText(this, "Text52"), fieldText(this, "Text53"),
+                                fieldText(this, "Text54")};
+    const calc::FlexibilityAssessment result = calc::assess_flexibility(pipe, nodes_);
+    switch (result.status) {
+        case calc::FlexibilityAssessment::Status::NoEndNode:
+            return showMessage(this, kAppTitle, QStringLiteral("请确定最终节点"));
+        case calc::FlexibilityAssessment::Status::DataCheck:
+            return showDataCheck(this);
+        case calc::FlexibilityAssessment::Status::Done:
+            return setFieldText(this, "Text55", result.verdict);
+    }
+}
 
 }  // namespace vxr::app

@@ -1,7 +1,13 @@
-// The pipe-stress page: segment editor and flexibility assessment.
+// The pipe-stress page: the segment editor that builds the pipe route, and the route's flexibility assessment.
 #pragma once
 
 #include <QWidget>
+
+#include "calc/flexibility/node_list.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
 
 namespace vxr::app {
 
@@ -10,6 +16,21 @@ class StressPage : public QWidget {
 
 public:
     explicit StressPage(QWidget* parent = nullptr);
+
+private:
+    void save();
+    void previous();
+    void next();
+    void calculate();
+    // Shows the current segment: its node numbers and its saved texts, or empty fields.
+    void showSegment();
+
+    calc::NodeList nodes_;  // the route, kept for as long as the page lives
+    QLabel* from_ = nullptr;
+    QLabel* to_ = nullptr;
+    QLabel* end_ = nullptr;
+    QCheckBox* endMark_ = nullptr;
+    QPushButton* previous_ = nullptr;
 };
 
 }  // namespace vxr::app

@@ -1,0 +1,36 @@
+#include "calc/flexibility/node_list.h"
+
+#include <cassert>
+
+namespace vxr::calc {
+
+NodeList::SaveResult NodeList::save(const SegmentTexts& texts, bool mark_end) {
+    if (texts.lx.empty() || texts.ly.empty() || texts.lz.empty() || texts.length.empty()) return SaveResult::EmptyField;
+    if (mark_end) end_ = to_;
+    records_[static_cast<std::size_t>(to_)] = texts;
+    return SaveResult::Saved;
+}
+
+NodeList::StepResult NodeList::previous() {
+    if (from() <= 0) return StepResult::Stayed;
+    --to_;
+    return StepResult::Moved;
+}
+
+NodeList::StepResult NodeList::next() {
+    if (to_ >= kMaxNode) return StepResult::AtMaxNode;
+    if (end_ && to_ >= *end_) return StepResult::Stayed;
+    ++to_;
+    return StepResult::Moved;
+}
+
+const std::optional<SegmentTexts>& NodeList::record(int n) const {
+    assert(n >= 1 && n <= kMaxNode);
+    return records_[static_cast<std::size_t>(n)];
+}
+
+SegmentTexts NodeList::current() const {
+    return record(to_).value_or(SegmentTexts{});
+}
+
+}  // namespace vxr::calc
