@@ -1,4 +1,4 @@
-// The page for the condensation film coefficient on four surfaces.
+// The page for the film coefficient of a condensing vapour on four kinds of surface; the page shown at start.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +10,9 @@ class CondensationPage : public QWidget {
 
 public:
     explicit CondensationPage(QWidget* parent = nullptr);
+
+private:
+    void calculate();
 };
 
 }  // namespace vxr::app

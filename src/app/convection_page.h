@@ -1,4 +1,4 @@
-// The page for the forced-convection film coefficient in pipes and annuli.
+// The page for the forced-convection film coefficient in straight, bent and coiled pipes and in annuli.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +10,9 @@ class ConvectionPage : public QWidget {
 
 public:
     explicit ConvectionPage(QWidget* parent = nullptr);
+
+private:
+    void calculate();
 };
 
 }  // namespace vxr::app

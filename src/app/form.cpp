@@ -1,6 +1,7 @@
 #include "app/form.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,28 @@ namespace {
 void growToFit(QWidget* w) {
     const QSize hint = w->sizeHint();
     w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
+}
+
+// Whether a one-line plain caption surely fits its label's box. A label's size hint shapes its text three times
+// (natural, widest and narrowest layout), which makes it the dearest step in building a page, yet most captions
+// fit their boxes with room to spare. The sum of the characters' advances, read from the glyph metrics without
+// shaping, plus slack for kerning, is an upper bound on the shaped width; what it cannot vouch for is measured.
+bool surelyFits(const QLabel* l) {
+    const QString text = l->text();
+    if (text.contains(QLatin1Char('\n')) || Qt::mightBeRichText(text)) return false;
+    if (l->frameWidth() != 0 || l->margin() != 0 || l->indent() > 0) return false;
+    const QFontMetricsF metrics(l->font());
+    qreal width = 0;
+    for (const QChar c : text) {
+        if (c.isSurrogate()) return false;
+        width += metrics.horizontalAdvance(c);
+    }
+    const QRect box = l->contentsRect();
+    return width * 1.05 + 2 <= box.width() && metrics.lineSpacing() + 1 <= box.height();
+}
+
+void fitCaption(QLabel* l) {
+    if (!surelyFits(l)) growToFit(l);
 }
 
 }  // namespace
@@ -44,7 +67,7 @@ QLabel* Form::label(const char* name, Twips at, const QString& caption) const {
     auto* l = new QLabel(caption, parent_);
     place(l, name, at);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    growToFit(l);
+    fitCaption(l);
     return l;
 }
 
@@ -62,13 +85,17 @@ QLineEdit* Form::result(const char* name, Twips at, QLabel* caption) const {
     return e;
 }
 
-QLabel* Form::exponent(const char* name, Twips at, const QString& digit) const {
+QLabel* Form::exponent(const char* name, Twips at, const QString& digit, const char* caption) const {
     auto* l = new QLabel(digit, parent_);
     place(l, name, at);
+    if (const auto* c = parent_->findChild<const QLabel*>(QString::fromLatin1(caption), Qt::FindDirectChildrenOnly)) {
+        const QString text = c->text();
+        l->move(c->x() + c->fontMetrics().horizontalAdvance(text.left(text.indexOf(QLatin1Char(' ')))), l->y());
+    }
     l->setFont(exponentFont());
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    growToFit(l);
+    fitCaption(l);
     l->raise();
     return l;
 }

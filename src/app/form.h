@@ -45,8 +45,10 @@ public:
     QLineEdit* input(const char* name, Twips at, const QString& text, QLabel* caption) const;
     // A result text box: light cyan, red text, read-only for typing but selectable and copyable.
     QLineEdit* result(const char* name, Twips at, QLabel* caption) const;
-    // The small "2"/"3" of a unit, laid over the blanks left for it in a caption.
-    QLabel* exponent(const char* name, Twips at, const QString& digit) const;
+    // The small "2"/"3" of a unit, laid over the blanks left for it in the caption label named `caption` (already
+    // built on this form). The design's top is kept; the left follows the caption's first blank as measured in the
+    // caption's own font, so the digit clears the letter before it whatever font the platform draws.
+    QLabel* exponent(const char* name, Twips at, const QString& digit, const char* caption) const;
     QPushButton* button(const char* name, Twips at, const QString& caption) const;
     QGroupBox* frame(const char* name, Twips at, const QString& caption) const;
     QRadioButton* option(const char* name, Twips at, const QString& caption, bool checked) const;
