@@ -1,6 +1,7 @@
 #include "frame/checked.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "frame/numeric_text.h"
 
@@ -55,6 +56,15 @@ Num pow(Num base, Num exponent) {
 
 Num sin(Num radians) {
     return checked(std::sin(radians.get()));
+}
+
+Num sin_degrees(Num degrees) {
+    double turn = std::fmod(degrees.get(), 360.0);  // exact
+    if (turn < 0) turn += 360.0;
+    if (turn == 0.0 || turn == 180.0) return Num(0.0);
+    if (turn == 90.0) return Num(1.0);
+    if (turn == 270.0) return Num(-1.0);
+    return checked(std::sin(turn * std::numbers::pi / 180.0));
 }
 
 Num floor(Num x) {

@@ -46,6 +46,9 @@ Num sqrt(Num x);                  // fails below zero
 Num ln(Num x);                    // natural logarithm; fails at zero and below
 Num pow(Num base, Num exponent);  // fails for a negative base with a fractional exponent, and 0 to a negative power
 Num sin(Num radians);
+// The sine of an angle in degrees, exact at the multiples of 90° (sin 180° is 0, not 1.2e-16), so that a surface
+// turned through a half or a whole turn reads as horizontal rather than as a sliver of a degree.
+Num sin_degrees(Num degrees);
 Num floor(Num x);
 
 // Runs a calculation body under the failure trap: its result, or nothing if any step failed.

@@ -141,5 +141,14 @@ TEST(CheckedArithmetic, FailuresAreTrapped) {
     EXPECT_EQ(*trap([] { return (value(" 12.5 ") * 2).get(); }), 25.0);
 }
 
+TEST(CheckedArithmetic, SineOfDegreesIsExactAtRightAngles) {
+    const std::pair<double, double> cases[] = {{0, 0},    {90, 1},     {180, 0},  {270, -1}, {360, 0},
+                                               {-90, -1}, {-180, 0},   {540, 0},  {450, 1},  {3.6e20, 0},
+                                               {30, 0.5}, {-30, -0.5}, {150, 0.5}};
+    for (const auto& [degrees, sine] : cases) EXPECT_NEAR(sin_degrees(degrees).get(), sine, 1e-15) << degrees;
+    EXPECT_EQ(sin_degrees(180).get(), 0.0);
+    EXPECT_EQ(sin_degrees(360).get(), 0.0);
+}
+
 }  // namespace
 }  // namespace vxr::frame

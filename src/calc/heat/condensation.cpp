@@ -1,7 +1,5 @@
 #include "calc/heat/condensation.h"
 
-#include <numbers>
-
 #include "frame/checked.h"
 #include "frame/number_text.h"
 
@@ -29,7 +27,7 @@ std::optional<std::string> condensation_film_coefficient(const CondensationInput
         Num alpha;
         switch (in.surface) {
             case CondensingSurface::Inclined: {
-                const Num sine = frame::sin(value(in.angle) * std::numbers::pi / 180);
+                const Num sine = frame::sin_degrees(value(in.angle));
                 alpha = 1.13 * pow(density_group() * sine * r * pow(lambda(), 3) / (mu() * length() * delta_t()), 0.25);
                 break;
             }
