@@ -13,16 +13,6 @@
 namespace vxr::app {
 namespace {
 
-// One row of a frame: a caption and the text box to its right. A box captioned by an option has no label.
-struct Field {
-    const char* label;
-    Twips label_at;
-    const char* caption;
-    const char* box;
-    Twips box_at;
-    const char* text;
-};
-
 // Vapour and condensate properties and the two temperatures. The vapour's name is the user's note, never read.
 constexpr Field kInputs[] = {
     {"Label84", {495, 405, 1050, 270}, "蒸气名称：", "Text77", {2220, 315, 1515, 330}, "水蒸汽"},
@@ -64,13 +54,6 @@ constexpr Option kSurfaces[] = {
     {"Option7", {5175, 1395, 1455, 240}, "单根水平管内", false, calc::CondensingSurface::HorizontalTubeInside},
 };
 
-void addFields(const Form& form, const auto& fields) {
-    for (const Field& f : fields) {
-        QLabel* caption = f.label ? form.label(f.label, f.label_at, QString::fromUtf8(f.caption)) : nullptr;
-        form.input(f.box, f.box_at, QString::fromUtf8(f.text), caption);
-    }
-}
-
 calc::CondensingSurface selectedSurface(const QWidget* page) {
     for (const Option& o : kSurfaces)
         if (page->findChild<QRadioButton*>(QString::fromLatin1(o.name))->isChecked()) return o.surface;
@@ -83,14 +66,14 @@ CondensationPage::CondensationPage(QWidget* parent) : QWidget(parent) {
     const Form form = Form::page(this);
 
     const Form inputs = Form::inside(form.frame("Frame7", {720, 1170, 8070, 2895}, QStringLiteral("输入参数：")));
-    addFields(inputs, kInputs);
+    inputs.inputs(kInputs);
     // The "3" of kg/m³ in the two density captions.
     inputs.exponent("Label81", {1755, 1530, 75, 225}, QStringLiteral("3"), "Label82");
     inputs.exponent("Label80", {5760, 1620, 120, 180}, QStringLiteral("3"), "Label88");
 
     const Form surface = Form::inside(form.frame("Frame6", {720, 4410, 8070, 2355}, QStringLiteral("冷凝面形式：")));
     for (const Option& o : kSurfaces) surface.option(o.name, o.at, QString::fromUtf8(o.caption), o.checked);
-    addFields(surface, kSurfaceInputs);
+    surface.inputs(kSurfaceInputs);
 
     const Form result = Form::inside(form.frame("Frame5", {720, 6930, 8070, 1050}, QStringLiteral("计算结果：")));
     result.result("Text83", {2205, 450, 1620, 360},

@@ -13,16 +13,6 @@
 namespace vxr::app {
 namespace {
 
-// One row of the form: a caption and the text box to its right.
-struct Field {
-    const char* label;
-    Twips label_at;
-    const char* caption;
-    const char* box;
-    Twips box_at;
-    const char* text;
-};
-
 // The fluid, on the page. Its name is the user's note and never read.
 constexpr Field kFluid[] = {
     {"Label73", {540, 1305, 1050, 270}, "流体名称：", "Text68", {2340, 1260, 1515, 330}, "水"},
@@ -62,12 +52,6 @@ constexpr Option kHeating[] = {
     {"Option2", {1020, 1710, 1500, 255}, "流体被冷却", false},
 };
 
-void addFields(const Form& form, const auto& fields) {
-    for (const Field& f : fields)
-        form.input(f.box, f.box_at, QString::fromUtf8(f.text),
-                   form.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
-}
-
 void addOptions(const Form& form, const auto& options) {
     for (const Option& o : options) form.option(o.name, o.at, QString::fromUtf8(o.caption), o.checked);
 }
@@ -87,13 +71,13 @@ calc::PipeShape selectedShape(const QWidget* page) {
 
 ConvectionPage::ConvectionPage(QWidget* parent) : QWidget(parent) {
     const Form form = Form::page(this);
-    addFields(form, kFluid);
+    form.inputs(kFluid);
     // The "3" of kg/m³, over the blank of the density caption.
     form.exponent("Label65", {6300, 1215, 75, 180}, QStringLiteral("3"), "Label72");
 
     const Form shape = Form::inside(form.frame("Frame3", {180, 3375, 5010, 3270}, QStringLiteral("管道形状：")));
     addOptions(shape, kShapes);
-    addFields(shape, kPipe);
+    shape.inputs(kPipe);
     const Form heating = Form::inside(form.frame("Frame4", {5490, 3375, 3885, 3270}, QStringLiteral("流体加热状态：")));
     addOptions(heating, kHeating);
 

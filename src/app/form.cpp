@@ -1,13 +1,13 @@
 #include "app/form.h"
 
 #include <QCheckBox>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -23,26 +23,23 @@ void growToFit(QWidget* w) {
     w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
 }
 
-// Whether a one-line plain caption surely fits its label's box. A label's size hint shapes its text three times
-// (natural, widest and narrowest layout), which makes it the dearest step in building a page, yet most captions
-// fit their boxes with room to spare. The sum of the characters' advances, read from the glyph metrics without
-// shaping, plus slack for kerning, is an upper bound on the shaped width; what it cannot vouch for is measured.
-bool surelyFits(const QLabel* l) {
-    const QString text = l->text();
-    if (text.contains(QLatin1Char('\n')) || Qt::mightBeRichText(text)) return false;
-    if (l->frameWidth() != 0 || l->margin() != 0 || l->indent() > 0) return false;
-    const QFontMetricsF metrics(l->font());
-    qreal width = 0;
-    for (const QChar c : text) {
-        if (c.isSurrogate()) return false;
-        width += metrics.horizontalAdvance(c);
-    }
-    const QRect box = l->contentsRect();
-    return width * 1.05 + 2 <= box.width() && metrics.lineSpacing() + 1 <= box.height();
-}
-
+// A caption label grows to fit like any control, but cheaper. QLabel's size hint lays its text out three times
+// (natural, widest and narrowest wrapping), shaping it each time, which made sizing captions the dearest step in
+// building the window. For a plain caption without wrapping, frame, margin, indent or mnemonic the hint is the
+// bounding rectangle of one layout, measured here with the font and flags QLabel itself uses.
 void fitCaption(QLabel* l) {
-    if (!surelyFits(l)) growToFit(l);
+    const QString text = l->text();
+    if (l->wordWrap() || l->frameWidth() != 0 || l->margin() != 0 || l->indent() > 0 || l->buddy() ||
+        (l->textFormat() != Qt::PlainText && Qt::mightBeRichText(text)))
+        return growToFit(l);
+    const int flags =
+        QStyle::visualAlignment(l->layoutDirection(), l->alignment()) & ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    const QSize hint = l->fontMetrics()
+                           .boundingRect(0, 0, 2000, 2000, flags, text)
+                           .size()
+                           .grownBy(l->contentsMargins())
+                           .expandedTo(l->minimumSize());
+    l->resize(std::max(l->width(), hint.width()), std::max(l->height(), hint.height()));
 }
 
 }  // namespace
@@ -83,6 +80,17 @@ QLineEdit* Form::result(const char* name, Twips at, QLabel* caption) const {
     QLineEdit* e = input(name, at, QString(), caption);
     styleResultBox(e);
     return e;
+}
+
+void Form::inputs(std::span<const Field> rows) const {
+    for (const Field& f : rows) {
+        QLabel* caption = f.label ? label(f.label, f.label_at, QString::fromUtf8(f.caption)) : nullptr;
+        input(f.box, f.box_at, QString::fromUtf8(f.text), caption);
+    }
+}
+
+void Form::results(std::span<const Field> rows) const {
+    for (const Field& f : rows) result(f.box, f.box_at, label(f.label, f.label_at, QString::fromUtf8(f.caption)));
 }
 
 QLabel* Form::exponent(const char* name, Twips at, const QString& digit, const char* caption) const {

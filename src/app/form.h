@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <span>
 #include <string>
 
 class QCheckBox;
@@ -32,6 +33,17 @@ struct Twips {
 
 int pixels(int twips);
 
+// One row of a page's table of controls: a caption label (none where an option's caption runs on into the box)
+// and the text box to its right with its default text.
+struct Field {
+    const char* label;
+    Twips label_at;
+    const char* caption;
+    const char* box;
+    Twips box_at;
+    const char* text;
+};
+
 class Form {
 public:
     // A form on a page of the tab control (origin at the control's top-left corner) ...
@@ -45,6 +57,10 @@ public:
     QLineEdit* input(const char* name, Twips at, const QString& text, QLabel* caption) const;
     // A result text box: light cyan, red text, read-only for typing but selectable and copyable.
     QLineEdit* result(const char* name, Twips at, QLabel* caption) const;
+    // Each row as its caption and an input box holding the row's default text ...
+    void inputs(std::span<const Field> rows) const;
+    // ... or as its caption and an empty result box.
+    void results(std::span<const Field> rows) const;
     // The small "2"/"3" of a unit, laid over the blanks left for it in the caption label named `caption` (already
     // built on this form). The design's top is kept; the left follows the caption's first blank as measured in the
     // caption's own font, so the digit clears the letter before it whatever font the platform draws.

@@ -11,16 +11,6 @@
 namespace vxr::app {
 namespace {
 
-// One row of the form: a caption and the text box to its right.
-struct Field {
-    const char* label;
-    Twips label_at;
-    const char* caption;
-    const char* box;
-    Twips box_at;
-    const char* text;  // default text; results start empty
-};
-
 // The case data. The line number, medium and kind of pipe are the user's notes and never read.
 constexpr Field kInputs[] = {
     {"Label39", {1365, 1305, 720, 195}, "管段号：", "Text37", {2475, 1260, 2565, 300}, "RW0101-100 L1B "},
@@ -55,12 +45,9 @@ constexpr const char* kFittingCounts[calc::kFittingKinds] = {"Text29", "Text28",
 
 FrictionPage::FrictionPage(QWidget* parent) : QWidget(parent) {
     const Form form = Form::page(this);
-    for (const Field& f : kInputs)
-        form.input(f.box, f.box_at, QString::fromUtf8(f.text),
-                   form.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+    form.inputs(kInputs);
     form.line("Line5", 1305, 7410, 8475);
-    for (const Field& f : kResults)
-        form.result(f.box, f.box_at, form.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+    form.results(kResults);
     // The print button has no action.
     form.button("Command5", {1635, 8160, 1020, 375}, QStringLiteral("打  印"));
     QPushButton* calc = form.button("Command6", {7470, 8205, 1020, 375}, QStringLiteral("计  算"));

@@ -11,115 +11,43 @@
 namespace vxr::app {
 namespace {
 
-// One pipe section: its six captions and boxes. Section numbers do not follow one pattern in the names.
-struct SectionControls {
-    const char* line_label;
-    Twips line_label_at;
-    const char* line;
-    Twips line_at;
-    const char* medium_label;
-    Twips medium_label_at;
-    const char* medium;
-    Twips medium_at;
-    const char* flow_label;
-    Twips flow_label_at;
-    const char* flow;
-    Twips flow_at;
-    const char* flow_default;
-    const char* velocity_label;
-    Twips velocity_label_at;
-    const char* velocity;
-    Twips velocity_at;
-    const char* velocity_default;
-    const char* diameter_label;
-    Twips diameter_label_at;
-    const char* diameter;
-    Twips diameter_at;
-    const char* nominal_label;
-    Twips nominal_label_at;
-    const char* nominal;
-    Twips nominal_at;
+// The three pipe sections, top to bottom. Control numbers do not follow one pattern from section to section.
+constexpr Field kInputs[] = {
+    {"label1", {690, 1650, 720, 195}, "管段号：", "Text1", {2535, 1560, 2055, 300}, "RW0101-100 L1B "},
+    {"Label2", {5760, 1650, 720, 195}, "介质：", "Text2", {7155, 1530, 1845, 300}, "水"},
+    {"Label3", {690, 2280, 2115, 195}, "流量(立方米/小时)：", "Text3", {2535, 2220, 2055, 300}, "50"},
+    {"Label4", {5760, 2265, 1230, 195}, "流速(米/秒)：", "Text4", {7155, 2160, 1845, 300}, "1.2"},
+    {"Label12", {690, 3945, 720, 195}, "管段号：", "Text12", {2535, 3855, 2055, 300}, "RW0101-100 L1B "},
+    {"Label11", {5760, 3945, 720, 195}, "介质：", "Text11", {7095, 3840, 1845, 300}, "水"},
+    {"Label10", {675, 4575, 2115, 195}, "流量(立方米/小时)：", "Text10", {2535, 4515, 2055, 300}, "30"},
+    {"Label9", {5760, 4560, 1230, 195}, "流速(米/秒)：", "Text9", {7140, 4455, 1845, 300}, "1.5"},
+    {"Label18", {690, 6195, 720, 195}, "管段号：", "Text18", {2535, 6105, 2055, 300}, "RW0101-100 L1B "},
+    {"Label17", {5760, 6195, 720, 195}, "介质：", "Text17", {7155, 6075, 1845, 300}, "水"},
+    {"Label16", {690, 6825, 2115, 195}, "流量(立方米/小时)：", "Text16", {2535, 6765, 2055, 300}, "25"},
+    {"Label15", {5760, 6810, 1230, 195}, "流速(米/秒)：", "Text15", {7155, 6705, 1845, 300}, "2"},
 };
 
-constexpr SectionControls kSections[] = {
-    {"label1",
-     {690, 1650, 720, 195},
-     "Text1",
-     {2535, 1560, 2055, 300},
-     "Label2",
-     {5760, 1650, 720, 195},
-     "Text2",
-     {7155, 1530, 1845, 300},
-     "Label3",
-     {690, 2280, 2115, 195},
-     "Text3",
-     {2535, 2220, 2055, 300},
-     "50",
-     "Label4",
-     {5760, 2265, 1230, 195},
-     "Text4",
-     {7155, 2160, 1845, 300},
-     "1.2",
-     "Label5",
-     {690, 2880, 1545, 195},
-     "Text5",
-     {2535, 2835, 2055, 300},
-     "Label6",
-     {5760, 2880, 1350, 195},
-     "Text6",
-     {7155, 2775, 1845, 300}},
-    {"Label12",
-     {690, 3945, 720, 195},
-     "Text12",
-     {2535, 3855, 2055, 300},
-     "Label11",
-     {5760, 3945, 720, 195},
-     "Text11",
-     {7095, 3840, 1845, 300},
-     "Label10",
-     {675, 4575, 2115, 195},
-     "Text10",
-     {2535, 4515, 2055, 300},
-     "30",
-     "Label9",
-     {5760, 4560, 1230, 195},
-     "Text9",
-     {7140, 4455, 1845, 300},
-     "1.5",
-     "Label8",
-     {690, 5175, 1545, 195},
-     "Text8",
-     {2535, 5130, 2055, 300},
-     "Label7",
-     {5745, 5175, 1350, 195},
-     "Text7",
-     {7155, 5070, 1845, 300}},
-    {"Label18",
-     {690, 6195, 720, 195},
-     "Text18",
-     {2535, 6105, 2055, 300},
-     "Label17",
-     {5760, 6195, 720, 195},
-     "Text17",
-     {7155, 6075, 1845, 300},
-     "Label16",
-     {690, 6825, 2115, 195},
-     "Text16",
-     {2535, 6765, 2055, 300},
-     "25",
-     "Label15",
-     {5760, 6810, 1230, 195},
-     "Text15",
-     {7155, 6705, 1845, 300},
-     "2",
-     "Label14",
-     {690, 7425, 1545, 195},
-     "Text14",
-     {2535, 7335, 2055, 300},
-     "Label13",
-     {5760, 7425, 1350, 195},
-     "Text13",
-     {7155, 7320, 1845, 300}},
+constexpr Field kResults[] = {
+    {"Label5", {690, 2880, 1545, 195}, "计算管内径(mm)：", "Text5", {2535, 2835, 2055, 300}, ""},
+    {"Label6", {5760, 2880, 1350, 195}, "公称直径(mm)：", "Text6", {7155, 2775, 1845, 300}, ""},
+    {"Label8", {690, 5175, 1545, 195}, "计算管内径(mm)：", "Text8", {2535, 5130, 2055, 300}, ""},
+    {"Label7", {5745, 5175, 1350, 195}, "公称直径(mm)：", "Text7", {7155, 5070, 1845, 300}, ""},
+    {"Label14", {690, 7425, 1545, 195}, "计算管内径(mm)：", "Text14", {2535, 7335, 2055, 300}, ""},
+    {"Label13", {5760, 7425, 1350, 195}, "公称直径(mm)：", "Text13", {7155, 7320, 1845, 300}, ""},
+};
+
+// What the calculation reads and writes, section by section.
+struct SectionFields {
+    const char* flow;
+    const char* velocity;
+    const char* inside_diameter;
+    const char* nominal_diameter;
+};
+
+constexpr SectionFields kSections[] = {
+    {"Text3", "Text4", "Text5", "Text6"},
+    {"Text10", "Text9", "Text8", "Text7"},
+    {"Text16", "Text15", "Text14", "Text13"},
 };
 
 }  // namespace
@@ -130,20 +58,8 @@ PipeDiameterPage::PipeDiameterPage(QWidget* parent) : QWidget(parent) {
     form.line("Line1", 645, 3390, 9135);
     form.line("Line2", 540, 5745, 9030);
     form.line("Line4", 570, 7995, 9060);
-    for (const SectionControls& s : kSections) {
-        form.input(s.line, s.line_at, QStringLiteral("RW0101-100 L1B "),
-                   form.label(s.line_label, s.line_label_at, QStringLiteral("管段号：")));
-        form.input(s.medium, s.medium_at, QStringLiteral("水"),
-                   form.label(s.medium_label, s.medium_label_at, QStringLiteral("介质：")));
-        form.input(s.flow, s.flow_at, QString::fromLatin1(s.flow_default),
-                   form.label(s.flow_label, s.flow_label_at, QStringLiteral("流量(立方米/小时)：")));
-        form.input(s.velocity, s.velocity_at, QString::fromLatin1(s.velocity_default),
-                   form.label(s.velocity_label, s.velocity_label_at, QStringLiteral("流速(米/秒)：")));
-        form.result(s.diameter, s.diameter_at,
-                    form.label(s.diameter_label, s.diameter_label_at, QStringLiteral("计算管内径(mm)：")));
-        form.result(s.nominal, s.nominal_at,
-                    form.label(s.nominal_label, s.nominal_label_at, QStringLiteral("公称直径(mm)：")));
-    }
+    form.inputs(kInputs);
+    form.results(kResults);
     QPushButton* print = form.button("Command2", {810, 8190, 990, 360}, QStringLiteral("打 印"));
     QPushButton* calc = form.button("Command1", {7920, 8190, 1005, 360}, QStringLiteral("计 算"));
     connect(print, &QPushButton::clicked, this,
@@ -160,8 +76,8 @@ void PipeDiameterPage::calculate() {
     const auto sizes = calc::size_pipes(sections);
     if (!sizes) return showDataCheck(this);
     for (std::size_t i = 0; i < sizes->size(); ++i) {
-        setFieldText(this, kSections[i].diameter, (*sizes)[i].inside_diameter);
-        setFieldText(this, kSections[i].nominal, (*sizes)[i].nominal_diameter);
+        setFieldText(this, kSections[i].inside_diameter, (*sizes)[i].inside_diameter);
+        setFieldText(this, kSections[i].nominal_diameter, (*sizes)[i].nominal_diameter);
     }
 }
 

@@ -12,16 +12,6 @@
 namespace vxr::app {
 namespace {
 
-// One row of a frame: a caption and the text box to its right, in the frame's own coordinates.
-struct Field {
-    const char* label;
-    Twips label_at;
-    const char* caption;
-    const char* box;
-    Twips box_at;
-    const char* text;
-};
-
 // The case data, top to bottom as shown. Tag, medium and working temperature are the user's notes: the vapour
 // pressure is typed for that temperature, so the temperature itself is never read.
 constexpr Field kInputs[] = {
@@ -45,9 +35,7 @@ constexpr Field kInputs[] = {
 PumpPage::PumpPage(QWidget* parent) : QWidget(parent) {
     const Form form = Form::page(this);
     const Form inputs = Form::inside(form.frame("Frame8", {900, 1440, 7800, 4740}, QStringLiteral("输入参数：")));
-    for (const Field& f : kInputs)
-        inputs.input(f.box, f.box_at, QString::fromUtf8(f.text),
-                     inputs.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+    inputs.inputs(kInputs);
     const Form results = Form::inside(form.frame("Frame9", {945, 6525, 7755, 1095}, QStringLiteral("计算结果：")));
     results.result("Text46", {4950, 450, 1215, 300},
                    results.label("Label47", {990, 495, 2175, 195}, QStringLiteral("离心泵安装高度（M]）：")));

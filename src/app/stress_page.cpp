@@ -18,16 +18,6 @@
 namespace vxr::app {
 namespace {
 
-// One row of a frame: a caption and the text box to its right, in the frame's own coordinates.
-struct Field {
-    const char* label;
-    Twips label_at;
-    const char* caption;
-    const char* box;
-    Twips box_at;
-    const char* text;
-};
-
 constexpr Field kPipeFields[] = {
     {"Label54", {765, 360, 1905, 285}, "管道外径（mm）：", "Text51", {3645, 315, 1275, 330}, "108"},
     {"Label55", {765, 855, 1905, 285}, "管道膨胀系数（mm/m)：", "Text52", {3645, 810, 1275, 330}, "0.012"},
@@ -44,7 +34,7 @@ constexpr Field kSegmentFields[] = {
 };
 
 // Enter in each of `fields` presses `button`.
-void connectEnter(QWidget* page, const Field (&fields)[4], QPushButton* button) {
+void connectEnter(QWidget* page, std::span<const Field> fields, QPushButton* button) {
     for (const Field& f : fields)
         QObject::connect(textBox(page, f.box), &QLineEdit::returnPressed, button, &QPushButton::click);
 }
@@ -71,9 +61,7 @@ StressPage::StressPage(QWidget* parent) : QWidget(parent) {
     const Form form = Form::page(this);
 
     const Form pipe = Form::inside(form.frame("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数：")));
-    for (const Field& f : kPipeFields)
-        pipe.input(f.box, f.box_at, QString::fromUtf8(f.text),
-                   pipe.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+    pipe.inputs(kPipeFields);
 
     const Form editor = Form::inside(form.frame("Frame2", {1530, 3780, 6135, 3795}, QStringLiteral("管道状态：")));
     editor.label("Label51", {765, 360, 1905, 285}, QStringLiteral("From（管道从节点）："));
@@ -82,8 +70,7 @@ StressPage::StressPage(QWidget* parent) : QWidget(parent) {
     to_ = nodeLabel(editor, "zhongdian", {3645, 855, 465, 285}, QStringLiteral("1"), QColor(255, 0, 0));
     endMark_ = editor.check("Check1", {4140, 675, 690, 555}, QStringLiteral("终点"));
     end_ = editor.label("Label40", {4950, 855, 420, 285}, QString());
-    for (const Field& f : kSegmentFields)
-        editor.input(f.box, f.box_at, QString(), editor.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+    editor.inputs(kSegmentFields);
     for (const char* projection : {"Text48", "Text49", "Text50"})
         textBox(this, projection)->setToolTip(QStringLiteral("反方向为负值"));
     QPushButton* save = editor.button("Command9", {720, 3240, 1005, 330}, QStringLiteral("保存更新"));
