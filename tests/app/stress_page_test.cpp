@@ -50,12 +50,6 @@ protected:
     }
 };
 
-void expectMessage(const std::optional<Message>& m, const QString& title, const QString& text) {
-    ASSERT_TRUE(m.has_value()) << text.toStdString();
-    EXPECT_EQ(m->title, title);
-    EXPECT_EQ(m->text, text);
-}
-
 TEST_F(StressPageTest, OpensWithItsControls) {
     const std::pair<const char*, const char*> texts[] = {
         {"Text51", "108"},
@@ -199,7 +193,7 @@ TEST_F(StressPageTest, JudgesTheRoute) {
         const Segment fields = shown();
         const auto message = clickAndCatch("Command13");
         if (c.verdict.isEmpty()) {
-            expectMessage(message, QStringLiteral("运行错误"), QStringLiteral("请仔细核对数据！"));
+            expectDataCheck(message);
             EXPECT_EQ(text("Text55"), before);
         } else {
             EXPECT_FALSE(message.has_value());

@@ -47,6 +47,18 @@ std::optional<Message> catchMessage(const std::function<void()>& action) {
     return caught;
 }
 
+void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text) {
+    ASSERT_TRUE(message.has_value()) << "no message box; expected " << text.toStdString();
+    EXPECT_EQ(message->title, title);
+    EXPECT_EQ(message->text, text);
+    EXPECT_EQ(message->buttons, 1);
+    EXPECT_EQ(message->icon, QMessageBox::NoIcon);
+}
+
+void expectDataCheck(const std::optional<Message>& message) {
+    expectMessage(message, QStringLiteral("运行错误"), QStringLiteral("请仔细核对数据！"));
+}
+
 WindowTest::WindowTest() : window_(std::make_unique<app::MainWindow>()) {
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -88,6 +100,12 @@ QString WindowTest::text(const char* field) const {
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
     return {};
+}
+
+QStringList WindowTest::allTexts() const {
+    QStringList texts;
+    for (const QLineEdit* e : window_->findChildren<QLineEdit*>()) texts << e->text();
+    return texts;
 }
 
 void WindowTest::click(const char* button) {

@@ -25,6 +25,11 @@ struct Message {
 // Runs `action` and catches the message box it opens, pressing its OK button; nothing if no box opened.
 std::optional<Message> catchMessage(const std::function<void()>& action);
 
+// Fails unless `message` is a box titled `title` showing `text`, with one OK button and no icon.
+void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text);
+// Fails unless `message` is the data-check message of a failed calculation.
+void expectDataCheck(const std::optional<Message>& message);
+
 // True while catchMessage is waiting for a box (the watchdog of the test main leaves such boxes alone).
 bool catchingMessages();
 
@@ -45,6 +50,7 @@ protected:
     void type(const char* field, const QString& text);         // clears the text box and types into it with keys
     void setText(const char* field, const QString& text);      // sets a text directly (for long texts)
     QString text(const char* field) const;                     // a text box's text or a label's caption
+    QStringList allTexts() const;                              // every text box of the window, in a fixed order
     void click(const char* button);                            // clicks and fails the test if a message box opens
     std::optional<Message> clickAndCatch(const char* button);  // clicks and returns the box it opened, if any
 
