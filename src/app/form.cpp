@@ -71,7 +71,6 @@ QLabel* Form::label(const char* name, Twips at, const QString& caption) const {
 QLineEdit* Form::input(const char* name, Twips at, const QString& text, QLabel* caption) const {
     auto* e = new QLineEdit(text, parent_);
     place(e, name, at);
-    e->setCursorPosition(0);
     if (caption) caption->setBuddy(e);
     return e;
 }

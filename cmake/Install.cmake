@@ -1,0 +1,42 @@
+# Installing like a desktop program: the executable, its menu entry and its icon in the standard places, and a
+# Debian package of them (cpack -G DEB).
+include(GNUInstallDirs)
+
+# The 16 and 32 px icons are the window's own, saved by a small tool from the code that draws them.
+add_executable(vxr_render_icons ${PROJECT_SOURCE_DIR}/packaging/render_icons.cpp)
+target_link_libraries(vxr_render_icons PRIVATE vxr_app)
+
+set(VXR_ICON_DIR ${PROJECT_BINARY_DIR}/icons)
+add_custom_command(
+  OUTPUT ${VXR_ICON_DIR}/16x16/vxr.png ${VXR_ICON_DIR}/32x32/vxr.png
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VXR_ICON_DIR}/16x16 ${VXR_ICON_DIR}/32x32
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:vxr_render_icons>
+          ${VXR_ICON_DIR}/16x16/vxr.png ${VXR_ICON_DIR}/32x32/vxr.png
+  DEPENDS vxr_render_icons
+  COMMENT "Drawing the application icon at 16 and 32 px")
+add_custom_target(vxr_icons ALL DEPENDS ${VXR_ICON_DIR}/16x16/vxr.png ${VXR_ICON_DIR}/32x32/vxr.png)
+
+install(TARGETS vxr RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxr.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+set(VXR_HICOLOR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${VXR_ICON_DIR}/16x16/vxr.png DESTINATION ${VXR_HICOLOR}/16x16/apps)
+install(FILES ${VXR_ICON_DIR}/32x32/vxr.png DESTINATION ${VXR_HICOLOR}/32x32/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxr.svg DESTINATION ${VXR_HICOLOR}/scalable/apps)
+
+# The Debian package: shared-library dependencies (libc, libstdc++, the Qt libraries) come from dpkg-shlibdeps;
+# the packages the program loads at run time rather than links (platform plugins, the CJK font) are named here.
+set(CPACK_PACKAGE_NAME vxr)
+set(CPACK_PACKAGE_VENDOR "VXR")
+set(CPACK_PACKAGE_CONTACT "VXR maintainers <vxr@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "化工工艺设计计算器 (chemical-process plant design calculator)")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "A desktop calculator for the design of chemical-process plant, with a Simplified Chinese interface:\n"
+       "pipe diameter, pipe friction loss, centrifugal pump installation height, forced-convection and\n"
+       "condensation film coefficients, and the flexibility check of a pipe route.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+include(CPack)
