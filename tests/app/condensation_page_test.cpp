@@ -14,7 +14,6 @@
 namespace vxr::test {
 namespace {
 
-using Typed = std::vector<std::pair<const char*, const char*>>;
 constexpr const char* kSurfaces[] = {"Option10", "Option9", "Option8", "Option7"};
 
 class CondensationPageTest : public WindowTest {
@@ -106,12 +105,11 @@ TEST_F(CondensationPageTest, CalculatesEachSurface) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         click(c.surface);
-        QStringList before;
-        for (const auto& [field, value] : c.typed) before << text(field), type(field, QString::fromUtf8(value));
+        const QStringList before = typeAll(c.typed);
         click("Command8");
         EXPECT_EQ(text("Text83").toStdString(), c.alpha);
         EXPECT_EQ(text("Text69"), QString());
-        for (std::size_t i = 0; i < c.typed.size(); ++i) setText(c.typed[i].first, before[qsizetype(i)]);
+        restore(c.typed, before);
     }
 }
 
@@ -133,13 +131,12 @@ TEST_F(CondensationPageTest, FailureKeepsTheLastResult) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         click(c.surface);
-        QStringList before;
-        for (const auto& [field, value] : c.typed) before << text(field), type(field, QString::fromUtf8(value));
+        const QStringList before = typeAll(c.typed);
         const QStringList typed = allTexts();
         const auto message = clickAndCatch("Command8");
         expectDataCheck(message);
         EXPECT_EQ(allTexts(), typed);  // the result and everything typed stay as they were
-        for (std::size_t i = 0; i < c.typed.size(); ++i) setText(c.typed[i].first, before[qsizetype(i)]);
+        restore(c.typed, before);
     }
 }
 

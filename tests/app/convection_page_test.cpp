@@ -12,8 +12,6 @@
 namespace vxr::test {
 namespace {
 
-using Typed = std::vector<std::pair<const char*, const char*>>;
-
 class ConvectionPageTest : public WindowTest {
 protected:
     ConvectionPageTest() { showPage(3); }
@@ -105,11 +103,10 @@ TEST_F(ConvectionPageTest, CalculatesEachShapeAndState) {
         SCOPED_TRACE(c.name);
         click(c.shape);
         click(c.heating);
-        QStringList before;
-        for (const auto& [field, value] : c.typed) before << text(field), type(field, QString::fromUtf8(value));
+        const QStringList before = typeAll(c.typed);
         click("Command14");
         EXPECT_EQ(text("Text56").toStdString(), c.alpha);
-        for (std::size_t i = 0; i < c.typed.size(); ++i) setText(c.typed[i].first, before[qsizetype(i)]);
+        restore(c.typed, before);
     }
 }
 
@@ -132,13 +129,12 @@ TEST_F(ConvectionPageTest, FailureKeepsTheLastResult) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         click(c.shape);
-        QStringList before;
-        for (const auto& [field, value] : c.typed) before << text(field), type(field, QString::fromUtf8(value));
+        const QStringList before = typeAll(c.typed);
         const QStringList typed = allTexts();
         const auto message = clickAndCatch("Command14");
         expectDataCheck(message);
         EXPECT_EQ(allTexts(), typed);  // the result and everything typed stay as they were
-        for (std::size_t i = 0; i < c.typed.size(); ++i) setText(c.typed[i].first, before[qsizetype(i)]);
+        restore(c.typed, before);
     }
 }
 

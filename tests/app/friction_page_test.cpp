@@ -34,7 +34,7 @@ TEST_F(FrictionPageTest, OpensWithTheDefaultCase) {
 TEST_F(FrictionPageTest, CalculatesWhatIsTyped) {
     struct Case {
         const char* name;
-        std::vector<std::pair<const char*, const char*>> typed;
+        Typed typed;
         const char* per_mass;
         const char* head;
     };
@@ -46,11 +46,10 @@ TEST_F(FrictionPageTest, CalculatesWhatIsTyped) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QStringList before;
-        for (const auto& [field, value] : c.typed) before << text(field), type(field, QString::fromUtf8(value));
+        const QStringList before = typeAll(c.typed);
         click("Command6");
         expectResults(c.per_mass, c.head);
-        for (std::size_t i = 0; i < c.typed.size(); ++i) setText(c.typed[i].first, before[qsizetype(i)]);
+        restore(c.typed, before);
     }
 }
 

@@ -41,8 +41,7 @@ TEST_F(MainWindowTest, TabsSitInThreeRowsOfFourWithTheSelectedRowNextToThePage) 
         showPage(i);
         const int bottom_row_top = tabs->tabRect(i).top();
         for (int j = 0; j < 12; ++j) {
-            EXPECT_EQ(tabs->tabRect(j).width(),
-                      tabs->tabRect(0).width() + (tabs->tabRect(j).width() - tabs->tabRect(0).width()));
+            EXPECT_NEAR(tabs->tabRect(j).width(), tabs->width() / 4.0, 1.0) << j;  // four equal tabs a row
             if (j / 4 == i / 4)
                 EXPECT_EQ(tabs->tabRect(j).top(), bottom_row_top) << i << " " << j;
             else

@@ -31,7 +31,7 @@ TEST_F(PumpPageTest, OpensWithTheDefaultCase) {
 TEST_F(PumpPageTest, CalculatesWhatIsTyped) {
     struct Case {
         const char* name;
-        std::vector<std::pair<const char*, const char*>> typed;
+        Typed typed;
         const char* height;
     };
     const Case cases[] = {
@@ -43,11 +43,10 @@ TEST_F(PumpPageTest, CalculatesWhatIsTyped) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QStringList before;
-        for (const auto& [field, value] : c.typed) before << text(field), type(field, QString::fromUtf8(value));
+        const QStringList before = typeAll(c.typed);
         click("Command3");
         EXPECT_EQ(text("Text46").toStdString(), c.height);
-        for (std::size_t i = 0; i < c.typed.size(); ++i) setText(c.typed[i].first, before[qsizetype(i)]);
+        restore(c.typed, before);
     }
 }
 

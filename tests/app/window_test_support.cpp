@@ -102,6 +102,19 @@ QString WindowTest::text(const char* field) const {
     return {};
 }
 
+QStringList WindowTest::typeAll(const Typed& typed) {
+    QStringList before;
+    for (const auto& [field, value] : typed) {
+        before << text(field);
+        type(field, QString::fromUtf8(value));
+    }
+    return before;
+}
+
+void WindowTest::restore(const Typed& typed, const QStringList& before) {
+    for (std::size_t i = 0; i < typed.size(); ++i) setText(typed[i].first, before.value(qsizetype(i)));
+}
+
 QStringList WindowTest::allTexts() const {
     QStringList texts;
     for (const QLineEdit* e : window_->findChildren<QLineEdit*>()) texts << e->text();

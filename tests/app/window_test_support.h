@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/main_window.h"
 
@@ -33,6 +35,9 @@ void expectDataCheck(const std::optional<Message>& message);
 // True while catchMessage is waiting for a box (the watchdog of the test main leaves such boxes alone).
 bool catchingMessages();
 
+// Texts to type into named fields: (field, text) pairs.
+using Typed = std::vector<std::pair<const char*, const char*>>;
+
 // A fresh main window per test, shown offscreen, driven through its named controls.
 class WindowTest : public ::testing::Test {
 protected:
@@ -46,13 +51,16 @@ protected:
         return w;
     }
 
-    void showPage(int index);                                  // clicks the page's tab
-    void type(const char* field, const QString& text);         // clears the text box and types into it with keys
-    void setText(const char* field, const QString& text);      // sets a text directly (for long texts)
-    QString text(const char* field) const;                     // a text box's text or a label's caption
-    QStringList allTexts() const;                              // every text box of the window, in a fixed order
-    void click(const char* button);                            // clicks and fails the test if a message box opens
-    std::optional<Message> clickAndCatch(const char* button);  // clicks and returns the box it opened, if any
+    void showPage(int index);                              // clicks the page's tab
+    void type(const char* field, const QString& text);     // clears the text box and types into it with keys
+    void setText(const char* field, const QString& text);  // sets a text directly (for long texts)
+    QString text(const char* field) const;                 // a text box's text or a label's caption
+    QStringList allTexts() const;
+    // Types each text into its field and returns what the fields held before, for restore().
+    QStringList typeAll(const Typed& typed);
+    void restore(const Typed& typed, const QStringList& before);  // every text box of the window, in a fixed order
+    void click(const char* button);                               // clicks and fails the test if a message box opens
+    std::optional<Message> clickAndCatch(const char* button);     // clicks and returns the box it opened, if any
 
     app::MainWindow& window() { return *window_; }
 
