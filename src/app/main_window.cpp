@@ -19,8 +19,9 @@
 namespace vxr::app {
 namespace {
 
-QWidget* emptyPage() {
-    return new QWidget;
+template <class Page>
+QWidget* build() {
+    return new Page;
 }
 
 }  // namespace
@@ -38,18 +39,18 @@ MainWindow::MainWindow() {
     tabs_ = new TabControl(4, pixels(kTabRowsTwips), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setGeometry(pixels(90), pixels(45), pixels(10050), pixels(8970));
-    tabs_->addPage(new PipeDiameterPage, QStringLiteral("管径计算"));
-    tabs_->addPage(new FrictionPage, QStringLiteral("管道阻力计算"));
-    tabs_->addPage(new PumpPage, QStringLiteral("离心泵安装高度计算"));
-    tabs_->addPage(new ConvectionPage, QStringLiteral("传热膜系数计算"));
-    tabs_->addPage(new CondensationPage, QStringLiteral("冷凝膜系数"));
-    tabs_->addPage(emptyPage(), QStringLiteral("精馏计算"));
-    tabs_->addPage(emptyPage(), QStringLiteral("单效蒸发"));
-    tabs_->addPage(emptyPage(), QStringLiteral("干燥计算"));
-    tabs_->addPage(emptyPage(), QStringLiteral("吸收计算"));
-    tabs_->addPage(emptyPage(), QStringLiteral("安全阀计算"));
-    tabs_->addPage(new StressPage, QStringLiteral("管道应力判断"));
-    tabs_->addPage(emptyPage(), QStringLiteral("单位换算"));
+    tabs_->addPage(QStringLiteral("管径计算"), build<PipeDiameterPage>);
+    tabs_->addPage(QStringLiteral("管道阻力计算"), build<FrictionPage>);
+    tabs_->addPage(QStringLiteral("离心泵安装高度计算"), build<PumpPage>);
+    tabs_->addPage(QStringLiteral("传热膜系数计算"), build<ConvectionPage>);
+    tabs_->addPage(QStringLiteral("冷凝膜系数"), build<CondensationPage>);
+    tabs_->addPage(QStringLiteral("精馏计算"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("单效蒸发"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("干燥计算"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("吸收计算"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("安全阀计算"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("管道应力判断"), build<StressPage>);
+    tabs_->addPage(QStringLiteral("单位换算"), build<QWidget>);
     tabs_->setCurrentIndex(4);
     setCentralWidget(client);
 

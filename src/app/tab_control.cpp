@@ -30,19 +30,29 @@ TabControl::TabControl(int tabs_per_row, int rows_height, QWidget* parent)
     connect(backtab, &QShortcut::activated, previous, &QShortcut::activated);
 }
 
-int TabControl::addPage(QWidget* page, const QString& caption) {
-    page->setParent(this);
-    page->setGeometry(pageRect());
-    page->setVisible(false);
-    pages_.push_back(page);
+int TabControl::addPage(const QString& caption, std::function<QWidget*()> build) {
+    pages_.push_back({std::move(build), nullptr});
     captions_.append(caption);
-    if (current_ < 0) setCurrentIndex(0);
+    // The first page is the current one until another is chosen; it is built when the control is shown.
+    if (current_ < 0) current_ = 0;
     update();
     return count() - 1;
 }
 
-QWidget* TabControl::page(int index) const {
-    return index >= 0 && index < count() ? pages_[static_cast<std::size_t>(index)] : nullptr;
+QWidget* TabControl::page(int index) {
+    if (index < 0 || index >= count()) return nullptr;
+    Page& p = pages_[static_cast<std::size_t>(index)];
+    if (!p.widget) {
+        p.widget = p.build();
+        p.widget->setParent(this);
+        p.widget->setGeometry(pageRect());
+        p.widget->setVisible(index == current_);
+    }
+    return p.widget;
+}
+
+bool TabControl::isBuilt(int index) const {
+    return index >= 0 && index < count() && pages_[static_cast<std::size_t>(index)].widget;
 }
 
 QString TabControl::tabText(int index) const {
@@ -51,7 +61,7 @@ QString TabControl::tabText(int index) const {
 
 void TabControl::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == current_) return;
-    if (QWidget* old = page(current_)) old->setVisible(false);
+    if (isBuilt(current_)) page(current_)->setVisible(false);
     current_ = index;
     page(current_)->setVisible(true);
     update();
@@ -109,6 +119,10 @@ void TabControl::initTabOption(QStyleOptionTab* option, int index) const {
         option->selectedPosition = QStyleOptionTab::NotAdjacent;
 }
 
+void TabControl::showEvent(QShowEvent*) {
+    page(current_);
+}
+
 void TabControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionTabWidgetFrame frame;
@@ -163,7 +177,8 @@ void TabControl::keyPressEvent(QKeyEvent* event) {
 }
 
 void TabControl::resizeEvent(QResizeEvent*) {
-    for (QWidget* page : pages_) page->setGeometry(pageRect());
+    for (const Page& p : pages_)
+        if (p.widget) p.widget->setGeometry(pageRect());
 }
 
 }  // namespace vxr::app

@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QStyleOptionTab;
@@ -21,11 +22,13 @@ class TabControl : public QWidget {
 public:
     TabControl(int tabs_per_row, int rows_height, QWidget* parent = nullptr);
 
-    // Appends a page with its tab caption; the control takes ownership of the page.
-    int addPage(QWidget* page, const QString& caption);
+    // Appends a page with its tab caption. `build` makes the page when it is first needed; the control owns it.
+    int addPage(const QString& caption, std::function<QWidget*()> build);
     int count() const { return static_cast<int>(pages_.size()); }
     int currentIndex() const { return current_; }
-    QWidget* page(int index) const;
+    // The page at `index`, built now if it has not been yet; nullptr outside the range.
+    QWidget* page(int index);
+    bool isBuilt(int index) const;
     QString tabText(int index) const;
     // The rectangle of a tab as currently drawn, in the control's coordinates.
     QRect tabRect(int index) const;
@@ -36,6 +39,7 @@ signals:
     void currentChanged(int index);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,10 +52,15 @@ private:
     void initTabOption(QStyleOptionTab* option, int index) const;
     QRect pageRect() const;
 
+    struct Page {
+        std::function<QWidget*()> build;
+        QWidget* widget = nullptr;
+    };
+
     int tabs_per_row_;
     int rows_height_;
     int current_ = -1;
-    std::vector<QWidget*> pages_;
+    std::vector<Page> pages_;
     QStringList captions_;
 };
 

@@ -98,6 +98,37 @@ TEST_F(MainWindowTest, MenusAndAbout) {
     EXPECT_FALSE(window().isVisible());
 }
 
+// A fresh window builds only the page it opens on; any other page is built when its tab is first clicked, with its
+// default texts, and keeps what was typed on it from then on.
+TEST(MainWindowPages, BuiltWhenFirstOpenedAndKeptAfterwards) {
+    app::MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    app::TabControl* tabs = window.tabs();
+    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->isBuilt(i), i == 4) << i;
+    EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("Text77")));  // condensation page
+    EXPECT_FALSE(window.findChild<QLineEdit*>(QStringLiteral("Text3")));  // pipe-diameter page, not opened yet
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    ASSERT_EQ(tabs->currentIndex(), 0);
+    auto* flow = window.findChild<QLineEdit*>(QStringLiteral("Text3"));
+    ASSERT_TRUE(flow);
+    EXPECT_TRUE(flow->isVisible());
+    EXPECT_FALSE(tabs->page(4)->isVisible());
+    EXPECT_EQ(flow->text(), "50");
+    flow->setText(QStringLiteral("12.5"));
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(10).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Text3")), flow);  // the same page, not built again
+    EXPECT_EQ(flow->text(), "12.5");
+    EXPECT_EQ(window.findChildren<QLineEdit*>(QStringLiteral("Text3")).size(), 1);
+    // Asking for a page builds it hidden; an index outside the control has no page.
+    EXPECT_FALSE(tabs->page(1)->isVisible());
+    EXPECT_EQ(tabs->page(12), nullptr);
+    EXPECT_EQ(tabs->page(-1), nullptr);
+}
+
 // On every page: captions are whole, result boxes have the result look, buttons read as designed.
 TEST_F(MainWindowTest, EveryCaptionFitsItsBox) {
     for (QLabel* label : window().findChildren<QLabel*>()) {

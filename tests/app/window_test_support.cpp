@@ -62,6 +62,8 @@ void expectDataCheck(const std::optional<Message>& message) {
 WindowTest::WindowTest() : window_(std::make_unique<app::MainWindow>()) {
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    // Pages are built when first opened; a test may read any page's controls from the start.
+    for (int i = 0; i < window_->tabs()->count(); ++i) window_->tabs()->page(i);
 }
 
 WindowTest::~WindowTest() = default;
