@@ -1,6 +1,6 @@
 // The benchmarks' entry point. With no mode argument it runs every benchmark offscreen and ends with a summary
 // against the goals. The other modes each measure one window in a fresh process, for scripts/bench.sh:
-//   vxr_bench --widget-count                 prints how many widgets the calculator's window holds
+//   vxr_bench --widget-count                 prints how many widgets the calculator's window holds, every page built
 //   vxr_bench --start=calculator             builds the calculator's window, shows its first frame and prints the
 //   vxr_bench --start=bare --widgets=N       process's peak memory (VmHWM) and the time from entry to first frame
 #include <benchmark/benchmark.h>
@@ -42,8 +42,9 @@ public:
 
     struct Result {
         std::string name;
-        double seconds;  // wall-clock time per iteration
-        double cpu_ms;   // the cpu_ms counter, where the benchmark keeps one
+        std::string label;  // the full name, arguments included
+        double seconds;     // wall-clock time per iteration
+        double cpu_ms;      // the cpu_ms counter, where the benchmark keeps one
     };
     std::vector<Result> results;  // in the order run
 
@@ -54,7 +55,7 @@ public:
             // Repeated benchmarks count by their median; a single run by itself.
             if (run.run_type == Run::RT_Iteration ? run.repetitions > 1 : run.aggregate_name != "median") continue;
             const auto cpu = run.counters.find("cpu_ms");
-            results.push_back({run.run_name.function_name,
+            results.push_back({run.run_name.function_name, run.run_name.str(),
                                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit),
                                cpu == run.counters.end() ? 0.0 : cpu->second.value});
         }
@@ -65,16 +66,25 @@ void printSummary(const Recorder& r) {
     const auto at = [&](const std::string& name) {
         for (const Recorder::Result& result : r.results)
             if (result.name == name) return result;
-        return Recorder::Result{name, -1.0, -1.0};
+        return Recorder::Result{name, name, -1.0, -1.0};
     };
     std::printf("\nSummary against the goals\n");
-    const Recorder::Result window = at("StartCalculatorWindow"), bare = at("StartBareWindow");
-    if (window.seconds > 0 && bare.seconds > 0) {
+    const Recorder::Result window = at("StartCalculatorWindow");
+    const auto compare = [&](const char* bare_name, const char* against) {
+        const Recorder::Result bare = at(bare_name);
+        if (window.seconds <= 0 || bare.seconds <= 0) return;
         const double ratio = window.seconds / bare.seconds, cpu_ratio = window.cpu_ms / bare.cpu_ms;
-        std::printf("  start-up, wall clock: calculator %.2f ms, bare window %.2f ms, ratio %.2f (goal <= 1.5): %s\n",
+        std::printf("  start-up against a bare window of %s:\n", against);
+        std::printf("    wall clock: calculator %.2f ms, bare window %.2f ms, ratio %.2f (goal <= 1.5): %s\n",
                     window.seconds * 1e3, bare.seconds * 1e3, ratio, ratio <= 1.5 ? "met" : "MISSED");
-        std::printf("  start-up, thread CPU: calculator %.2f ms, bare window %.2f ms, ratio %.2f (goal <= 1.5): %s\n",
+        std::printf("    thread CPU: calculator %.2f ms, bare window %.2f ms, ratio %.2f (goal <= 1.5): %s\n",
                     window.cpu_ms, bare.cpu_ms, cpu_ratio, cpu_ratio <= 1.5 ? "met" : "MISSED");
+    };
+    compare("StartBareWindow", "the complete window's widget count");
+    compare("StartBareWindowAtFirstFrameCount", "the widget count at the first frame");
+    for (const Recorder::Result& result : r.results) {
+        if (result.name != "OpenPageFirstTime") continue;
+        std::printf("  %s: %.2f ms\n", result.label.c_str(), result.seconds * 1e3);
     }
     for (const Recorder::Result& result : r.results) {
         if (result.name.rfind("Calculate/", 0) != 0) continue;
@@ -125,7 +135,7 @@ int main(int argc, char* argv[]) {
     vxr::app::prepareApplication(app);
 
     if (option(argc, argv, "--widget-count")) {
-        std::printf("%d\n", widgetCount(vxr::app::MainWindow()));
+        std::printf("%d\n", completeCalculatorWidgets());
         return 0;
     }
     if (const char* which = option(argc, argv, "--start=")) {

@@ -8,6 +8,8 @@
 #include <stdexcept>
 
 #include "app/form.h"
+#include "app/main_window.h"
+#include "app/tab_control.h"
 
 namespace vxr::bench {
 namespace {
@@ -30,6 +32,12 @@ int widgetCount(const QWidget& window) {
     return static_cast<int>(window.findChildren<QWidget*>().size()) + 1;
 }
 
+int completeCalculatorWidgets() {
+    app::MainWindow window;
+    for (int i = 0; i < window.tabs()->count(); ++i) window.tabs()->page(i);
+    return widgetCount(window);
+}
+
 std::unique_ptr<QMainWindow> bareWindow(int widgets) {
     auto window = std::make_unique<QMainWindow>();
     auto* client = new QWidget;
@@ -44,17 +52,21 @@ std::unique_ptr<QMainWindow> bareWindow(int widgets) {
     return window;
 }
 
-void showFirstFrame(QWidget& window) {
+void paintAfter(QWidget& widget, const std::function<void()>& change) {
     FirstPaint watch;
-    window.installEventFilter(&watch);
-    window.show();
+    widget.installEventFilter(&watch);
+    change();
     QElapsedTimer waited;
     waited.start();
     while (!watch.painted) {
         QCoreApplication::processEvents();
         if (waited.elapsed() > 10000) throw std::runtime_error("the window was never painted");
     }
-    window.removeEventFilter(&watch);
+    widget.removeEventFilter(&watch);
+}
+
+void showFirstFrame(QWidget& window) {
+    paintAfter(window, [&window] { window.show(); });
 }
 
 long peakMemoryKiB() {

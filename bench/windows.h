@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 namespace vxr::bench {
@@ -10,12 +11,18 @@ namespace vxr::bench {
 // The number of widgets a window holds, itself included: the menus, the tab control, the pages and their controls.
 int widgetCount(const QWidget& window);
 
+// The widgets of the calculator's window with every page built, as after the user has opened each of them.
+int completeCalculatorWidgets();
+
 // A QMainWindow of the calculator's client size whose central widget holds plain QWidgets, `widgets` in all,
 // the window itself included: what the toolkit costs for that many widgets and nothing more.
 std::unique_ptr<QMainWindow> bareWindow(int widgets);
 
 // Shows `window` and processes events until its first frame has been painted.
 void showFirstFrame(QWidget& window);
+
+// Calls `change` and processes events until `widget` has been painted after it.
+void paintAfter(QWidget& widget, const std::function<void()>& change);
 
 // The process's peak resident memory (VmHWM) in KiB, or -1 where /proc is not there.
 long peakMemoryKiB();
