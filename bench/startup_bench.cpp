@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <chrono>
 #include <ctime>
 
@@ -28,17 +27,11 @@ double threadCpuSeconds() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// Runs the deletions a torn-down window left for later, which processEvents() alone does not, and whatever else is
-// pending: otherwise the objects of every window so far pile up and each iteration runs slower than the one before.
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // Times `build` plus the first frame of what it returns, once per iteration.
 template <class Build>
 void timeFirstFrame(benchmark::State& state, Build build) {
     double cpu = 0;
+    settle();
     for (auto _ : state) {
         const auto start = Clock::now();
         const double cpu_start = threadCpuSeconds();

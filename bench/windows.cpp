@@ -65,6 +65,11 @@ void paintAfter(QWidget& widget, const std::function<void()>& change) {
     widget.removeEventFilter(&watch);
 }
 
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
 void showFirstFrame(QWidget& window) {
     paintAfter(window, [&window] { window.show(); });
 }

@@ -21,6 +21,10 @@ std::unique_ptr<QMainWindow> bareWindow(int widgets);
 // Shows `window` and processes events until its first frame has been painted.
 void showFirstFrame(QWidget& window);
 
+// Runs the deletions a torn-down window left for later, which processEvents() alone does not, and whatever else is
+// pending: otherwise the objects of every window so far pile up and each iteration runs slower than the one before.
+void settle();
+
 // Calls `change` and processes events until `widget` has been painted after it.
 void paintAfter(QWidget& widget, const std::function<void()>& change);
 
