@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -10,17 +11,25 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
+#include <optional>
 
 namespace vxr::app {
 namespace {
 
-// Fusion, with its tall frames painted in bands.
+// Fusion, with two of its frames painted for less.
 //
 // Qt's raster engine hands any blend of more than about a hundred scanlines to its thread pool and waits for it.
 // The page frame of the tab control and the frames of group boxes are such blends (their half-transparent shadow
 // and highlight lines run the whole height), so each one woke the pool's threads for a few pixels of work; in a
 // window's first frame that waiting cost more than drawing all the frames. Painted through clip bands a little
 // lower than that limit, the same pixels come out and the work stays on this thread.
+//
+// Fusion draws a group box's frame as a nine-patch image stretched over the whole box. Its middle is one flat,
+// almost transparent shade, and scaling the image over the inside of every box was the dearest drawing of a page.
+// Here the nine-patch is drawn only on a ring along the box's edges and the inside is filled with that shade,
+// read once from a frame Fusion draws itself: again the same pixels. Where the middle is not one flat shade, or
+// the painter is not a plain raster painter, Fusion draws the whole frame.
 class Style : public QProxyStyle {
 public:
     explicit Style(QStyle* base) : QProxyStyle(base) {}
@@ -29,16 +38,86 @@ public:
                        const QWidget* widget) const override {
         if (element != PE_FrameTabWidget && element != PE_FrameGroupBox)
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
-        constexpr int kBand = 95;
-        const QRect area = option->rect;
-        if (area.height() <= kBand) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_FrameGroupBox && drawGroupBoxFrame(option, painter, widget)) return;
+        inBands(painter, option->rect, [&](QRect) { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+    }
+
+private:
+    static constexpr int kBand = 95;          // rows a blend may span and stay on this thread
+    static constexpr int kNinePatchEdge = 6;  // the width of the group-box image's border
+
+    // Calls `draw(band)` with the painter clipped to each band of at most kBand rows of `area` in turn; once,
+    // unclipped, where the area is no taller than a band.
+    template <class Draw>
+    static void inBands(QPainter* painter, QRect area, Draw draw) {
+        if (area.height() <= kBand) return draw(area);
         for (int top = area.top(); top <= area.bottom(); top += kBand) {
+            const QRect band(area.left(), top, area.width(), std::min(kBand, area.bottom() + 1 - top));
             painter->save();
-            painter->setClipRect(QRect(area.left(), top, area.width(), kBand), Qt::IntersectClip);
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            painter->setClipRect(band, Qt::IntersectClip);
+            draw(band);
             painter->restore();
         }
     }
+
+    // The inside of a group box that holds nothing but the middle shade: within the image's border, and below the
+    // lowest the frame's top edge can start (under a title as tall as the font, or a check box).
+    static QRect inside(const QStyleOption* option) {
+        return option->rect.adjusted(kNinePatchEdge, option->fontMetrics.height() + 30, -kNinePatchEdge,
+                                     -kNinePatchEdge);
+    }
+
+    static bool plainRasterPainter(const QPainter* painter) {
+        return painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster &&
+               painter->compositionMode() == QPainter::CompositionMode_SourceOver && painter->opacity() == 1.0 &&
+               painter->worldTransform().type() <= QTransform::TxTranslate;
+    }
+
+    // The premultiplied shade of the middle of Fusion's group-box frame, read from a frame Fusion draws on a
+    // transparent image; none where the inside is not one flat shade that a fill reproduces exactly.
+    std::optional<QRgb> middleShade(const QStyleOptionFrame& like) const {
+        if (!shade_read_) {
+            shade_read_ = true;
+            QStyleOptionFrame probe(like);
+            QImage image(96, like.fontMetrics.height() + 96, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            probe.rect = image.rect();
+            {
+                QPainter p(&image);
+                baseStyle()->drawPrimitive(PE_FrameGroupBox, &probe, &p, nullptr);
+            }
+            const QRect in = inside(&probe);
+            const QRgb first = reinterpret_cast<const QRgb*>(image.constScanLine(in.top()))[in.left()];
+            bool flat = qPremultiply(qUnpremultiply(first)) == first;
+            for (int y = in.top(); flat && y <= in.bottom(); ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                flat = std::all_of(row + in.left(), row + in.right() + 1, [first](QRgb px) { return px == first; });
+            }
+            if (flat) shade_ = first;
+        }
+        return shade_;
+    }
+
+    bool drawGroupBoxFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const QRect in = inside(option);
+        if (!frame || in.isEmpty() || !plainRasterPainter(painter)) return false;
+        const std::optional<QRgb> shade = middleShade(*frame);
+        if (!shade) return false;
+        const QRegion ring = QRegion(option->rect).subtracted(in);
+        inBands(painter, option->rect, [&](QRect band) {
+            painter->save();
+            painter->setClipRegion(ring.intersected(band), Qt::IntersectClip);
+            QProxyStyle::drawPrimitive(PE_FrameGroupBox, option, painter, widget);
+            painter->restore();
+        });
+        const QColor fill = QColor::fromRgba(qUnpremultiply(*shade));
+        inBands(painter, in, [&](QRect band) { painter->fillRect(band, fill); });
+        return true;
+    }
+
+    mutable bool shade_read_ = false;
+    mutable std::optional<QRgb> shade_;
 };
 
 }  // namespace
