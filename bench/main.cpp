@@ -3,6 +3,7 @@
 //   vxr_bench --widget-count                 prints how many widgets the calculator's window holds, every page built
 //   vxr_bench --start=calculator             builds the calculator's window, shows its first frame and prints the
 //   vxr_bench --start=bare --widgets=N       process's peak memory (VmHWM) and the time from entry to first frame
+//   vxr_bench --repeat-start=N               builds and shows the calculator's window N times, for a profiler
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -136,6 +137,16 @@ int main(int argc, char* argv[]) {
 
     if (option(argc, argv, "--widget-count")) {
         std::printf("%d\n", completeCalculatorWidgets());
+        return 0;
+    }
+    if (const char* times = option(argc, argv, "--repeat-start=")) {
+        for (int i = std::atoi(times); i > 0; --i) {
+            {
+                vxr::app::MainWindow window;
+                showFirstFrame(window);
+            }
+            settle();
+        }
         return 0;
     }
     if (const char* which = option(argc, argv, "--start=")) {
