@@ -3,7 +3,8 @@
 //   vxr_bench --widget-count                 prints how many widgets the calculator's window holds, every page built
 //   vxr_bench --start=calculator             builds the calculator's window, shows its first frame and prints the
 //   vxr_bench --start=bare --widgets=N       process's peak memory (VmHWM) and the time from entry to first frame
-//   vxr_bench --repeat-start=N               builds and shows the calculator's window N times, for a profiler
+//   vxr_bench --repeat-start=N [--bare]      builds and shows the calculator's window (or the bare one) N times,
+//                                            for a profiler
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -140,11 +141,13 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (const char* times = option(argc, argv, "--repeat-start=")) {
+        const int bare_widgets = option(argc, argv, "--bare") ? completeCalculatorWidgets() : 0;
+        settle();
         for (int i = std::atoi(times); i > 0; --i) {
-            {
-                vxr::app::MainWindow window;
-                showFirstFrame(window);
-            }
+            if (bare_widgets > 0)
+                showFirstFrame(*bareWindow(bare_widgets));
+            else
+                showFirstFrame(*std::make_unique<vxr::app::MainWindow>());
             settle();
         }
         return 0;
