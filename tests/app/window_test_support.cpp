@@ -117,6 +117,14 @@ void WindowTest::restore(const Typed& typed, const QStringList& before) {
     for (std::size_t i = 0; i < typed.size(); ++i) setText(typed[i].first, before.value(qsizetype(i)));
 }
 
+void WindowTest::expectRefused(const char* button, const Typed& typed) {
+    const QStringList before = typeAll(typed);
+    const QStringList shown = allTexts();
+    expectDataCheck(clickAndCatch(button));
+    EXPECT_EQ(allTexts(), shown);
+    restore(typed, before);
+}
+
 QStringList WindowTest::allTexts() const {
     QStringList texts;
     for (const QLineEdit* e : window_->findChildren<QLineEdit*>()) texts << e->text();

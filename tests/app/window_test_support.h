@@ -59,8 +59,11 @@ protected:
     // Types each text into its field and returns what the fields held before, for restore().
     QStringList typeAll(const Typed& typed);
     void restore(const Typed& typed, const QStringList& before);  // every text box of the window, in a fixed order
-    void click(const char* button);                               // clicks and fails the test if a message box opens
-    std::optional<Message> clickAndCatch(const char* button);     // clicks and returns the box it opened, if any
+    // Types each text into its field, clicks `button` and expects the data-check message with every text of the
+    // window as it was just before the click (results and typed texts kept); then puts the fields back.
+    void expectRefused(const char* button, const Typed& typed);
+    void click(const char* button);                            // clicks and fails the test if a message box opens
+    std::optional<Message> clickAndCatch(const char* button);  // clicks and returns the box it opened, if any
 
     app::MainWindow& window() { return *window_; }
 
