@@ -115,6 +115,7 @@ TEST(MainWindowPages, BuiltWhenFirstOpenedAndKeptAfterwards) {
     ASSERT_TRUE(flow);
     EXPECT_TRUE(flow->isVisible());
     EXPECT_FALSE(tabs->page(4)->isVisible());
+    EXPECT_EQ(tabs->page(0)->geometry(), tabs->page(4)->geometry());  // built after the window was shown
     EXPECT_EQ(flow->text(), "50");
     flow->setText(QStringLiteral("12.5"));
 
