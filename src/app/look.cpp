@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QHash>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
@@ -11,11 +12,29 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTimer>
 #include <algorithm>
 #include <optional>
 
 namespace vxr::app {
 namespace {
+
+// Pictures kept for the rest of one frame: emptied as soon as the event loop runs again, so that whatever is
+// repainted later is drawn afresh.
+class FrameCache : public QObject {
+public:
+    const QImage* find(const QString& key) const {
+        const auto found = images_.constFind(key);
+        return found == images_.cend() ? nullptr : &*found;
+    }
+    const QImage& insert(const QString& key, QImage image) {
+        if (images_.isEmpty()) QTimer::singleShot(0, this, [this] { images_.clear(); });
+        return *images_.insert(key, std::move(image));
+    }
+
+private:
+    QHash<QString, QImage> images_;
+};
 
 // Fusion, with two of its frames painted for less.
 //
@@ -30,12 +49,17 @@ namespace {
 // Here the nine-patch is drawn only on a ring along the box's edges and the inside is filled with that shade,
 // read once from a frame Fusion draws itself: again the same pixels. Where the middle is not one flat shade, or
 // the painter is not a plain raster painter, Fusion draws the whole frame.
+//
+// Fusion draws a text box's panel with two anti-aliased rounded rectangles, and a page shows many boxes of one
+// size. Each distinct panel (size, state, line width, colours) is drawn once a frame on a transparent image and
+// copied to the boxes that share it.
 class Style : public QProxyStyle {
 public:
     explicit Style(QStyle* base) : QProxyStyle(base) {}
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_PanelLineEdit && drawLineEditPanel(option, painter, widget)) return;
         if (element != PE_FrameTabWidget && element != PE_FrameGroupBox)
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (element == PE_FrameGroupBox && drawGroupBoxFrame(option, painter, widget)) return;
@@ -116,6 +140,33 @@ private:
         return true;
     }
 
+    bool drawLineEditPanel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (!frame || !plainRasterPainter(painter)) return false;
+        const QPalette& colours = option->palette;
+        const qreal scale = painter->device()->devicePixelRatio();
+        QString key = QStringLiteral("%1x%2@%3 %4 %5").arg(option->rect.width()).arg(option->rect.height()).arg(scale);
+        key = key.arg(static_cast<int>(option->state)).arg(frame->lineWidth);
+        for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Highlight, QPalette::Shadow})
+            key += QLatin1Char(' ') + QString::number(colours.color(role).rgba(), 16);
+        const QImage* panel = panels_.find(key);
+        if (!panel) {
+            QImage image(option->rect.size() * scale, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::transparent);
+            QStyleOptionFrame at(*frame);
+            at.rect.moveTopLeft(QPoint(0, 0));
+            {
+                QPainter p(&image);
+                QProxyStyle::drawPrimitive(PE_PanelLineEdit, &at, &p, widget);
+            }
+            panel = &panels_.insert(key, std::move(image));
+        }
+        painter->drawImage(option->rect.topLeft(), *panel);
+        return true;
+    }
+
+    mutable FrameCache panels_;
     mutable bool shade_read_ = false;
     mutable std::optional<QRgb> shade_;
 };

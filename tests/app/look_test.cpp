@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -48,6 +49,31 @@ TEST(ProgramStyle, TallFramesPaintAsFusionDoes) {
         EXPECT_EQ(paintTabFrame(program, size), paintTabFrame(fusion.get(), size)) << "tab frame, height " << height;
         EXPECT_EQ(grabGroupBox(program, size), grabGroupBox(fusion.get(), size)) << "group box, height " << height;
     }
+}
+
+// Text boxes of one size share one drawn panel within a frame: boxes of other sizes, colours or states must not.
+TEST(ProgramStyle, TextBoxesPaintAsFusionDoes) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    enum Kind { kInput, kResult, kTinted, kDisabled };
+    const auto grab = [](QStyle* style, QSize size, Kind kind) {
+        QLineEdit box(QStringLiteral("1000"));
+        box.setStyle(style);
+        box.setFont(app::defaultFont());
+        if (kind == kResult) app::styleResultBox(&box);
+        if (kind == kTinted) {  // another colour, same state
+            QPalette p = box.palette();
+            p.setColor(QPalette::Base, QColor(255, 255, 200));
+            box.setPalette(p);
+        }
+        box.setEnabled(kind != kDisabled);
+        box.resize(size);
+        return box.grab().toImage();
+    };
+    // All in one go, with no turn of the event loop between them, as the boxes of one page in one frame.
+    for (const QSize size : {QSize(69, 22), QSize(137, 20), QSize(69, 22), QSize(108, 24)})
+        for (const Kind kind : {kInput, kResult, kTinted, kDisabled})
+            EXPECT_EQ(grab(QApplication::style(), size, kind), grab(fusion.get(), size, kind))
+                << size.width() << "x" << size.height() << " kind " << kind;
 }
 
 }  // namespace
