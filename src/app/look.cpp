@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHash>
+#include <QIconEngine>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -34,6 +36,45 @@ public:
 
 private:
     QHash<QString, QImage> images_;
+};
+
+// An icon of a style's, read from the style the first time anything asks for its sizes or pixels.
+class DeferredIcon : public QIconEngine {
+public:
+    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString key() const override { return QStringLiteral("vxr.deferred"); }
+    QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+private:
+    const QIcon& icon() {
+        if (!read_) {
+            read_ = true;
+            if (style_) icon_ = style_->standardIcon(which_);
+        }
+        return icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    bool read_ = false;
+    QIcon icon_;
 };
 
 // Fusion, with two of its frames painted for less.
@@ -64,6 +105,14 @@ public:
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (element == PE_FrameGroupBox && drawGroupBoxFrame(option, painter, widget)) return;
         inBands(painter, option->rect, [&](QRect) { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+    }
+
+    // A menu bar builds a button for menus that overflow its width and gives it its icon at once, reading two
+    // images; the calculator's menus always fit, so the button stays hidden and its icon is read only if drawn.
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+        if (option || (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton))
+            return QProxyStyle::standardIcon(which, option, widget);
+        return QIcon(new DeferredIcon(baseStyle(), which));
     }
 
 private:

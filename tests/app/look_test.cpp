@@ -6,13 +6,16 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionTabWidgetFrame>
+#include <QToolButton>
 #include <memory>
 
 #include "app/look.h"
+#include "app/main_window.h"
 
 namespace vxr::test {
 namespace {
@@ -74,6 +77,19 @@ TEST(ProgramStyle, TextBoxesPaintAsFusionDoes) {
         for (const Kind kind : {kInput, kResult, kTinted, kDisabled})
             EXPECT_EQ(grab(QApplication::style(), size, kind), grab(fusion.get(), size, kind))
                 << size.width() << "x" << size.height() << " kind " << kind;
+}
+
+// The menu bar's button for menus that overflow the window is built with the window; its icon must be Fusion's.
+TEST(ProgramStyle, MenuOverflowButtonShowsFusionsIcon) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    app::MainWindow window;
+    const auto* button = window.menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    ASSERT_TRUE(button);
+    const QIcon expected = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    EXPECT_FALSE(button->icon().isNull());
+    EXPECT_EQ(button->icon().availableSizes(), expected.availableSizes());
+    for (const int size : {8, 16, 32})
+        EXPECT_EQ(button->icon().pixmap(size).toImage(), expected.pixmap(size).toImage()) << size << " px";
 }
 
 }  // namespace
