@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHash>
 #include <QIconEngine>
 #include <QLineEdit>
@@ -85,11 +86,11 @@ private:
 // window's first frame that waiting cost more than drawing all the frames. Painted through clip bands a little
 // lower than that limit, the same pixels come out and the work stays on this thread.
 //
-// Fusion draws a group box's frame as a nine-patch image stretched over the whole box. Its middle is one flat,
-// almost transparent shade, and scaling the image over the inside of every box was the dearest drawing of a page.
-// Here the nine-patch is drawn only on a ring along the box's edges and the inside is filled with that shade,
-// read once from a frame Fusion draws itself: again the same pixels. Where the middle is not one flat shade, or
-// the painter is not a plain raster painter, Fusion draws the whole frame.
+// Fusion draws a group box's frame as a small image stretched over the box: fixed corners, edges that are the same
+// all along, and a middle of one flat, almost transparent shade. Scaling that image over every box was the dearest
+// drawing of a page. Here the frame is learned from one small frame Fusion draws itself (see GroupBoxFrame) and put
+// together from copies of its corners, repeats of its edges and a fill of its shade: again the same pixels. Where
+// the drawing is not of that shape, or the painter is not a plain raster painter, Fusion draws the whole frame.
 //
 // Fusion draws a text box's panel with two anti-aliased rounded rectangles, and a page shows many boxes of one
 // size. Each distinct panel (size, state, line width, colours) is drawn once a frame on a transparent image and
@@ -133,59 +134,122 @@ private:
         }
     }
 
-    // The inside of a group box that holds nothing but the middle shade: within the image's border, and below the
-    // lowest the frame's top edge can start (under a title as tall as the font, or a check box).
-    static QRect inside(const QStyleOption* option) {
-        return option->rect.adjusted(kNinePatchEdge, option->fontMetrics.height() + 30, -kNinePatchEdge,
-                                     -kNinePatchEdge);
-    }
-
     static bool plainRasterPainter(const QPainter* painter) {
         return painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster &&
                painter->compositionMode() == QPainter::CompositionMode_SourceOver && painter->opacity() == 1.0 &&
                painter->worldTransform().type() <= QTransform::TxTranslate;
     }
 
-    // The premultiplied shade of the middle of Fusion's group-box frame, read from a frame Fusion draws on a
-    // transparent image; none where the inside is not one flat shade that a fill reproduces exactly.
-    std::optional<QRgb> middleShade(const QStyleOptionFrame& like) const {
-        if (!shade_read_) {
-            shade_read_ = true;
-            QStyleOptionFrame probe(like);
-            QImage image(96, like.fontMetrics.height() + 96, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            probe.rect = image.rect();
-            {
-                QPainter p(&image);
-                baseStyle()->drawPrimitive(PE_FrameGroupBox, &probe, &p, nullptr);
+    // Fusion's group-box frame as it draws it for boxes like `option` (same font height, title or none, state and
+    // colours): how far below the box's top the frame starts, its corners, one line across each edge repeated to
+    // a band's length, and the shade of its middle. Empty where Fusion's drawing is not corners, uniform edges and
+    // a flat middle that a fill reproduces exactly.
+    struct GroupBoxFrame {
+        int top = 0;
+        QImage top_left, top_right, bottom_left, bottom_right;  // kNinePatchEdge square
+        QImage left, right;                                     // kNinePatchEdge wide, kBand high
+        QImage upper, lower;                                    // kBand wide, kNinePatchEdge high
+        QColor middle;
+    };
+
+    static std::optional<GroupBoxFrame> learnGroupBoxFrame(const QImage& drawn) {
+        constexpr int e = kNinePatchEdge;
+        const auto at = [&drawn](int x, int y) { return reinterpret_cast<const QRgb*>(drawn.constScanLine(y))[x]; };
+        const auto blank = [&](int y) {
+            const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+            return std::all_of(row, row + drawn.width(), [](QRgb px) { return px == 0; });
+        };
+        int top = 0;
+        while (top < drawn.height() && blank(top)) ++top;
+        const QRect frame(0, top, drawn.width(), drawn.height() - top);
+        if (frame.width() <= 2 * e || frame.height() <= 2 * e) return std::nullopt;
+        const QRect in = frame.adjusted(e, e, -e, -e);
+        // Every column of the top and bottom edges like the first, every row of the left and right edges like the
+        // first, and the middle one shade.
+        for (int y = frame.top(); y <= frame.bottom(); ++y)
+            for (int x = in.left(); x <= in.right(); ++x)
+                if (at(x, y) != at(in.left(), y) || (in.contains(x, y) && at(x, y) != at(in.left(), in.top())))
+                    return std::nullopt;
+        for (int y = in.top(); y <= in.bottom(); ++y)
+            for (int x = frame.left(); x <= frame.right(); ++x)
+                if (!(x >= in.left() && x <= in.right()) && at(x, y) != at(x, in.top())) return std::nullopt;
+        const QRgb shade = at(in.left(), in.top());
+        if (qPremultiply(qUnpremultiply(shade)) != shade) return std::nullopt;
+
+        GroupBoxFrame f;
+        f.top = top;
+        f.top_left = drawn.copy(frame.left(), frame.top(), e, e);
+        f.top_right = drawn.copy(in.right() + 1, frame.top(), e, e);
+        f.bottom_left = drawn.copy(frame.left(), in.bottom() + 1, e, e);
+        f.bottom_right = drawn.copy(in.right() + 1, in.bottom() + 1, e, e);
+        // A line one pixel across an edge, repeated along it.
+        const auto repeated = [&at](QRect line, QSize size) {
+            QImage strip(size, QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < size.height(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(strip.scanLine(y));
+                for (int x = 0; x < size.width(); ++x)
+                    row[x] = at(line.left() + x % line.width(), line.top() + y % line.height());
             }
-            const QRect in = inside(&probe);
-            const QRgb first = reinterpret_cast<const QRgb*>(image.constScanLine(in.top()))[in.left()];
-            bool flat = qPremultiply(qUnpremultiply(first)) == first;
-            for (int y = in.top(); flat && y <= in.bottom(); ++y) {
-                const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-                flat = std::all_of(row + in.left(), row + in.right() + 1, [first](QRgb px) { return px == first; });
-            }
-            if (flat) shade_ = first;
+            return strip;
+        };
+        f.left = repeated(QRect(frame.left(), in.top(), e, 1), QSize(e, kBand));
+        f.right = repeated(QRect(in.right() + 1, in.top(), e, 1), QSize(e, kBand));
+        f.upper = repeated(QRect(in.left(), frame.top(), 1, e), QSize(kBand, e));
+        f.lower = repeated(QRect(in.left(), in.bottom() + 1, 1, e), QSize(kBand, e));
+        f.middle = QColor::fromRgba(qUnpremultiply(shade));
+        return f;
+    }
+
+    const std::optional<GroupBoxFrame>& groupBoxFrame(const QStyleOptionFrame& option, const QPainter* painter,
+                                                      const QWidget* widget) const {
+        // Fusion starts the frame lower under a title (or a check box) than in a box without either.
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const bool untitled = box && !box->isCheckable() && box->title().isEmpty();
+        // The render hints matter: Fusion stretches its image smoothly where the painter asks for it.
+        const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                .arg(option.fontMetrics.height())
+                                .arg(static_cast<int>(painter->renderHints()))
+                                .arg(untitled)
+                                .arg(static_cast<int>(option.state))
+                                .arg(option.lineWidth)
+                                .arg(option.palette.cacheKey());
+        const auto found = group_box_frames_.constFind(key);
+        if (found != group_box_frames_.cend()) return *found;
+        QImage drawn(64, option.fontMetrics.height() + 64, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QStyleOptionFrame probe(option);
+        probe.rect = drawn.rect();
+        {
+            QPainter p(&drawn);
+            p.setRenderHints(painter->renderHints());
+            baseStyle()->drawPrimitive(PE_FrameGroupBox, &probe, &p, widget);
         }
-        return shade_;
+        return *group_box_frames_.insert(key, learnGroupBoxFrame(drawn));
     }
 
     bool drawGroupBoxFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
-        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-        const QRect in = inside(option);
-        if (!frame || in.isEmpty() || !plainRasterPainter(painter)) return false;
-        const std::optional<QRgb> shade = middleShade(*frame);
-        if (!shade) return false;
-        const QRegion ring = QRegion(option->rect).subtracted(in);
-        inBands(painter, option->rect, [&](QRect band) {
-            painter->save();
-            painter->setClipRegion(ring.intersected(band), Qt::IntersectClip);
-            QProxyStyle::drawPrimitive(PE_FrameGroupBox, option, painter, widget);
-            painter->restore();
-        });
-        const QColor fill = QColor::fromRgba(qUnpremultiply(*shade));
-        inBands(painter, in, [&](QRect band) { painter->fillRect(band, fill); });
+        constexpr int e = kNinePatchEdge;
+        const auto* option_frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (!option_frame || !plainRasterPainter(painter) || painter->device()->devicePixelRatio() != 1.0) return false;
+        const std::optional<GroupBoxFrame>& f = groupBoxFrame(*option_frame, painter, widget);
+        const QRect frame = option->rect.adjusted(0, f ? f->top : 0, 0, 0);
+        if (!f || frame.width() <= 2 * e || frame.height() <= 2 * e) return false;
+        const QRect in = frame.adjusted(e, e, -e, -e);
+        painter->drawImage(frame.topLeft(), f->top_left);
+        painter->drawImage(QPoint(in.right() + 1, frame.top()), f->top_right);
+        painter->drawImage(QPoint(frame.left(), in.bottom() + 1), f->bottom_left);
+        painter->drawImage(in.bottomRight() + QPoint(1, 1), f->bottom_right);
+        for (int x = in.left(); x <= in.right(); x += kBand) {
+            const QRect piece(0, 0, std::min(kBand, in.right() + 1 - x), e);
+            painter->drawImage(QPoint(x, frame.top()), f->upper, piece);
+            painter->drawImage(QPoint(x, in.bottom() + 1), f->lower, piece);
+        }
+        for (int y = in.top(); y <= in.bottom(); y += kBand) {
+            const QRect piece(0, 0, e, std::min(kBand, in.bottom() + 1 - y));
+            painter->drawImage(QPoint(frame.left(), y), f->left, piece);
+            painter->drawImage(QPoint(in.right() + 1, y), f->right, piece);
+        }
+        inBands(painter, in, [&](QRect band) { painter->fillRect(band, f->middle); });
         return true;
     }
 
@@ -216,8 +280,7 @@ private:
     }
 
     mutable FrameCache panels_;
-    mutable bool shade_read_ = false;
-    mutable std::optional<QRgb> shade_;
+    mutable QHash<QString, std::optional<GroupBoxFrame>> group_box_frames_;
 };
 
 }  // namespace

@@ -34,8 +34,11 @@ QImage paintTabFrame(QStyle* style, QSize size) {
     return image;
 }
 
-QImage grabGroupBox(QStyle* style, QSize size) {
-    QGroupBox box(QStringLiteral("输入参数："));
+enum class Title { kText, kNone, kCheckBox };
+
+QImage grabGroupBox(QStyle* style, QSize size, Title title) {
+    QGroupBox box(title == Title::kNone ? QString() : QStringLiteral("输入参数："));
+    box.setCheckable(title == Title::kCheckBox);
     box.setStyle(style);
     box.setFont(app::defaultFont());
     box.resize(size);
@@ -50,8 +53,16 @@ TEST(ProgramStyle, TallFramesPaintAsFusionDoes) {
     for (const int height : {40, 95, 96, 97, 190, 191, 300, 540}) {
         const QSize size(420, height);
         EXPECT_EQ(paintTabFrame(program, size), paintTabFrame(fusion.get(), size)) << "tab frame, height " << height;
-        EXPECT_EQ(grabGroupBox(program, size), grabGroupBox(fusion.get(), size)) << "group box, height " << height;
     }
+    // Group boxes with a title, without and with a check box; from too small for a frame to taller than a band, and
+    // around the band's width.
+    for (const Title title : {Title::kText, Title::kNone, Title::kCheckBox})
+        for (const int width : {12, 13, 60, 95, 96, 97, 191, 420})
+            for (const int height : {10, 30, 31, 40, 96, 97, 191, 300, 540}) {
+                const QSize size(width, height);
+                EXPECT_EQ(grabGroupBox(program, size, title), grabGroupBox(fusion.get(), size, title))
+                    << "group box " << width << "x" << height << ", title kind " << static_cast<int>(title);
+            }
 }
 
 // Text boxes of one size share one drawn panel within a frame: boxes of other sizes, colours or states must not.
