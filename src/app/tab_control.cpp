@@ -133,7 +133,9 @@ void TabControl::paintEvent(QPaintEvent*) {
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
     // Unselected tabs first, the selected one last so that it overlaps its neighbours and joins the page. Each is
     // clipped to its own cell (the selected one a little wider and into the frame's top line), since a style may
-    // paint a selected tab beyond its rectangle, which a single-row tab bar would hide under the page.
+    // paint a selected tab beyond its rectangle, which a single-row tab bar would hide under the page. (A style that
+    // sets a clip of its own replaces this one: Fusion's tab shapes reach a pixel into the neighbouring cells, and
+    // the next tab drawn covers most of that.)
     const auto draw = [&](int index, QRect clip) {
         QStyleOptionTab option;
         initTabOption(&option, index);
