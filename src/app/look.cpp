@@ -78,13 +78,13 @@ private:
     QIcon icon_;
 };
 
-// Fusion, with two of its frames painted for less.
+// Fusion, with three of its pieces painted for less and one icon read late.
 //
 // Qt's raster engine hands any blend of more than about a hundred scanlines to its thread pool and waits for it.
 // The page frame of the tab control and the frames of group boxes are such blends (their half-transparent shadow
 // and highlight lines run the whole height), so each one woke the pool's threads for a few pixels of work; in a
-// window's first frame that waiting cost more than drawing all the frames. Painted through clip bands a little
-// lower than that limit, the same pixels come out and the work stays on this thread.
+// window's first frame that waiting cost more than drawing all the frames. Painted through clip bands (group boxes:
+// in pieces) a little lower than that limit, the same pixels come out and the work stays on this thread.
 //
 // Fusion draws a group box's frame as a small image stretched over the box: fixed corners, edges that are the same
 // all along, and a middle of one flat, almost transparent shade. Scaling that image over every box was the dearest
