@@ -1,10 +1,7 @@
 // The condensation page through the real window: the page shown at start, its surface options, each surface,
 // failures that keep the last result, the hidden result box and the idle print button.
-#include <QFontMetrics>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <string_view>
 #include <vector>
 
@@ -16,10 +13,7 @@ namespace {
 
 constexpr const char* kSurfaces[] = {"Option10", "Option9", "Option8", "Option7"};
 
-class CondensationPageTest : public WindowTest {
-protected:
-    bool checked(const char* option) { return find<QRadioButton>(option)->isChecked(); }
-};
+class CondensationPageTest : public WindowTest {};
 
 TEST_F(CondensationPageTest, IsShownAtStartWithTheDefaultCase) {
     EXPECT_EQ(window().tabs()->currentIndex(), 4);
@@ -50,19 +44,8 @@ TEST_F(CondensationPageTest, IsShownAtStartWithTheDefaultCase) {
 // Each exponent digit stands just above its caption, over the blank left for it.
 TEST_F(CondensationPageTest, ExponentsSitOverTheirCaptions) {
     for (const auto& [digit, caption] :
-         {std::pair{"Label81", "Label82"}, {"Label80", "Label88"}, {"Label74", "Label75"}}) {
-        SCOPED_TRACE(digit);
-        const QLabel* d = find<QLabel>(digit);
-        const QLabel* c = find<QLabel>(caption);
-        ASSERT_EQ(d->parent(), c->parent());
-        const qsizetype blank = c->text().indexOf(QLatin1Char(' '));
-        const int blank_left = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank));
-        const int blank_right = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank + 1));
-        EXPECT_GE(d->x(), blank_left);
-        EXPECT_LT(d->x(), blank_right);
-        EXPECT_LT(d->y(), c->y());
-        EXPECT_GE(d->y(), c->y() - 6);
-    }
+         {std::pair{"Label81", "Label82"}, {"Label80", "Label88"}, {"Label74", "Label75"}})
+        expectExponentOver(digit, caption);
 }
 
 // The second result box lies below the result frame's lower edge: it exists but is never seen.
@@ -105,11 +88,9 @@ TEST_F(CondensationPageTest, CalculatesEachSurface) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         click(c.surface);
-        const QStringList before = typeAll(c.typed);
-        click("Command8");
+        calculateWith("Command8", c.typed);
         EXPECT_EQ(text("Text83").toStdString(), c.alpha);
         EXPECT_EQ(text("Text69"), QString());
-        restore(c.typed, before);
     }
 }
 

@@ -1,10 +1,7 @@
 // The forced-convection page through the real window: defaults, option groups, each shape and heating state,
 // failures that keep the last result, and the idle print button.
-#include <QFontMetrics>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <vector>
 
 #include "window_test_support.h"
@@ -15,8 +12,6 @@ namespace {
 class ConvectionPageTest : public WindowTest {
 protected:
     ConvectionPageTest() { showPage(3); }
-
-    bool checked(const char* option) { return find<QRadioButton>(option)->isChecked(); }
 };
 
 TEST_F(ConvectionPageTest, OpensWithTheDefaultCase) {
@@ -44,20 +39,8 @@ TEST_F(ConvectionPageTest, OpensWithTheDefaultCase) {
 
 // Each exponent digit stands just above its caption, right after the letter before the caption's blank.
 TEST_F(ConvectionPageTest, ExponentsSitOverTheirCaptions) {
-    for (const auto& [digit, caption] : {std::pair{"Label65", "Label72"}, {"Label66", "Label67"}}) {
-        SCOPED_TRACE(digit);
-        const QLabel* d = find<QLabel>(digit);
-        const QLabel* c = find<QLabel>(caption);
-        ASSERT_EQ(d->parent(), c->parent());
-        const qsizetype blank = c->text().indexOf(QLatin1Char(' '));
-        const int blank_left = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank));
-        const int blank_right = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank + 1));
-        EXPECT_GE(d->x(), blank_left);
-        EXPECT_LT(d->x(), blank_right);
-        EXPECT_LT(d->y(), c->y());
-        EXPECT_GE(d->y(), c->y() - 6);
-        EXPECT_TRUE(d->isVisible());
-    }
+    for (const auto& [digit, caption] : {std::pair{"Label65", "Label72"}, {"Label66", "Label67"}})
+        expectExponentOver(digit, caption);
 }
 
 TEST_F(ConvectionPageTest, OptionGroupsAreExclusivePerFrame) {
@@ -103,10 +86,8 @@ TEST_F(ConvectionPageTest, CalculatesEachShapeAndState) {
         SCOPED_TRACE(c.name);
         click(c.shape);
         click(c.heating);
-        const QStringList before = typeAll(c.typed);
-        click("Command14");
+        calculateWith("Command14", c.typed);
         EXPECT_EQ(text("Text56").toStdString(), c.alpha);
-        restore(c.typed, before);
     }
 }
 

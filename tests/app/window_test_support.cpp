@@ -117,6 +117,12 @@ void WindowTest::restore(const Typed& typed, const QStringList& before) {
     for (std::size_t i = 0; i < typed.size(); ++i) setText(typed[i].first, before.value(qsizetype(i)));
 }
 
+void WindowTest::calculateWith(const char* button, const Typed& typed) {
+    const QStringList before = typeAll(typed);
+    click(button);
+    restore(typed, before);
+}
+
 void WindowTest::expectRefused(const char* button, const Typed& typed) {
     const QStringList before = typeAll(typed);
     const QStringList shown = allTexts();
@@ -142,6 +148,21 @@ std::optional<Message> WindowTest::clickAndCatch(const char* button) {
     auto* b = find<QAbstractButton>(button);
     if (!b) return std::nullopt;
     return catchMessage([b] { QTest::mouseClick(b, Qt::LeftButton); });
+}
+
+void WindowTest::expectExponentOver(const char* digit, const char* caption) const {
+    SCOPED_TRACE(digit);
+    const QLabel* d = find<QLabel>(digit);
+    const QLabel* c = find<QLabel>(caption);
+    ASSERT_EQ(d->parent(), c->parent());
+    const qsizetype blank = c->text().indexOf(QLatin1Char(' '));
+    const int blank_left = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank));
+    const int blank_right = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank + 1));
+    EXPECT_GE(d->x(), blank_left);
+    EXPECT_LT(d->x(), blank_right);
+    EXPECT_LT(d->y(), c->y());
+    EXPECT_GE(d->y(), c->y() - 6);
+    EXPECT_TRUE(d->isVisible());
 }
 
 }  // namespace vxr::test

@@ -55,19 +55,26 @@ protected:
     void type(const char* field, const QString& text);     // clears the text box and types into it with keys
     void setText(const char* field, const QString& text);  // sets a text directly (for long texts)
     QString text(const char* field) const;                 // a text box's text or a label's caption
-    QStringList allTexts() const;
-    // Types each text into its field and returns what the fields held before, for restore().
-    QStringList typeAll(const Typed& typed);
-    void restore(const Typed& typed, const QStringList& before);  // every text box of the window, in a fixed order
+    QStringList allTexts() const;                          // every text box of the window, in a fixed order
+    // Types each text into its field, clicks `button` (failing the test if a message box opens) and puts the typed
+    // fields back; the results stay for the test to read.
+    void calculateWith(const char* button, const Typed& typed);
     // Types each text into its field, clicks `button` and expects the data-check message with every text of the
     // window as it was just before the click (results and typed texts kept); then puts the fields back.
     void expectRefused(const char* button, const Typed& typed);
     void click(const char* button);                            // clicks and fails the test if a message box opens
     std::optional<Message> clickAndCatch(const char* button);  // clicks and returns the box it opened, if any
+    bool checked(const char* option) const { return find<QAbstractButton>(option)->isChecked(); }
+    // The exponent digit `digit` is shown just above its caption `caption`, over the blank left for it.
+    void expectExponentOver(const char* digit, const char* caption) const;
 
     app::MainWindow& window() { return *window_; }
 
 private:
+    // Types each text into its field and returns what the fields held before, for restore().
+    QStringList typeAll(const Typed& typed);
+    void restore(const Typed& typed, const QStringList& before);
+
     std::unique_ptr<app::MainWindow> window_;
 };
 
