@@ -95,8 +95,9 @@ void Form::results(std::span<const Field> rows) const {
 QLabel* Form::exponent(const char* name, Twips at, const QString& digit, const char* caption) const {
     auto* l = new QLabel(digit, parent_);
     place(l, name, at);
-    if (const auto* c = parent_->findChild<const QLabel*>(QString::fromLatin1(caption), Qt::FindDirectChildrenOnly)) {
+    if (auto* c = parent_->findChild<QLabel*>(QString::fromLatin1(caption), Qt::FindDirectChildrenOnly)) {
         const QString text = c->text();
+        c->setProperty(kExponentProperty, digit);
         l->move(c->x() + c->fontMetrics().horizontalAdvance(text.left(text.indexOf(QLatin1Char(' ')))), l->y());
     }
     l->setFont(exponentFont());

@@ -22,6 +22,8 @@ namespace vxr::app {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kTabRowsTwips = 885;  // the three rows of tabs above every page
+// The property of a caption label that names the exponent digit laid over its first blank ("2" or "3").
+constexpr const char* kExponentProperty = "exponentDigit";
 
 // left, top, width, height in twips.
 struct Twips {

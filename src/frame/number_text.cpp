@@ -1,5 +1,6 @@
 #include "frame/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -41,11 +42,12 @@ void increment(std::string& digits) {
 
 }  // namespace
 
-std::string masked(double value) {
-    if (!std::isfinite(value)) return "0.000";
+std::string masked(double value, int decimals) {
+    const std::string zero = decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
+    if (!std::isfinite(value)) return zero;
     const Decimal d = decimal_form(value);
-    // The value times 1000, rounded half away from zero, as a string of digits.
-    const int keep = d.power + 1 + 3;
+    // The value times 10^decimals, rounded half away from zero, as a string of digits.
+    const int keep = d.power + 1 + decimals;
     std::string units;
     if (keep <= 0) {
         units = (keep == 0 && d.digits[0] >= '5') ? "1" : "0";
@@ -56,11 +58,20 @@ std::string masked(double value) {
         if (d.digits[static_cast<std::size_t>(keep)] >= '5') increment(units);
     }
     const auto first = units.find_first_not_of('0');
-    if (first == std::string::npos) return "0.000";
+    if (first == std::string::npos) return zero;
     units.erase(0, first);
-    if (units.size() < 4) units.insert(0, 4 - units.size(), '0');
-    units.insert(units.size() - 3, ".");
+    const auto width = static_cast<std::size_t>(decimals) + 1;
+    if (units.size() < width) units.insert(0, width - units.size(), '0');
+    if (decimals > 0) units.insert(units.size() - static_cast<std::size_t>(decimals), ".");
     return d.negative ? "-" + units : units;
+}
+
+std::string significant(double value, int digits) {
+    if (!std::isfinite(value)) return "0";
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, std::max(digits - 1, 0));
+    return plain(std::strtod(std::string(buffer, result.ptr).c_str(), nullptr));
 }
 
 std::string plain(double value) {

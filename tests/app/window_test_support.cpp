@@ -150,6 +150,30 @@ std::optional<Message> WindowTest::clickAndCatch(const char* button) {
     return catchMessage([b] { QTest::mouseClick(b, Qt::LeftButton); });
 }
 
+void WindowTest::expectWiring(const char* button, const std::vector<const char*>& inputs,
+                              const std::vector<const char*>& results, const CoreCall& core) {
+    for (const char* changed : inputs) {
+        SCOPED_TRACE(changed);
+        const QString before = text(changed);
+        bool number = false;
+        const double v = before.toDouble(&number);
+        if (!number) continue;
+        setText(changed, QString::number(v * 1.03 + 0.001, 'g', 12));
+        Texts texts;
+        for (const char* input : inputs) texts[input] = text(input).toStdString();
+        const auto expected = core(texts);
+        const auto message = clickAndCatch(button);
+        if (!expected) {
+            EXPECT_TRUE(message.has_value()) << "the core refuses, the page did not";
+        } else {
+            EXPECT_FALSE(message.has_value()) << message->text.toStdString();
+            for (std::size_t i = 0; i < results.size() && i < expected->size(); ++i)
+                EXPECT_EQ(text(results[i]).toStdString(), (*expected)[i]) << results[i];
+        }
+        setText(changed, before);
+    }
+}
+
 void WindowTest::expectExponentOver(const char* digit, const char* caption) const {
     SCOPED_TRACE(digit);
     const QLabel* d = find<QLabel>(digit);

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <map>
+#include <string>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -38,6 +40,11 @@ bool catchingMessages();
 // Texts to type into named fields: (field, text) pairs.
 using Typed = std::vector<std::pair<const char*, const char*>>;
 
+// The texts of a page's input boxes by object name, as the wiring check hands them to the core.
+using Texts = std::map<std::string, std::string>;
+// The core called on those texts: the result texts in the order of `results`, or nothing where it refuses.
+using CoreCall = std::function<std::optional<std::vector<std::string>>(const Texts&)>;
+
 // A fresh main window per test, shown offscreen, driven through its named controls.
 class WindowTest : public ::testing::Test {
 protected:
@@ -65,6 +72,11 @@ protected:
     void click(const char* button);                            // clicks and fails the test if a message box opens
     std::optional<Message> clickAndCatch(const char* button);  // clicks and returns the box it opened, if any
     bool checked(const char* option) const { return find<QAbstractButton>(option)->isChecked(); }
+    // The page's wiring: for each input in turn, its number changed a little (v·1.03 + 0.001), the page's result
+    // boxes after `button` show what `core` gives for the same texts (or a message box opens where it refuses);
+    // two swapped boxes or a box read into the wrong member fail this. Puts each text back.
+    void expectWiring(const char* button, const std::vector<const char*>& inputs,
+                      const std::vector<const char*>& results, const CoreCall& core);
     // The exponent digit `digit` is shown just above its caption `caption`, over the blank left for it.
     void expectExponentOver(const char* digit, const char* caption) const;
 
