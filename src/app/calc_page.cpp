@@ -11,7 +11,9 @@
 
 namespace vxr::app {
 
-CalcPage::CalcPage(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {}
+CalcPage::CalcPage(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    createSheetActions();
+}
 
 namespace {
 
@@ -58,7 +60,8 @@ std::vector<QLineEdit*> CalcPage::frameRows(const char* name, Twips at, std::spa
         const int top = kFirstRow + row * kRowPitch;
         const Exponent e = splitExponent(QString::fromUtf8(rows[i].caption));
         const std::string label_name = std::string(rows[i].name) + "Label";
-        QLabel* caption = form.label(label_name.c_str(), {left, top + 45, column_width - kBoxWidth - 90, 255}, e.caption);
+        QLabel* caption =
+            form.label(label_name.c_str(), {left, top + 45, column_width - kBoxWidth - 90, 255}, e.caption);
         const Twips box_at{left + column_width - kBoxWidth - 60, top, kBoxWidth, kBoxHeight};
         QLineEdit* box = results ? form.result(rows[i].name, box_at, caption)
                                  : form.input(rows[i].name, box_at, QString::fromUtf8(rows[i].text), caption);

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -22,6 +23,8 @@
 #include "frame/outcome.h"
 
 class QAbstractButton;
+class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 
@@ -71,6 +74,13 @@ struct InputRow {
     std::string In::*member;
 };
 
+// A row of an existing page's table: its caption and box as the design places them, and the member it fills.
+template <class In>
+struct BoundField {
+    Field field;
+    std::string In::*member;
+};
+
 class CalcPage : public QWidget {
     Q_OBJECT
 
@@ -108,6 +118,18 @@ protected:
         publish(std::get<frame::Explained>(outcome));
     }
 
+    // Builds each row on `form` (caption and input box), adds the box to the sheet's inputs and binds it.
+    template <class In>
+    void bindInputs(const Form& form, std::span<const BoundField<In>> rows, Bindings<In>& bindings) {
+        for (const BoundField<In>& r : rows) {
+            const Field& f = r.field;
+            QLabel* caption = f.label ? form.label(f.label, f.label_at, QString::fromUtf8(f.caption)) : nullptr;
+            QLineEdit* box = form.input(f.box, f.box_at, QString::fromUtf8(f.text), caption);
+            addInput(box);
+            bindings.bind(box, r.member);
+        }
+    }
+
     // The added pages' look: a titled frame at `at` (page twips) holding `rows` in `columns` columns, caption left
     // and a 1200 × 300 box right; the boxes in reading order (row by row, left to right).
     std::vector<QLineEdit*> inputFrame(const char* name, Twips at, std::span<const Row> rows, int columns);
@@ -143,6 +165,16 @@ private:
     };
     std::vector<Used> currentInputs() const;
     std::vector<Used> currentOptions() const;
+    // The sheet line by line, each line's cells with what the line is, for the text and for the PDF.
+    enum class Line { Warning, Head, None, Heading, Columns, Row, Note };
+    struct SheetLine {
+        Line kind;
+        QStringList cells;
+    };
+    std::vector<SheetLine> sheetLines() const;
+    static QString sheetHtml(const std::vector<SheetLine>& lines);
+    // The sheet's two actions (copy, export as PDF) with their shortcuts, on the page and in its context menu.
+    void createSheetActions();
     void copySheet() const;
     void saveSheet();
 
@@ -152,6 +184,8 @@ private:
     std::vector<QLineEdit*> results_;
     std::optional<Snapshot> last_;
     QMenu* menu_ = nullptr;
+    QAction* copy_action_ = nullptr;
+    QAction* export_action_ = nullptr;
 };
 
 // The caption of a control as the sheet shows it: its label's text with the small exponent digits laid over its

@@ -1,35 +1,64 @@
 #include "calc/heat/forced_convection.h"
 
+#include <cmath>
+#include <optional>
+
 #include "frame/checked.h"
 #include "frame/number_text.h"
+#include "frame/numeric_text.h"
 
 namespace vxr::calc {
 
 using frame::Num;
 using frame::pow;
+using frame::significant;
 using frame::value;
 
 namespace {
 
+// The turbulent forms hold for Pr within these bounds.
+constexpr double kPrMin = 0.7;
+constexpr double kPrMaxThin = 160;
+constexpr double kPrMaxViscous = 16700;
+constexpr double kEntryLengthRatio = 60;
+
+struct Straight {
+    Num alpha;
+    std::string formula;  // the form that applied, as written in the note
+    bool turbulent_form = false;
+    bool viscous = false;
+};
+
 // α of a straight pipe by flow range. The ranges close downwards: Re = 10000 is turbulent, Re = 2300 transition.
-Num straight_pipe(const ConvectionInput& in, Num re, Num pr, Num d, Num mu, Num lambda) {
+Straight straight_pipe(const ConvectionInput& in, Num re, Num pr, Num d, Num mu, Num lambda) {
     const Num n = in.heated ? 0.4 : 0.3;
     const Num f = in.heated ? 1.05 : 0.95;
+    const std::string fs = in.heated ? "1.05" : "0.95";
     if (re < 2300) {
         const Num length = value(in.length);
-        return 1.86 * pow(re, 0.33) * pow(pr, 0.33) * pow(d / length, 0.33) * f * (lambda / d);
+        return {1.86 * pow(re, 0.33) * pow(pr, 0.33) * pow(d / length, 0.33) * f * (lambda / d),
+                "1.86·Re^0.33·Pr^0.33·(d/L)^0.33·" + fs + "·(λ/d)"};
     }
     // Viscous fluids take the Sieder–Tate form with its fixed viscosity factor, thin ones Dittus–Boelter.
-    const Num turbulent = mu > 0.002 ? 0.027 * (lambda / d) * pow(re, 0.8) * pow(pr, 0.33) * f
-                                     : 0.023 * (lambda / d) * pow(re, 0.8) * pow(pr, n);
-    if (re >= 10000) return turbulent;
-    return turbulent * (1 - 600000 / pow(re, 1.8));
+    const bool viscous = mu > 0.002;
+    const Num turbulent = viscous ? 0.027 * (lambda / d) * pow(re, 0.8) * pow(pr, 0.33) * f
+                                  : 0.023 * (lambda / d) * pow(re, 0.8) * pow(pr, n);
+    const std::string form = viscous ? "0.027·(λ/d)·Re^0.8·Pr^0.33·" + fs
+                                     : std::string("0.023·(λ/d)·Re^0.8·Pr^") + (in.heated ? "0.4" : "0.3");
+    if (re >= 10000) return {turbulent, form, true, viscous};
+    return {turbulent * (1 - 600000 / pow(re, 1.8)), form + "·(1 − 6×10⁵/Re^1.8)", true, viscous};
+}
+
+std::string regime(Num re) {
+    if (re < 2300) return "层流";
+    if (re < 10000) return "过渡流";
+    return "湍流";
 }
 
 }  // namespace
 
-std::optional<std::string> convection_film_coefficient(const ConvectionInput& in) {
-    return frame::trap([&] {
+frame::Outcome<ConvectionInput> convection_film_coefficient(const ConvectionInput& in) {
+    return frame::run<ConvectionInput>([&] {
         const Num d = value(in.diameter);
         const Num mu = value(in.viscosity);
         const Num lambda = value(in.conductivity);
@@ -37,25 +66,60 @@ std::optional<std::string> convection_film_coefficient(const ConvectionInput& in
         const Num pr = value(in.specific_heat) * mu / lambda;
 
         // The straight-pipe α is computed for every shape, the annulus too: its failures end the calculation.
-        Num alpha = straight_pipe(in, re, pr, d, mu, lambda);
+        const Straight straight = straight_pipe(in, re, pr, d, mu, lambda);
+        Num alpha = straight.alpha;
+        std::string formula = straight.formula;
+        std::vector<std::string> notes{"Re = " + significant(re.get()) + "（" + regime(re) +
+                                       "）  Pr = " + significant(pr.get())};
+        bool pr_checked_as_viscous = straight.viscous;
+        bool turbulent_form = straight.turbulent_form;
         switch (in.shape) {
             case PipeShape::Straight:
                 break;
-            case PipeShape::Bent:
-                alpha = alpha * (1 + 1.77 * d / value(in.bend_radius));
+            case PipeShape::Bent: {
+                const Num factor = 1 + 1.77 * d / value(in.bend_radius);
+                alpha = alpha * factor;
+                formula = "(" + formula + ")·(1 + 1.77·d/R)";
+                notes.push_back("弯管校正系数 1 + 1.77·d/R = " + significant(factor.get()));
                 break;
-            case PipeShape::Coil:
-                alpha = alpha * (1 + 3.5 * d / value(in.coil_diameter));
+            }
+            case PipeShape::Coil: {
+                const Num factor = 1 + 3.5 * d / value(in.coil_diameter);
+                alpha = alpha * factor;
+                formula = "(" + formula + ")·(1 + 3.5·d/D)";
+                notes.push_back("蛇管校正系数 1 + 3.5·d/D = " + significant(factor.get()));
                 break;
+            }
             case PipeShape::Annulus: {
                 // The gap keeps the pipe's d in λ/d and Re; only the ratio d₂/d₁ describes it.
                 const Num ratio = pow(value(in.outer_diameter) / value(in.inner_diameter), 0.53);
-                alpha = pr < 5 ? 0.0142 * (lambda / d) * ratio * pow(re, 0.8) * pow(pr, 0.53)
-                               : 0.02 * (lambda / d) * ratio * pow(re, 0.8) * pow(pr, 0.33);
+                const bool thin = pr < 5;
+                alpha = thin ? 0.0142 * (lambda / d) * ratio * pow(re, 0.8) * pow(pr, 0.53)
+                             : 0.02 * (lambda / d) * ratio * pow(re, 0.8) * pow(pr, 0.33);
+                formula = thin ? "0.0142·(λ/d)·(d₂/d₁)^0.53·Re^0.8·Pr^0.53（Pr < 5）"
+                               : "0.02·(λ/d)·(d₂/d₁)^0.53·Re^0.8·Pr^0.33（Pr ≥ 5）";
+                notes.push_back("圆环隙 (d₂/d₁)^0.53 = " + significant(ratio.get()));
+                pr_checked_as_viscous = false;
+                turbulent_form = true;
                 break;
             }
         }
-        return frame::masked(alpha.get());
+        const std::string text = frame::masked(alpha.get());
+        notes.insert(notes.begin() + 1, "α = " + formula + " = " + text + " W/(m²·℃)");
+
+        if (turbulent_form) {
+            const double pr_max = pr_checked_as_viscous ? kPrMaxViscous : kPrMaxThin;
+            if (pr.get() < kPrMin || pr.get() > pr_max)
+                notes.push_back("注意：Pr = " + significant(pr.get()) + " 超出关联式适用范围 " + significant(kPrMin) +
+                                "～" + significant(pr_max));
+            // A length that is no number only leaves the warning out: the turbulent forms do not read it.
+            if (const std::optional<double> length = frame::parse_number(in.length)) {
+                const double ratio = *length / d.get();
+                if (std::isfinite(ratio) && ratio < kEntryLengthRatio)
+                    notes.push_back("注意：L/d = " + significant(ratio) + " < 60，未计入进口段影响");
+            }
+        }
+        return frame::Explained{{{text, notes}}};
     });
 }
 

@@ -9,10 +9,16 @@
 //
 // Heating takes n = 0.4 and f = 1.05, cooling n = 0.3 and f = 0.95. A bend multiplies α by (1 + 1.77·d/R), a
 // coil by (1 + 3.5·d/D); the annulus replaces it by its own correlation in the diameter ratio d₂/d₁.
+//
+// Validity, noted as warnings: the thin-fluid form for 0.7 ≤ Pr ≤ 160, the viscous-fluid form for
+// 0.7 ≤ Pr ≤ 16700, both for L/d ≥ 60 (no entry-length correction is made).
+// Worked example (water at the page's defaults: d 0.1 m, u 1.5 m/s, ρ 1000, μ 0.001, cp 4180, λ 0.618, heated,
+// straight): Re = 150000, Pr = 6.76, α = 4223.422 W/(m²·℃).
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "frame/outcome.h"
 
 namespace vxr::calc {
 
@@ -35,7 +41,7 @@ struct ConvectionInput {
     bool heated = true;
 };
 
-// α in W/(m²·℃) through the result mask, or nothing if the data do not allow it.
-std::optional<std::string> convection_film_coefficient(const ConvectionInput& in);
+// α in W/(m²·℃) through the result mask with its notes, or the data-check failure.
+frame::Outcome<ConvectionInput> convection_film_coefficient(const ConvectionInput& in);
 
 }  // namespace vxr::calc
