@@ -1,0 +1,126 @@
+#include "calc/drying/convective_dryer.h"
+
+#include "calc/drying/water_saturation.h"
+#include "frame/number_text.h"
+
+namespace vxr::calc {
+
+using frame::masked;
+using frame::Num;
+using frame::plain;
+using In = DryerInput;
+
+namespace {
+
+// A typed number as the notes quote it, and a computed one to 6 significant digits.
+std::string p(Num v) {
+    return plain(v.get());
+}
+std::string s(Num v) {
+    return frame::significant(v.get());
+}
+
+// Above this relative humidity the exhaust may condense on a cooler wall of the collector or the duct.
+constexpr double kCondensationRisk = 80.0;
+
+// "ps(20 ℃) = 2.33921 kPa（…）": the saturation pressure with the equation it came from.
+std::string saturation_note(Num t, Num ps) {
+    const char* source = over_ice(t.get()) ? "（冰面升华压力，IAPWS 2011）" : "（水的饱和蒸汽压，IAPWS-IF97）";
+    return "ps(" + p(t) + " ℃) = " + s(ps) + " kPa" + source;
+}
+
+}  // namespace
+
+Num air_humidity(Num vapour_pressure, Num total_pressure) {
+    return 0.622 * vapour_pressure / (total_pressure - vapour_pressure);
+}
+
+frame::Outcome<In> convective_dryer(const In& in) {
+    return frame::run<In>([&] {
+        const frame::Fields<In> f(in);
+        const Num G1 = f(&In::wet_feed);
+        const Num w1 = f(&In::initial_moisture);
+        const Num w2 = f(&In::final_moisture);
+        const Num P = f(&In::pressure);
+        const Num t0 = f(&In::air_temp);
+        const Num phi0 = f(&In::air_humidity);
+        const Num t1 = f(&In::preheat_temp);
+        const Num t2 = f(&In::exhaust_temp);
+
+        if (G1 <= 0) frame::refuse<In>("湿物料处理量必须大于零。", &In::wet_feed);
+        constexpr const char* kMoisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。";
+        if (w1 >= 1 || w2 >= w1) frame::refuse<In>(kMoisture, &In::initial_moisture);
+        if (w2 < 0) frame::refuse<In>(kMoisture, &In::final_moisture);
+        if (phi0 <= 0 || phi0 > 100) frame::refuse<In>("相对湿度须在 0 到 100 之间。", &In::air_humidity);
+        for (const auto& [t, field] : {std::pair{t0, &In::air_temp}, std::pair{t2, &In::exhaust_temp}})
+            if (t < kSaturationLowest || t > kSaturationHighest)
+                frame::refuse<In>("温度超出水蒸气饱和压力公式的范围（−60～373.946 ℃）。", field);
+        if (t1 <= t0 || t1 <= t2)
+            frame::refuse<In>("预热后空气温度必须高于新鲜空气温度和废气温度。", &In::preheat_temp);
+        const Num ps0 = saturation_pressure(t0.get());
+        const Num p0 = phi0 / 100 * ps0;
+        if (p0 >= P) frame::refuse<In>("总压过低。", &In::pressure);
+        const Num H0 = air_humidity(p0, P);
+        const Num I1 = (1.01 + 1.88 * H0) * t1 + 2490 * H0;
+        const Num H2 = (I1 - 1.01 * t2) / (1.88 * t2 + 2490);
+        const Num ps2 = saturation_pressure(t2.get());
+        const Num p2 = H2 * P / (0.622 + H2);
+        const Num phi2 = 100 * p2 / ps2;
+        if (phi2 > 100) frame::refuse<In>("废气已饱和（相对湿度超过100%），请提高废气温度。", &In::exhaust_temp);
+
+        const Num Gc = G1 * (1 - w1);
+        const Num X1 = w1 / (1 - w1);
+        const Num X2 = w2 / (1 - w2);
+        const Num W = Gc * (X1 - X2);
+        const Num product = G1 - W;
+        const Num L = W / (H2 - H0);
+        const Num fresh = L * (1 + H0);
+        const Num cH0 = 1.01 + 1.88 * H0;
+        const Num Qp = L * cH0 * (t1 - t0) / 3600;
+        const Num eta = 100 * W * (2490 + 1.88 * t2) / (3600 * Qp);
+
+        const std::string Wt = masked(W.get()), productt = masked(product.get());
+        const std::string H0t = masked(H0.get(), 5), H2t = masked(H2.get(), 5), phi2t = masked(phi2.get(), 2);
+        const std::string Lt = masked(L.get()), freshT = masked(fresh.get()), Qpt = masked(Qp.get());
+        const std::string etat = masked(eta.get(), 2);
+
+        std::vector<std::string> rh = {
+            "φ2 = 100·[H2·P/(0.622 + H2)]/ps(t2) = 100 × " + s(p2) + "/" + s(ps2) + " = " + phi2t + " %",
+            "废气水汽分压 p2 = H2·P/(0.622 + H2) = " + s(H2) + " × " + p(P) + "/(0.622 + " + s(H2) + ") = " + s(p2) +
+                " kPa",
+            saturation_note(t2, ps2),
+        };
+        if (phi2 > kCondensationRisk)
+            rh.push_back(
+                "注意：废气相对湿度超过 80%，废气在旋风分离器、袋滤器或管道中稍有降温即可能结露，"
+                "宜提高废气温度。");
+
+        return frame::Explained{{
+            {Wt,
+             {"W = Gc(X1 − X2) = " + s(Gc) + " × (" + s(X1) + " − " + s(X2) + ") = " + Wt + " kg/h",
+              "Gc = G1(1 − w1) = " + p(G1) + " × (1 − " + p(w1) + ") = " + s(Gc) + " kg绝干料/h",
+              "X1 = w1/(1 − w1) = " + s(X1) + "，X2 = w2/(1 − w2) = " + s(X2) + " kg水/kg绝干料"}},
+            {productt, {"G2 = G1 − W = " + p(G1) + " − " + s(W) + " = " + productt + " kg/h"}},
+            {H0t,
+             {"H0 = 0.622·p0/(P − p0) = 0.622 × " + s(p0) + "/(" + p(P) + " − " + s(p0) + ") = " + H0t + " kg水/kg干气",
+              "p0 = φ0/100·ps(t0) = " + p(phi0) + "/100 × " + s(ps0) + " = " + s(p0) + " kPa",
+              saturation_note(t0, ps0)}},
+            {H2t,
+             {"H2 = (I1 − 1.01·t2)/(1.88·t2 + 2490) = (" + s(I1) + " − 1.01 × " + p(t2) + ")/(1.88 × " + p(t2) +
+                  " + 2490) = " + H2t + " kg水/kg干气",
+              "理想干燥器：I2 = I1 = (1.01 + 1.88·H0)·t1 + 2490·H0 = " + s(I1) + " kJ/kg干气"}},
+            {phi2t, rh},
+            {Lt, {"L = W/(H2 − H0) = " + s(W) + "/(" + s(H2) + " − " + s(H0) + ") = " + Lt + " kg干气/h"}},
+            {freshT, {"L0 = L(1 + H0) = " + s(L) + " × (1 + " + s(H0) + ") = " + freshT + " kg/h"}},
+            {Qpt,
+             {"Qp = L(1.01 + 1.88·H0)(t1 − t0)/3600 = " + s(L) + " × " + s(cH0) + " × (" + p(t1) + " − " + p(t0) +
+              ")/3600 = " + Qpt + " kW"}},
+            {etat,
+             {"η = 100·W(2490 + 1.88·t2)/(3600·Qp) = 100 × " + s(W) + " × (2490 + 1.88 × " + p(t2) + ")/(3600 × " +
+                  s(Qp) + ") = " + etat + " %",
+              "理想干燥器校核：η = (t1 − t2)/(t1 − t0) = " + s(100 * (t1 - t2) / (t1 - t0)) + " %"}},
+        }};
+    });
+}
+
+}  // namespace vxr::calc

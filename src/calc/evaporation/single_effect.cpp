@@ -1,0 +1,93 @@
+#include "calc/evaporation/single_effect.h"
+
+#include "frame/number_text.h"
+
+namespace vxr::calc {
+
+using frame::masked;
+using frame::Num;
+using frame::plain;
+using In = EvaporationInput;
+
+namespace {
+
+// A typed number as the notes quote it, and a computed one to 6 significant digits.
+std::string p(Num v) {
+    return plain(v.get());
+}
+std::string s(Num v) {
+    return frame::significant(v.get());
+}
+
+}  // namespace
+
+frame::Outcome<In> single_effect_evaporator(const In& in) {
+    return frame::run<In>([&] {
+        const frame::Fields<In> f(in);
+        const Num F = f(&In::feed);
+        const Num x0 = f(&In::feed_conc);
+        const Num x1 = f(&In::product_conc);
+        const Num t0 = f(&In::feed_temp);
+        const Num cp0 = f(&In::feed_cp);
+        const Num T1 = f(&In::vapour_temp);
+        const Num r1 = f(&In::vapour_latent);
+        const Num loss = f(&In::temp_loss);
+        const Num T = f(&In::steam_temp);
+        const Num r = f(&In::steam_latent);
+        const Num K = f(&In::heat_transfer);
+        const Num pct = f(&In::heat_loss_percent);
+
+        if (F <= 0) frame::refuse<In>("进料量必须大于零。", &In::feed);
+        constexpr const char* kConc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。";
+        if (x0 <= 0 || x0 >= x1) frame::refuse<In>(kConc, &In::feed_conc);
+        if (x1 >= 1) frame::refuse<In>(kConc, &In::product_conc);
+        for (const auto& [v, field] : {std::pair{cp0, &In::feed_cp}, std::pair{r1, &In::vapour_latent},
+                                       std::pair{r, &In::steam_latent}, std::pair{K, &In::heat_transfer}})
+            if (v <= 0) frame::refuse<In>("比热容、汽化热和传热系数必须大于零。", field);
+        constexpr const char* kLoss = "温度差损失和热损失不能为负。";
+        if (loss < 0) frame::refuse<In>(kLoss, &In::temp_loss);
+        if (pct < 0) frame::refuse<In>(kLoss, &In::heat_loss_percent);
+        const Num t1 = T1 + loss;
+        const Num dt = T - t1;
+        if (dt <= 0) frame::refuse<In>("加热蒸汽温度必须高于溶液沸点。", &In::steam_temp);
+        const Num W = F * (1 - x0 / x1);
+        const Num sensible = F * cp0 * (t1 - t0);  // kJ/h
+        const Num latent = W * r1;                 // kJ/h
+        const Num Q = (sensible + latent) * (1 + pct / 100) / 3600;
+        if (Q <= 0) frame::refuse<In>("传热量不为正，请核对进料温度。", &In::feed_temp);
+        const Num product = F - W;
+        const Num D = 3600 * Q / r;
+        const Num economy = D / W;
+        const Num A = 1000 * Q / (K * dt);
+
+        const std::string Wt = masked(W.get()), productt = masked(product.get()), t1t = masked(t1.get());
+        const std::string Qt = masked(Q.get()), Dt = masked(D.get()), et = masked(economy.get());
+        const std::string dtt = masked(dt.get()), At = masked(A.get());
+
+        std::vector<std::string> duty = {
+            "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + p(F) + " × " + p(cp0) + " × (" + s(t1) + " − " +
+                p(t0) + ") + " + s(W) + " × " + p(r1) + "] × (1 + " + p(pct) + "/100)/3600 = " + Qt + " kW",
+            "料液加热 F·cp0·(t1 − t0) = " + s(sensible) + " kJ/h，水分汽化 W·r1 = " + s(latent) + " kJ/h",
+            "热损失 = " + s((sensible + latent) * pct / 100 / 3600) + " kW",
+        };
+        if (t0 > t1)
+            duty.push_back("注意：进料温度高于溶液沸点，料液进入蒸发器后自蒸发，料液加热一项为负（放出热量）。");
+        std::vector<std::string> area = {
+            "A = 1000·Q/(K·Δt) = 1000 × " + s(Q) + "/(" + p(K) + " × " + s(dt) + ") = " + At + " m²",
+        };
+        if (dt < 5) area.push_back("注意：有效传热温差小于 5 ℃，传热面积对温差和 K 值的误差十分敏感。");
+
+        return frame::Explained{{
+            {Wt, {"W = F(1 − x0/x1) = " + p(F) + " × (1 − " + p(x0) + "/" + p(x1) + ") = " + Wt + " kg/h"}},
+            {productt, {"F − W = " + p(F) + " − " + s(W) + " = " + productt + " kg/h"}},
+            {t1t, {"t1 = T1 + Δ = " + p(T1) + " + " + p(loss) + " = " + t1t + " ℃"}},
+            {Qt, duty},
+            {Dt, {"D = 3600·Q/r = 3600 × " + s(Q) + "/" + p(r) + " = " + Dt + " kg/h"}},
+            {et, {"D/W = " + s(D) + "/" + s(W) + " = " + et + " kg/kg"}},
+            {dtt, {"Δt = T − t1 = " + p(T) + " − " + s(t1) + " = " + dtt + " ℃"}},
+            {At, area},
+        }};
+    });
+}
+
+}  // namespace vxr::calc
