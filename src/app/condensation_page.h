@@ -1,11 +1,17 @@
 // The page for the film coefficient of a condensing vapour on four kinds of surface; the page shown at start.
 #pragma once
 
-#include <QWidget>
+#include <utility>
+#include <vector>
+
+#include "app/calc_page.h"
+#include "calc/heat/condensation.h"
+
+class QRadioButton;
 
 namespace vxr::app {
 
-class CondensationPage : public QWidget {
+class CondensationPage : public CalcPage {
     Q_OBJECT
 
 public:
@@ -13,6 +19,9 @@ public:
 
 private:
     void calculate();
+
+    Bindings<calc::CondensationInput> fields_;
+    std::vector<std::pair<QRadioButton*, calc::CondensingSurface>> surfaces_;
 };
 
 }  // namespace vxr::app

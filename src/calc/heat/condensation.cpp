@@ -1,5 +1,9 @@
 #include "calc/heat/condensation.h"
 
+#include <cmath>
+#include <optional>
+#include <utility>
+
 #include "frame/checked.h"
 #include "frame/number_text.h"
 
@@ -7,10 +11,17 @@ namespace vxr::calc {
 
 using frame::Num;
 using frame::pow;
+using frame::significant;
 using frame::value;
 
-std::optional<std::string> condensation_film_coefficient(const CondensationInput& in) {
-    return frame::trap([&] {
+namespace {
+
+constexpr double kLaminarFilmReynolds = 1800;
+
+}  // namespace
+
+frame::Outcome<CondensationInput> condensation_film_coefficient(const CondensationInput& in) {
+    return frame::run<CondensationInput>([&] {
         constexpr double g = 9.81;
         // kJ/kg to J/kg for every surface, so a latent heat that is no number fails even where r is not used.
         const Num r = value(in.latent_heat) * 1000;
@@ -22,32 +33,62 @@ std::optional<std::string> condensation_film_coefficient(const CondensationInput
         const auto delta_t = [&] { return value(in.saturation_temperature) - value(in.wall_temperature); };
         const auto lambda = [&] { return value(in.conductivity); };
         const auto mu = [&] { return value(in.viscosity); };
-        const auto length = [&] { return value(in.length); };
 
+        std::vector<std::string> notes;
         Num alpha;
+        Num dt;
+        // Film Reynolds number of the surfaces the film runs down over the length L.
+        std::optional<std::pair<Num, Num>> film;  // (L, μ)
         switch (in.surface) {
             case CondensingSurface::Inclined: {
                 const Num sine = frame::sin_degrees(value(in.angle));
-                alpha = 1.13 * pow(density_group() * sine * r * pow(lambda(), 3) / (mu() * length() * delta_t()), 0.25);
+                const Num m = mu(), length = value(in.length);
+                dt = delta_t();
+                alpha = 1.13 * pow(density_group() * sine * r * pow(lambda(), 3) / (m * length * dt), 0.25);
+                notes.push_back("α = 1.13·[ρl·(ρl − ρv)·g·sinθ·r·λ³/(μ·L·Δt)]^0.25，sinθ = " + significant(sine.get()));
+                film.emplace(length, m);
                 break;
             }
-            case CondensingSurface::VerticalTube:
-                alpha = 1.13 * pow(density_group() * r * pow(lambda(), 3) / (mu() * length() * delta_t()), 0.25);
+            case CondensingSurface::VerticalTube: {
+                const Num m = mu(), length = value(in.length);
+                dt = delta_t();
+                alpha = 1.13 * pow(density_group() * r * pow(lambda(), 3) / (m * length * dt), 0.25);
+                notes.push_back("α = 1.13·[ρl·(ρl − ρv)·g·r·λ³/(μ·L·Δt)]^0.25");
+                film.emplace(length, m);
                 break;
+            }
             case CondensingSurface::HorizontalTubeOutside: {
                 // The latent heat is raised by the subcooling of the film, 0.68·cp·Δt.
-                const Num dt = delta_t();
+                dt = delta_t();
                 const Num r_corrected = r * (1 + 0.68 * value(in.specific_heat) * dt / r);
-                const Num denominator = mu() * value(in.outside_diameter) * length() * dt;
+                const Num denominator = mu() * value(in.outside_diameter) * dt;
                 alpha = 0.725 * pow(density_group() * r_corrected * pow(lambda(), 3) / denominator, 0.25);
+                notes.push_back("α = 0.725·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dₒ·Δt)]^0.25");
+                notes.push_back("r′ = r·(1 + 0.68·cp·Δt/r) = " + significant(r_corrected.get()) + " J/kg");
                 break;
             }
-            case CondensingSurface::HorizontalTubeInside:
-                alpha = 0.815 *
-                        pow(density_group() * lambda() / (3.14 * mu() * value(in.inside_diameter) * delta_t()), 0.25);
+            case CondensingSurface::HorizontalTubeInside: {
+                dt = delta_t();
+                const Num r_corrected = r + 0.375 * value(in.specific_heat) * dt;
+                const Num denominator = mu() * value(in.inside_diameter) * dt;
+                alpha = 0.555 * pow(density_group() * r_corrected * pow(lambda(), 3) / denominator, 0.25);
+                notes.push_back("α = 0.555·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dᵢ·Δt)]^0.25（管内低速冷凝）");
+                notes.push_back("r′ = r + 0.375·cp·Δt = " + significant(r_corrected.get()) + " J/kg");
                 break;
+            }
         }
-        return frame::masked(alpha.get());
+        const std::string text = frame::masked(alpha.get());
+        notes.insert(notes.begin(), "Δt = ts − tw = " + significant(dt.get()) + " ℃");
+        notes.push_back("α = " + text + " W/(m²·℃)");
+        // The note never fails the calculation: a film Reynolds number that is no number is left out.
+        if (film) {
+            const double re = 4 * alpha.get() * film->first.get() * dt.get() / (r.get() * film->second.get());
+            if (std::isfinite(re)) {
+                notes.push_back("膜雷诺数 Re = 4·α·L·Δt/(r·μ) = " + significant(re));
+                if (re > kLaminarFilmReynolds) notes.push_back("注意：Re > 1800，液膜已非层流，层流膜公式偏低");
+            }
+        }
+        return frame::Explained{{{text, notes}}};
     });
 }
 
