@@ -1,0 +1,126 @@
+#include "calc/relief/relief_valve.h"
+
+#include <numbers>
+
+#include "frame/checked.h"
+#include "frame/number_text.h"
+
+namespace vxr::calc {
+
+using frame::Num;
+using frame::pow;
+using frame::sqrt;
+
+namespace {
+
+std::string s6(Num v) {
+    return frame::significant(v.get());
+}
+
+constexpr const char* kNotCovered = "注意：本方法不含液体的粘度修正，也不适用于两相流。";
+
+}  // namespace
+
+frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
+    using In = ReliefInput;
+    return frame::run<In>([&] {
+        const frame::Fields<In> f(in);
+        const bool gas = in.medium == ReliefMedium::Gas;
+        const Num W = f(&In::flow);
+        const Num Ps = f(&In::set_pressure);
+        const Num over = f(&In::overpressure);
+        const Num Pb = f(&In::back_pressure);
+        const Num Pa = f(&In::atmosphere);
+        const Num K = f(&In::coefficient);
+        Num M, t, Z, k, rho;
+        if (gas) {
+            M = f(&In::molar_mass);
+            t = f(&In::temperature);
+            Z = f(&In::compressibility);
+            k = f(&In::exponent);
+        } else {
+            rho = f(&In::density);
+        }
+
+        if (W <= 0) frame::refuse<In>("泄放量必须大于零。", &In::flow);
+        if (Ps <= 0) frame::refuse<In>("整定压力必须大于零。", &In::set_pressure);
+        if (over < 0) frame::refuse<In>("超压和背压不能为负。", &In::overpressure);
+        if (Pb < 0) frame::refuse<In>("超压和背压不能为负。", &In::back_pressure);
+        if (Pa <= 0) frame::refuse<In>("大气压必须大于零。", &In::atmosphere);
+        if (K <= 0 || K > 1) frame::refuse<In>("泄放系数须在 0 与 1 之间。", &In::coefficient);
+        const Num P = Ps * (1 + over / 100) + Pa;
+        const Num Po = Pb + Pa;
+        if (Po >= P) frame::refuse<In>("背压不低于泄放压力，安全阀无法泄放。", &In::back_pressure);
+        if (gas) {
+            constexpr const char* kGasMessage = "摩尔质量和压缩因子必须大于零，温度必须高于 −273.15 ℃。";
+            if (M <= 0) frame::refuse<In>(kGasMessage, &In::molar_mass);
+            if (t <= -273.15) frame::refuse<In>(kGasMessage, &In::temperature);
+            if (Z <= 0) frame::refuse<In>(kGasMessage, &In::compressibility);
+            if (k <= 1) frame::refuse<In>("绝热指数必须大于1。", &In::exponent);
+        } else if (rho <= 0) {
+            frame::refuse<In>("液体密度必须大于零。", &In::density);
+        }
+
+        const std::string P_text = frame::masked(P.get(), 4);
+        std::vector<std::string> pressure_notes{
+            "P = Ps·(1 + 超压/100) + Pa = " + s6(Ps) + " × (1 + " + s6(over) + "/100) + " + s6(Pa) + " = " + s6(P) +
+                " MPa（绝压）",
+            "Po = Pb + Pa = " + s6(Pb) + " + " + s6(Pa) + " = " + s6(Po) + " MPa（绝压）"};
+
+        if (!gas) {
+            const Num A = W / (5.1 * K * sqrt(rho * (P - Po)));
+            const Num d0 = sqrt(4 * A / std::numbers::pi);
+            const std::string A_text = frame::masked(A.get());
+            return frame::Explained{{
+                {P_text, pressure_notes},
+                {"液体", {"液体：A = W/(5.1·K·√(ρ·(P − Po)))"}},
+                {"", {}},
+                {"", {}},
+                {A_text,
+                 {"A = W/(5.1·K·√(ρ·(P − Po))) = " + s6(W) + "/(5.1 × " + s6(K) + " × √(" + s6(rho) + " × (" + s6(P) +
+                      " − " + s6(Po) + "))) = " + s6(A) + " mm²",
+                  kNotCovered}},
+                {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + s6(A) + "/π) = " + s6(d0) + " mm"}},
+            }};
+        }
+
+        const Num T = t + 273.15;
+        const Num rc = pow(2 / (k + 1), k / (k - 1));
+        const Num C = 520 * sqrt(k * pow(2 / (k + 1), (k + 1) / (k - 1)));
+        const Num r = Po / P;
+        const Num root_mzt = sqrt(M / (Z * T));
+        const bool critical = r <= rc;
+        Num A;
+        std::string area_note;
+        if (critical) {
+            A = W / (0.076 * C * K * P * root_mzt);
+            area_note = "A = W/(7.6×10⁻²·C·K·P·√(M/(Z·T))) = " + s6(W) + "/(0.076 × " + s6(C) + " × " + s6(K) + " × " +
+                        s6(P) + " × √(" + s6(M) + "/(" + s6(Z) + " × " + s6(T) + "))) = " + s6(A) + " mm²";
+        } else {
+            const Num bracket = pow(r, 2 / k) - pow(r, (k + 1) / k);
+            A = W / (55.84 * K * P * sqrt(k / (k - 1) * bracket) * root_mzt);
+            area_note = "A = W/(55.84·K·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T))) = " + s6(W) +
+                        "/(55.84 × " + s6(K) + " × " + s6(P) + " × √(" + s6(k / (k - 1)) + " × " + s6(bracket) +
+                        ") × √(" + s6(M) + "/(" + s6(Z) + " × " + s6(T) + "))) = " + s6(A) + " mm²";
+        }
+        const Num d0 = sqrt(4 * A / std::numbers::pi);
+        const std::string regime = critical ? "临界流动" : "亚临界流动";
+        const std::string ratio_note = "Po/P = " + s6(Po) + "/" + s6(P) + " = " + s6(r) +
+                                       (critical ? " ≤ rc = " : " > rc = ") + s6(rc) + "：" + regime;
+        return frame::Explained{{
+            {P_text, pressure_notes},
+            {regime, {ratio_note}},
+            {frame::masked(rc.get(), 4),
+             {"rc = (2/(k + 1))^(k/(k − 1)) = (2/(" + s6(k) + " + 1))^(" + s6(k) + "/(" + s6(k) +
+              " − 1)) = " + s6(rc)}},
+            {frame::masked(C.get()),
+             {"C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1))) = 520 × √(" + s6(k) + " × (2/(" + s6(k) + " + 1))^((" +
+              s6(k) + " + 1)/(" + s6(k) + " − 1))) = " + s6(C)}},
+            {frame::masked(A.get()),
+             {area_note, "T = t + 273.15 = " + s6(t) + " + 273.15 = " + s6(T) + " K", ratio_note, kNotCovered}},
+            {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + s6(A) + "/π) = " + s6(d0) + " mm"}},
+        }};
+    });
+}
+
+}  // namespace vxr::calc
