@@ -25,7 +25,9 @@ install(FILES ${VXR_ICON_DIR}/32x32/vxr.png DESTINATION ${VXR_HICOLOR}/32x32/app
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxr.svg DESTINATION ${VXR_HICOLOR}/scalable/apps)
 
 # The Debian package: shared-library dependencies (libc, libstdc++, the Qt libraries) come from dpkg-shlibdeps;
-# the packages the program loads at run time rather than links (platform plugins, the CJK font) are named here.
+# the packages the program loads at run time rather than links (platform plugins, the CJK font) are named here, and
+# libudunits2-0 as well: vxr_core links UDUNITS-2 so dpkg-shlibdeps finds it too, but the unit page needs the
+# library's database (libudunits2-data, which libudunits2-0 brings) whatever the linker keeps.
 set(CPACK_PACKAGE_NAME vxr)
 set(CPACK_PACKAGE_VENDOR "VXR")
 set(CPACK_PACKAGE_CONTACT "VXR maintainers <vxr@localhost>")
@@ -38,5 +40,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, libudunits2-0")
 include(CPack)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libudunits2-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk
   xvfb xauth x11vnc
