@@ -1,0 +1,18 @@
+// What the window tests and the benchmarks both need around a QApplication that runs without anyone watching.
+#pragma once
+
+#include <functional>
+
+class QMessageBox;
+
+namespace vxr::support {
+
+// Drops the two warnings every offscreen run prints (a fixed-size window's size hints, a missing runtime
+// directory); every other message goes to Qt's own handler.
+void quietQtMessages();
+
+// Every `interval_ms`, a message box that is open while `expected()` is false is passed to `report` and closed, so
+// that a box nobody waits for cannot hang the run. Call once, after the QApplication is made.
+void watchMessageBoxes(int interval_ms, std::function<bool()> expected, std::function<void(const QMessageBox&)> report);
+
+}  // namespace vxr::support
