@@ -5,16 +5,22 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/absorption_page.h"
 #include "app/condensation_page.h"
 #include "app/convection_page.h"
+#include "app/distillation_page.h"
+#include "app/drying_page.h"
+#include "app/evaporation_page.h"
 #include "app/form.h"
 #include "app/friction_page.h"
 #include "app/look.h"
 #include "app/messages.h"
 #include "app/pipe_diameter_page.h"
 #include "app/pump_page.h"
+#include "app/relief_page.h"
 #include "app/stress_page.h"
 #include "app/tab_control.h"
+#include "app/unit_page.h"
 
 namespace vxr::app {
 namespace {
@@ -44,13 +50,13 @@ MainWindow::MainWindow() {
     tabs_->addPage(QStringLiteral("离心泵安装高度计算"), build<PumpPage>);
     tabs_->addPage(QStringLiteral("传热膜系数计算"), build<ConvectionPage>);
     tabs_->addPage(QStringLiteral("冷凝膜系数"), build<CondensationPage>);
-    tabs_->addPage(QStringLiteral("精馏计算"), build<QWidget>);
-    tabs_->addPage(QStringLiteral("单效蒸发"), build<QWidget>);
-    tabs_->addPage(QStringLiteral("干燥计算"), build<QWidget>);
-    tabs_->addPage(QStringLiteral("吸收计算"), build<QWidget>);
-    tabs_->addPage(QStringLiteral("安全阀计算"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("精馏计算"), build<DistillationPage>);
+    tabs_->addPage(QStringLiteral("单效蒸发"), build<EvaporationPage>);
+    tabs_->addPage(QStringLiteral("干燥计算"), build<DryingPage>);
+    tabs_->addPage(QStringLiteral("吸收计算"), build<AbsorptionPage>);
+    tabs_->addPage(QStringLiteral("安全阀计算"), build<ReliefPage>);
     tabs_->addPage(QStringLiteral("管道应力判断"), build<StressPage>);
-    tabs_->addPage(QStringLiteral("单位换算"), build<QWidget>);
+    tabs_->addPage(QStringLiteral("单位换算"), build<UnitPage>);
     tabs_->setCurrentIndex(4);
     setCentralWidget(client);
 
