@@ -1,11 +1,12 @@
 // The page for the friction loss of a pipe run with its fittings, in J/kg and in metres of head.
 #pragma once
 
-#include <QWidget>
+#include "app/calc_page.h"
+#include "calc/hydraulics/friction_loss.h"
 
 namespace vxr::app {
 
-class FrictionPage : public QWidget {
+class FrictionPage : public CalcPage {
     Q_OBJECT
 
 public:
@@ -13,6 +14,8 @@ public:
 
 private:
     void calculate();
+
+    Bindings<calc::PipeRunInput> fields_;
 };
 
 }  // namespace vxr::app

@@ -1,11 +1,12 @@
 // The page for the allowed installation height of a centrifugal pump above its suction-side liquid surface.
 #pragma once
 
-#include <QWidget>
+#include "app/calc_page.h"
+#include "calc/pump/installation_height.h"
 
 namespace vxr::app {
 
-class PumpPage : public QWidget {
+class PumpPage : public CalcPage {
     Q_OBJECT
 
 public:
@@ -13,6 +14,8 @@ public:
 
 private:
     void calculate();
+
+    Bindings<calc::PumpSuctionInput> fields_;
 };
 
 }  // namespace vxr::app

@@ -18,11 +18,16 @@
 namespace vxr::app {
 namespace {
 
-constexpr Field kPipeFields[] = {
-    {"Label54", {765, 360, 1905, 285}, "管道外径（mm）：", "Text51", {3645, 315, 1275, 330}, "108"},
-    {"Label55", {765, 855, 1905, 285}, "管道膨胀系数（mm/m)：", "Text52", {3645, 810, 1275, 330}, "0.012"},
-    {"Label56", {765, 1350, 2400, 285}, "管道最高工作温度（℃）：", "Text53", {3645, 1305, 1275, 330}, "200"},
-    {"Label57", {765, 1845, 2355, 285}, "管道最低工作温度（℃）：", "Text54", {3645, 1800, 1275, 330}, "-10"},
+using Pipe = calc::PipeBasics;
+
+constexpr BoundField<Pipe> kPipeFields[] = {
+    {{"Label54", {765, 360, 1905, 285}, "管道外径（mm）：", "Text51", {3645, 315, 1275, 330}, "108"}, &Pipe::diameter},
+    {{"Label55", {765, 855, 1905, 285}, "管道膨胀系数（mm/m)：", "Text52", {3645, 810, 1275, 330}, "0.012"},
+     &Pipe::expansion},
+    {{"Label56", {765, 1350, 2400, 285}, "管道最高工作温度（℃）：", "Text53", {3645, 1305, 1275, 330}, "200"},
+     &Pipe::t_max},
+    {{"Label57", {765, 1845, 2355, 285}, "管道最低工作温度（℃）：", "Text54", {3645, 1800, 1275, 330}, "-10"},
+     &Pipe::t_min},
 };
 
 // The segment fields, in the order a save reads them and a move fills them: the projections, then the length.
@@ -33,10 +38,9 @@ constexpr Field kSegmentFields[] = {
     {"Label53", {765, 1305, 2130, 285}, "两节点管道长度（m）：", "Text47", {3600, 1305, 1770, 330}, ""},
 };
 
-// Enter in each of `fields` presses `button`.
-void connectEnter(QWidget* page, std::span<const Field> fields, QPushButton* button) {
-    for (const Field& f : fields)
-        QObject::connect(textBox(page, f.box), &QLineEdit::returnPressed, button, &QPushButton::click);
+// Enter in each of `boxes` presses `button`.
+void connectEnter(std::initializer_list<QLineEdit*> boxes, QPushButton* button) {
+    for (QLineEdit* box : boxes) QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
 // A node number: large, bold and coloured, wide enough for "100".
@@ -57,11 +61,11 @@ QLabel* nodeLabel(const Form& form, const char* name, Twips at, const QString& n
 
 }  // namespace
 
-StressPage::StressPage(QWidget* parent) : QWidget(parent) {
+StressPage::StressPage(QWidget* parent) : CalcPage(QStringLiteral("管道应力判断"), parent) {
     const Form form = Form::page(this);
 
     const Form pipe = Form::inside(form.frame("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数：")));
-    pipe.inputs(kPipeFields);
+    bindInputs<Pipe>(pipe, kPipeFields, pipe_);
 
     const Form editor = Form::inside(form.frame("Frame2", {1530, 3780, 6135, 3795}, QStringLiteral("管道状态：")));
     editor.label("Label51", {765, 360, 1905, 285}, QStringLiteral("From（管道从节点）："));
@@ -71,15 +75,18 @@ StressPage::StressPage(QWidget* parent) : QWidget(parent) {
     endMark_ = editor.check("Check1", {4140, 675, 690, 555}, QStringLiteral("终点"));
     end_ = editor.label("Label40", {4950, 855, 420, 285}, QString());
     editor.inputs(kSegmentFields);
-    for (const char* projection : {"Text48", "Text49", "Text50"})
-        textBox(this, projection)->setToolTip(QStringLiteral("反方向为负值"));
+    lx_ = textBox(this, "Text48");
+    ly_ = textBox(this, "Text49");
+    lz_ = textBox(this, "Text50");
+    length_ = textBox(this, "Text47");
+    for (QLineEdit* projection : {lx_, ly_, lz_}) projection->setToolTip(QStringLiteral("反方向为负值"));
     QPushButton* save = editor.button("Command9", {720, 3240, 1005, 330}, QStringLiteral("保存更新"));
     previous_ = editor.button("Command10", {2520, 3240, 1050, 330}, QStringLiteral("上一节点"));
     previous_->setEnabled(false);
     QPushButton* next = editor.button("Command11", {4365, 3240, 1005, 330}, QStringLiteral("下一节点"));
 
-    form.result("Text55", {3510, 7785, 3390, 330},
-                form.label("Label58", {2340, 7830, 1050, 285}, QStringLiteral("计算结果：")));
+    addResult(form.result("Text55", {3510, 7785, 3390, 330},
+                          form.label("Label58", {2340, 7830, 1050, 285}, QStringLiteral("计算结果："))));
     // The print button has no action.
     form.button("Command12", {2385, 8415, 1005, 375}, QStringLiteral("打  印"));
     QPushButton* calc = form.button("Command13", {5805, 8415, 1005, 375}, QStringLiteral("计  算"));
@@ -89,14 +96,16 @@ StressPage::StressPage(QWidget* parent) : QWidget(parent) {
     connect(next, &QPushButton::clicked, this, &StressPage::next);
     connect(calc, &QPushButton::clicked, this, &StressPage::calculate);
     // Enter saves the segment being typed, or assesses the route from the pipe data.
-    connectEnter(this, kSegmentFields, save);
-    connectEnter(this, kPipeFields, calc);
+    connectEnter({lx_, ly_, lz_, length_}, save);
+    connectEnter(
+        {pipe_.box(&Pipe::diameter), pipe_.box(&Pipe::expansion), pipe_.box(&Pipe::t_max), pipe_.box(&Pipe::t_min)},
+        calc);
     setReadingTabOrder(this);
 }
 
 void StressPage::save() {
-    const calc::SegmentTexts typed{fieldText(this, "Text47"), fieldText(this, "Text48"), fieldText(this, "Text49"),
-                                   fieldText(this, "Text50")};
+    const calc::SegmentTexts typed{length_->text().toStdString(), lx_->text().toStdString(), ly_->text().toStdString(),
+                                   lz_->text().toStdString()};
     const bool mark_end = endMark_->isChecked();
     if (nodes_.save(typed, mark_end) == calc::NodeList::SaveResult::EmptyField)
         return showMessage(this, kAppTitle, QStringLiteral("请仔细核对数据！"));
@@ -126,23 +135,23 @@ void StressPage::showSegment() {
     to_->setText(QString::number(nodes_.to()));
     from_->setText(QString::number(nodes_.from()));
     const calc::SegmentTexts shown = nodes_.current();
-    setFieldText(this, "Text48", shown.lx);
-    setFieldText(this, "Text49", shown.ly);
-    setFieldText(this, "Text50", shown.lz);
-    setFieldText(this, "Text47", shown.length);
+    const std::pair<QLineEdit*, const std::string&> fill[] = {
+        {lx_, shown.lx}, {ly_, shown.ly}, {lz_, shown.lz}, {length_, shown.length}};
+    for (const auto& [box, text] : fill) {
+        box->setText(QString::fromStdString(text));
+        box->setCursorPosition(0);
+    }
 }
 
 void StressPage::calculate() {
-    const calc::PipeBasics pipe{fieldText(this, "Text51"), fieldText(this, "Text52"), fieldText(this, "Text53"),
-                                fieldText(this, "Text54")};
-    const calc::FlexibilityAssessment result = calc::assess_flexibility(pipe, nodes_);
+    const calc::FlexibilityAssessment result = calc::assess_flexibility(pipe_.read(), nodes_);
     switch (result.status) {
         case calc::FlexibilityAssessment::Status::NoEndNode:
             return showMessage(this, kAppTitle, QStringLiteral("请确定最终节点"));
         case calc::FlexibilityAssessment::Status::DataCheck:
             return showDataCheck(this);
         case calc::FlexibilityAssessment::Status::Done:
-            return setFieldText(this, "Text55", result.verdict);
+            return publish(frame::Explained{{{result.verdict, result.notes}}});
     }
 }
 

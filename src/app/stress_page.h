@@ -1,8 +1,8 @@
 // The pipe-stress page: the segment editor that builds the pipe route, and the route's flexibility assessment.
 #pragma once
 
-#include <QWidget>
-
+#include "app/calc_page.h"
+#include "calc/flexibility/assessment.h"
 #include "calc/flexibility/node_list.h"
 
 class QCheckBox;
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace vxr::app {
 
-class StressPage : public QWidget {
+class StressPage : public CalcPage {
     Q_OBJECT
 
 public:
@@ -26,6 +26,11 @@ private:
     void showSegment();
 
     calc::NodeList nodes_;  // the route, kept for as long as the page lives
+    Bindings<calc::PipeBasics> pipe_;
+    QLineEdit* lx_ = nullptr;
+    QLineEdit* ly_ = nullptr;
+    QLineEdit* lz_ = nullptr;
+    QLineEdit* length_ = nullptr;
     QLabel* from_ = nullptr;
     QLabel* to_ = nullptr;
     QLabel* end_ = nullptr;

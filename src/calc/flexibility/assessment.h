@@ -9,10 +9,15 @@
 //      √(ΣLX² + ΣLY² + ΣLZ²), m                 α  expansion, mm per m and ℃;  ΔT = Tmax − Tmin, ℃
 //
 // The route runs from node 0 to the end node of the node list; segments never saved count as zero, segments
-// beyond the end node are ignored.
+// beyond the end node are ignored. A route that is one straight line (L − U = 0) cannot take up any expansion: it
+// is judged unsuitable where it expands (Y > 0) and suitable where it does not (Y = 0). A route of no length (L = 0)
+// is no route: the data-check failure.
+// Worked example: D 108 mm, α 0.012, 200 / −10 ℃, 10 m along X then 10 m along Y: L = 20, U = 14.1421,
+// Y = 35.6382 mm, R = 112.17 ≤ 208.3, suitable.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calc/flexibility/node_list.h"
 
@@ -34,11 +39,12 @@ struct FlexibilityAssessment {
     enum class Status {
         Done,       // `verdict` holds the sentence for the result field
         NoEndNode,  // the route has no end yet
-        DataCheck,  // a text is not a number, the route is one straight line (L = U), or a step overflowed
+        DataCheck,  // a text is not a number, the route has no length, or a step overflowed
     };
     Status status = Status::DataCheck;
-    double ratio = 0.0;  // R, when done
+    double ratio = 0.0;  // R, when done; 0 for a straight route
     std::string verdict;
+    std::vector<std::string> notes;  // the sums, L, U, Y and R against its limit, when done
 };
 
 // Judges the route held in `nodes` from node 0 to its end node. Reads the node list and never changes it.

@@ -11,8 +11,9 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
+
+#include "frame/outcome.h"
 
 namespace vxr::calc {
 
@@ -20,26 +21,45 @@ namespace vxr::calc {
 // valve, ball valve, flow meter.
 constexpr std::size_t kFittingKinds = 8;
 
-// Equivalent length of one fitting of each kind, in inside diameters.
-inline constexpr std::array<int, kFittingKinds> kFittingDiameters = {15, 40, 60, 340, 30, 100, 30, 400};
-
 struct PipeRunInput {
-    std::string inside_diameter;                      // d, mm
-    std::string velocity;                             // u, m/s
-    std::string density;                              // ρ, kg/m³
-    std::string viscosity;                            // μ, Pa·s
-    std::string roughness;                            // ε, mm; read only in fully rough flow
-    std::string length;                               // L, straight length in m
-    std::array<std::string, kFittingKinds> fittings;  // counts; fractions and negatives are taken as they stand
+    std::string inside_diameter;  // d, mm
+    std::string velocity;         // u, m/s
+    std::string density;          // ρ, kg/m³
+    std::string viscosity;        // μ, Pa·s
+    std::string roughness;        // ε, mm; read only in fully rough flow
+    std::string length;           // L, straight length in m
+    // Fitting counts; fractions and negatives are taken as they stand.
+    std::string elbows_45;
+    std::string elbows_90;
+    std::string return_bends;
+    std::string globe_valves;
+    std::string gate_valves;
+    std::string check_valves;
+    std::string ball_valves;
+    std::string flow_meters;
 };
 
-struct FrictionLoss {
-    std::string per_mass;  // hf, J/kg, result mask
-    std::string head;      // h, m of the flowing fluid, result mask
+// Each kind of fitting with the equivalent length of one, in inside diameters, in the order they are counted.
+struct FittingKind {
+    std::string PipeRunInput::*count;
+    int diameters;
 };
+inline constexpr std::array<FittingKind, kFittingKinds> kFittings = {{
+    {&PipeRunInput::elbows_45, 15},
+    {&PipeRunInput::elbows_90, 40},
+    {&PipeRunInput::return_bends, 60},
+    {&PipeRunInput::globe_valves, 340},
+    {&PipeRunInput::gate_valves, 30},
+    {&PipeRunInput::check_valves, 100},
+    {&PipeRunInput::ball_valves, 30},
+    {&PipeRunInput::flow_meters, 400},
+}};
 
 // The loss of the run, or nothing when the data do not allow it (zero velocity or viscosity, a smooth or negative
 // roughness in fully rough flow, a text that is not a number).
-std::optional<FrictionLoss> friction_loss(const PipeRunInput& run);
+// Where the flow is turbulent but below the fully rough zone (roughness Reynolds number Re·(ε/d)·√(λ/8) < 70,
+// Nikuradse's bound), the notes warn that the fully rough λ underestimates the loss.
+// Results: hf in J/kg, then h in m of the flowing fluid, both through the result mask.
+frame::Outcome<PipeRunInput> friction_loss(const PipeRunInput& run);
 
 }  // namespace vxr::calc

@@ -17,8 +17,8 @@ double nominal_diameter(double d) {
     return frame::floor(Num(d) / 50 + 1).get() * 50;
 }
 
-std::optional<PipeSizes> size_pipes(const PipeSections& sections) {
-    return frame::trap([&] {
+frame::Outcome<PipeSections> size_pipes(const PipeSections& sections) {
+    return frame::run<PipeSections>([&] {
         // Every diameter is computed before any is written, so one bad section leaves all results untouched.
         std::array<double, 3> d{};
         for (std::size_t i = 0; i < sections.size(); ++i) {
@@ -26,9 +26,19 @@ std::optional<PipeSizes> size_pipes(const PipeSections& sections) {
             const Num u = frame::value(sections[i].velocity);
             d[i] = (18.8 * frame::sqrt(q / u)).get();
         }
-        PipeSizes sizes;
-        for (std::size_t i = 0; i < sections.size(); ++i)
-            sizes[i] = {frame::plain(d[i]), frame::plain(nominal_diameter(d[i]))};
+        frame::Explained sizes;
+        for (std::size_t i = 0; i < sections.size(); ++i) {
+            const std::string inside = frame::plain(d[i]);
+            const double dn = nominal_diameter(d[i]);
+            const std::string formula =
+                "d = 18.8·√(Q/u) = 18.8 × √(" + frame::plain(frame::value(sections[i].flow).get()) + " / " +
+                frame::plain(frame::value(sections[i].velocity).get()) + ") = " + inside + " mm";
+            const std::string why = d[i] <= 500
+                                        ? "DN" + frame::plain(dn) + "：标准管径表中不小于 d 的最小一档"
+                                        : "DN" + frame::plain(dn) + "：d > 500 mm，取大于 d 的下一个 50 mm 整倍数";
+            sizes.results.push_back({inside, {formula}});
+            sizes.results.push_back({frame::plain(dn), {formula, why}});
+        }
         return sizes;
     });
 }

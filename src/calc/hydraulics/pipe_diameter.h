@@ -6,8 +6,9 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
+
+#include "frame/outcome.h"
 
 namespace vxr::calc {
 
@@ -16,16 +17,12 @@ struct PipeSectionInput {
     std::string velocity;  // u, m/s
 };
 
-struct PipeSectionSize {
-    std::string inside_diameter;   // plain number text, mm
-    std::string nominal_diameter;  // plain number text, mm
-};
-
 using PipeSections = std::array<PipeSectionInput, 3>;
-using PipeSizes = std::array<PipeSectionSize, 3>;
 
 // Sizes all three sections, or nothing if any input fails: no section is sized unless every section can be.
-std::optional<PipeSizes> size_pipes(const PipeSections& sections);
+// The results in the page's order: inside diameter and nominal diameter of section 1, then 2, then 3, each with
+// its notes (the formula with its numbers; the standard size chosen and why).
+frame::Outcome<PipeSections> size_pipes(const PipeSections& sections);
 
 // The nominal diameter for a computed inside diameter d ≥ 0 (mm): the smallest standard size at or above d up to
 // DN500; above 500 the next multiple of 50 strictly above d.

@@ -6,8 +6,9 @@
 // below the liquid surface.
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "frame/outcome.h"
 
 namespace vxr::calc {
 
@@ -21,6 +22,6 @@ struct PumpSuctionInput {
 
 // Hg in m through the result mask, or nothing when the data do not allow it (zero density, a text that is not a
 // number, a pressure too large to hold in Pa).
-std::optional<std::string> installation_height(const PumpSuctionInput& in);
+frame::Outcome<PumpSuctionInput> installation_height(const PumpSuctionInput& in);
 
 }  // namespace vxr::calc

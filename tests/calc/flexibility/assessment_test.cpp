@@ -93,9 +93,24 @@ TEST(AssessmentTest, Table) {
          208.3,
          kNotSuitable},
         {"no end node", kDefaults, {x("10"), y("10")}, std::nullopt, Status::NoEndNode},
-        {"one straight segment", kDefaults, {x("10")}, 1, Status::DataCheck},
-        {"straight in two pieces", kDefaults, {x("4"), x("6")}, 2, Status::DataCheck},
-        {"nothing but zeros up to the end", kDefaults, {kUnsaved, x("0"), x("10")}, 2, Status::DataCheck},
+        // A straight route takes up nothing: unsuitable where it expands, suitable where it does not.
+        {"one straight segment", kDefaults, {x("10")}, 1, Status::Done, 0.0, kNotSuitable},
+        {"straight in two pieces", kDefaults, {x("4"), x("6")}, 2, Status::Done, 0.0, kNotSuitable},
+        {"straight without a temperature change",
+         {"108", "0.012", "20", "20"},
+         {x("10")},
+         1,
+         Status::Done,
+         0.0,
+         kSuitable},
+        {"nearly straight still computes R",
+         kDefaults,
+         {SegmentTexts{"10.5", "10", "0", "0"}},
+         1,
+         Status::Done,
+         10886.4,
+         kNotSuitable},
+        {"no length up to the end", kDefaults, {kUnsaved, x("0"), x("10")}, 2, Status::DataCheck},
         {"letters in a stored length", kDefaults, {x("10"), SegmentTexts{"abc", "0", "10", "0"}}, 2, Status::DataCheck},
         {"letters in a stored projection",
          kDefaults,
@@ -119,6 +134,20 @@ TEST(AssessmentTest, Table) {
         EXPECT_NEAR(a.ratio, c.ratio, 0.005);
         EXPECT_EQ(a.verdict, c.verdict);
     }
+}
+
+TEST(AssessmentTest, Notes) {
+    const auto joined = [](const FlexibilityAssessment& a) {
+        std::string all;
+        for (const std::string& line : a.notes) all += (all.empty() ? "" : " / ") + line;
+        return all;
+    };
+    EXPECT_EQ(joined(assess_flexibility(kDefaults, route({x("10"), y("10")}, 2))),
+              "ΣLX = 10 m  ΣLY = 10 m  ΣLZ = 0 m / L = 20 m  U = √(ΣLX² + ΣLY² + ΣLZ²) = 14.1421 m / "
+              "Y = |α·ΔT|·U = 35.6382 mm / R = D·Y/(L − U)² = 112.166 ≤ 208.3");
+    EXPECT_EQ(joined(assess_flexibility(kDefaults, route({x("10")}, 1))),
+              "ΣLX = 10 m  ΣLY = 0 m  ΣLZ = 0 m / L = 10 m  U = √(ΣLX² + ΣLY² + ΣLZ²) = 10 m / "
+              "Y = |α·ΔT|·U = 25.2 mm / L − U = 0：直管段两端固定，无法吸收热膨胀");
 }
 
 }  // namespace
