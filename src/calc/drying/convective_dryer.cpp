@@ -12,12 +12,16 @@ using In = DryerInput;
 
 namespace {
 
-// A typed number as the notes quote it, and a computed one to 6 significant digits.
+// A number put into a formula: a typed one as typed, a computed one to 6 significant digits; a negative one in
+// brackets, "120 − (-10)".
+std::string bracketed(Num v, const std::string& text) {
+    return v < 0 ? "(" + text + ")" : text;
+}
 std::string p(Num v) {
-    return plain(v.get());
+    return bracketed(v, plain(v.get()));
 }
 std::string s(Num v) {
-    return frame::significant(v.get());
+    return bracketed(v, frame::significant(v.get()));
 }
 
 // Above this relative humidity the exhaust may condense on a cooler wall of the collector or the duct.
@@ -26,7 +30,7 @@ constexpr double kCondensationRisk = 80.0;
 // "ps(20 ℃) = 2.33921 kPa（…）": the saturation pressure with the equation it came from.
 std::string saturation_note(Num t, Num ps) {
     const char* source = over_ice(t.get()) ? "（冰面升华压力，IAPWS 2011）" : "（水的饱和蒸汽压，IAPWS-IF97）";
-    return "ps(" + p(t) + " ℃) = " + s(ps) + " kPa" + source;
+    return "ps(" + plain(t.get()) + " ℃) = " + s(ps) + " kPa" + source;
 }
 
 }  // namespace

@@ -11,12 +11,16 @@ using In = EvaporationInput;
 
 namespace {
 
-// A typed number as the notes quote it, and a computed one to 6 significant digits.
+// A number put into a formula: a typed one as typed, a computed one to 6 significant digits; a negative one in
+// brackets, "120 − (-10)".
+std::string bracketed(Num v, const std::string& text) {
+    return v < 0 ? "(" + text + ")" : text;
+}
 std::string p(Num v) {
-    return plain(v.get());
+    return bracketed(v, plain(v.get()));
 }
 std::string s(Num v) {
-    return frame::significant(v.get());
+    return bracketed(v, frame::significant(v.get()));
 }
 
 }  // namespace
@@ -67,8 +71,9 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
         std::vector<std::string> duty = {
             "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + p(F) + " × " + p(cp0) + " × (" + s(t1) + " − " +
                 p(t0) + ") + " + s(W) + " × " + p(r1) + "] × (1 + " + p(pct) + "/100)/3600 = " + Qt + " kW",
-            "料液加热 F·cp0·(t1 − t0) = " + s(sensible) + " kJ/h，水分汽化 W·r1 = " + s(latent) + " kJ/h",
-            "热损失 = " + s((sensible + latent) * pct / 100 / 3600) + " kW",
+            "料液加热 F·cp0·(t1 − t0) = " + frame::significant(sensible.get()) +
+                " kJ/h，水分汽化 W·r1 = " + frame::significant(latent.get()) + " kJ/h",
+            "热损失 = " + frame::significant(((sensible + latent) * pct / 100 / 3600).get()) + " kW",
         };
         if (t0 > t1)
             duty.push_back("注意：进料温度高于溶液沸点，料液进入蒸发器后自蒸发，料液加热一项为负（放出热量）。");
