@@ -1,0 +1,24 @@
+// The 安全阀计算 page: minimum relieving area and throat diameter of a safety valve for a gas (or vapour) or a
+// liquid (calc/relief).
+#pragma once
+
+#include "app/calc_page.h"
+#include "calc/relief/relief_valve.h"
+
+class QRadioButton;
+
+namespace vxr::app {
+
+class ReliefPage : public CalcPage {
+public:
+    explicit ReliefPage(QWidget* parent = nullptr);
+
+private:
+    // Greys the inputs the chosen medium does not use.
+    void showMedium();
+
+    Bindings<calc::ReliefInput> fields_;
+    QRadioButton* gas_ = nullptr;
+};
+
+}  // namespace vxr::app

@@ -1,0 +1,44 @@
+// The 单位换算 page: one value written in every unit of a quantity at once, and in a unit expression of the user's
+// own, refreshed as the user types (calc/units on UDUNITS-2). No 计算 button and no sheet: nothing is calculated
+// that a user would need to explain. The unit database is read when the page is first built.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "calc/units/conversion.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace vxr::app {
+
+class UnitPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UnitPage(QWidget* parent = nullptr);
+
+private:
+    void chooseQuantity(int index);  // the quantity's units into the combo box and the table
+    void refresh();                  // every value and the expression's, from the texts as they stand
+    void setStatus(const QString& text);
+    void copyCells() const;
+
+    const calc::units::Database* database_ = nullptr;
+    std::vector<std::unique_ptr<calc::units::QuantityTable>> tables_;  // made on first choice of each quantity
+    const calc::units::QuantityTable* table_ = nullptr;
+    QComboBox* quantity_ = nullptr;
+    QLineEdit* value_ = nullptr;
+    QComboBox* from_ = nullptr;
+    QLineEdit* atmosphere_ = nullptr;
+    QTableWidget* cells_ = nullptr;
+    QLineEdit* expression_ = nullptr;
+    QLineEdit* expressed_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+}  // namespace vxr::app
