@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -21,25 +20,6 @@ namespace {
 void growToFit(QWidget* w) {
     const QSize hint = w->sizeHint();
     w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
-}
-
-// A caption label grows to fit like any control, but cheaper. QLabel's size hint lays its text out three times
-// (natural, widest and narrowest wrapping), shaping it each time, which made sizing captions the dearest step in
-// building the window. For a plain caption without wrapping, frame, margin, indent or mnemonic the hint is the
-// bounding rectangle of one layout, measured here with the font and flags QLabel itself uses.
-void fitCaption(QLabel* l) {
-    const QString text = l->text();
-    if (l->wordWrap() || l->frameWidth() != 0 || l->margin() != 0 || l->indent() > 0 || l->buddy() ||
-        (l->textFormat() != Qt::PlainText && Qt::mightBeRichText(text)))
-        return growToFit(l);
-    const int flags =
-        QStyle::visualAlignment(l->layoutDirection(), l->alignment()) & ~(Qt::AlignVCenter | Qt::AlignHCenter);
-    const QSize hint = l->fontMetrics()
-                           .boundingRect(0, 0, 2000, 2000, flags, text)
-                           .size()
-                           .grownBy(l->contentsMargins())
-                           .expandedTo(l->minimumSize());
-    l->resize(std::max(l->width(), hint.width()), std::max(l->height(), hint.height()));
 }
 
 }  // namespace
@@ -64,7 +44,7 @@ QLabel* Form::label(const char* name, Twips at, const QString& caption) const {
     auto* l = new QLabel(caption, parent_);
     place(l, name, at);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    fitCaption(l);
+    growToFit(l);
     return l;
 }
 
@@ -103,7 +83,7 @@ QLabel* Form::exponent(const char* name, Twips at, const QString& digit, const c
     l->setFont(exponentFont());
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    fitCaption(l);
+    growToFit(l);
     l->raise();
     return l;
 }
@@ -147,7 +127,8 @@ QFrame* Form::line(const char* name, int x1, int y, int x2) const {
 
 QLineEdit* textBox(const QWidget* page, const char* name) {
     QLineEdit* box = page->findChild<QLineEdit*>(QString::fromLatin1(name));
-    Q_ASSERT_X(box, "textBox", name);
+    // A misspelt name is a fault of the page's code: stop while the page is being built, not at a later click.
+    if (!box) qFatal("no text box named %s", name);
     return box;
 }
 
