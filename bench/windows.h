@@ -1,32 +1,33 @@
-// What the start-up benchmarks build: the calculator's window, or a bare window of as many plain widgets, each
-// shown until its first frame has been painted.
+// The two windows the benchmarks compare: the calculator's, and a bare one of plain Qt widgets holding the same
+// controls with the same texts in the same font, read from a description of the calculator's window.
 #pragma once
 
+#include <QJsonObject>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 namespace vxr::bench {
 
-// The number of widgets a window holds, itself included: the menus, the tab control, the pages and their controls.
-int widgetCount(const QWidget& window);
+// Every page's controls (type, place, text, font size), the tab captions and the menus of the calculator's window,
+// each page built as after the user has opened it.
+QJsonObject describeCalculator();
 
-// The widgets of the calculator's window with every page built, as after the user has opened each of them.
-int completeCalculatorWidgets();
+// A QMainWindow of the calculator's size: the same menus, a QTabWidget with the same captions opening on the same
+// page, and on each page the described controls as plain QLabel, QLineEdit, QPushButton, QGroupBox, QRadioButton,
+// QCheckBox and QFrame. Like the calculator's, a page is built when it is first opened.
+std::unique_ptr<QMainWindow> bareWindow(const QJsonObject& description);
 
-// A QMainWindow of the calculator's client size whose central widget holds plain QWidgets, `widgets` in all,
-// the window itself included: what the toolkit costs for that many widgets and nothing more.
-std::unique_ptr<QMainWindow> bareWindow(int widgets);
-
-// Shows `window` and processes events until its first frame has been painted.
-void showFirstFrame(QWidget& window);
-
-// Runs the deletions a torn-down window left for later, which processEvents() alone does not, and whatever else is
-// pending: otherwise the objects of every window so far pile up and each iteration runs slower than the one before.
-void settle();
+// Opens page `index` of either window.
+void openPage(QMainWindow& window, int index);
+int pageCount(QMainWindow& window);
 
 // Calls `change` and processes events until `widget` has been painted after it.
 void paintAfter(QWidget& widget, const std::function<void()>& change);
+void showFirstFrame(QWidget& window);
+
+// Runs the deletions a torn-down window left for later, which processEvents() alone does not.
+void settle();
 
 // The process's peak resident memory (VmHWM) in KiB, or -1 where /proc is not there.
 long peakMemoryKiB();

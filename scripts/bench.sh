@@ -1,45 +1,47 @@
 #!/usr/bin/env bash
-# Builds the benchmarks and runs them offscreen: start-up against a bare window and each page's calculation in one
-# run, then each window once more in fresh processes for its peak memory and its cold start (median of 5 each).
-# Usage: scripts/bench.sh [build dir] [Google Benchmark options ...]
-# Without options each benchmark runs five times, the repetitions of different benchmarks interleaved in random
-# order, and reports its median: a virtual machine that slows down for a while then slows every benchmark alike,
-# instead of whichever happened to run at the time.
+# Builds the benchmarks and runs them offscreen. Start-up as the user feels it: process entry to the first frame,
+# each run a fresh process, the calculator's window and a bare window of the same controls (same types, texts and
+# CJK font, on plain Fusion) taken in turns, the order turning each round; then, in the same processes, the peak
+# memory after opening every page. Then the first opening of each page and one calculation per page.
+# Usage: scripts/bench.sh [build dir] [other vxr_bench ...]
+# Other vxr_bench binaries (say, built from an earlier commit) have their calculator window measured in the same
+# turns. VXR_BENCH_RUNS sets the fresh processes per window (15).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-"$root/build-bench"}
 shift || true
 "$root/scripts/deps.sh"
-# The build the program ships with (RelWithDebInfo: optimised, with symbols for perf), without the tests.
+# The build the program ships with (RelWithDebInfo), without the tests.
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXR_BENCH=ON -DVXR_BUILD_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target vxr_bench
-bench="$dir/bench/vxr_bench"
 export QT_QPA_PLATFORM=offscreen
+bench="$dir/bench/vxr_bench"
+layout="$dir/bench/window.json"
+"$bench" --describe="$layout"
 
-options=("$@")
-[[ ${#options[@]} -gt 0 ]] ||
-  options=(--benchmark_repetitions=5 --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true)
-"$bench" "${options[@]}"
+runs=${VXR_BENCH_RUNS:-15}
+names=(calculator bare)
+commands=("$bench --start=calculator" "$bench --start=bare --layout=$layout")
+for other in "$@"; do names+=("$other"); commands+=("$other --start=calculator"); done
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+for run in $(seq "$runs"); do
+  for ((k = 0; k < ${#names[@]}; k++)); do
+    i=$(((k + run) % ${#names[@]}))
+    ${commands[$i]} >>"$out/$i"
+  done
+done
 
-widgets=$("$bench" --widget-count)
-runs=5
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-field() { grep -o "$1=[0-9.]*" | cut -d= -f2; }
+# Median, quartiles and extremes of one field of one window's runs.
+stats() { grep -o "$1=[0-9.]*" "$2" | cut -d= -f2 | sort -n | awk -v s="$3" '{ v[NR] = $1 / s }
+  END { printf "%8.1f  (quartiles %.1f–%.1f, range %.1f–%.1f)", v[int((NR + 1) / 2)], v[int((NR + 3) / 4)],
+        v[int((3 * NR + 3) / 4)], v[1], v[NR] }'; }
+echo "Fresh processes, $runs runs each, taken in turns:"
+for ((i = 0; i < ${#names[@]}; i++)); do
+  echo "  ${names[$i]}"
+  echo "    entry to first frame, ms        $(stats first_frame_ms "$out/$i" 1)"
+  echo "    processor time by then, ms      $(stats cpu_ms "$out/$i" 1)"
+  echo "    peak memory, every page, MiB    $(stats peak_kib "$out/$i" 1024)"
+done
 echo
-echo "Each window in a fresh process (the bare one with $widgets widgets; median of $runs runs, taken in turns):"
-declare -A ms kib out
-for _ in $(seq "$runs"); do
-  for which in calculator bare; do out[$which]+="$("$bench" --start="$which" --widgets="$widgets")"$'\n'; done
-done
-for which in calculator bare; do
-  ms[$which]=$(field first_frame_ms <<<"${out[$which]}" | median)
-  kib[$which]=$(field peak_kib <<<"${out[$which]}" | median)
-  printf '  %-10s  first frame %7.1f ms after entry   peak memory (VmHWM) %7.1f MiB\n' \
-    "$which" "${ms[$which]}" "$(awk -v k="${kib[$which]}" 'BEGIN { print k / 1024 }')"
-done
-awk -v a="${kib[calculator]}" -v b="${kib[bare]}" -v ma="${ms[calculator]}" -v mb="${ms[bare]}" 'BEGIN {
-  d = (a - b) / 1024; dec = (a - b) * 1024 / 1e6
-  printf "  peak memory above the bare window: %.2f MiB = %.2f MB (goal: within 10 MB): %s\n", d, dec,
-         dec <= 10 ? "met" : (d <= 10 ? "met in MiB, not in decimal MB" : "MISSED")
-  printf "  cold start ratio (process entry to first frame): %.2f\n", ma / mb
-}'
+"$bench" --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
