@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
 #include <charconv>
@@ -149,22 +148,6 @@ QStringList changedControls(const Snapshot& before, const Snapshot& after, const
     for (const auto& [widget, is] : after)
         if (!before.count(widget)) changed << is.name + QStringLiteral(" (new)");
     return changed;
-}
-
-bool isMaskedResult(const QString& text) {
-    static const QRegularExpression mask(QStringLiteral("^-?(0|[1-9][0-9]*)\\.[0-9]{3}$"));
-    return mask.match(text).hasMatch() && text != QStringLiteral("-0.000");
-}
-
-bool isPlainNumber(const QString& text) {
-    static const QRegularExpression fixed(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?$"));
-    static const QRegularExpression exponent(QStringLiteral("^-?[1-9](\\.[0-9]*[1-9])?E[+-][0-9]{2,3}$"));
-    if (text == QStringLiteral("-0")) return false;
-    if (!fixed.match(text).hasMatch() && !exponent.match(text).hasMatch()) return false;
-    QString digits = text.section(QLatin1Char('E'), 0, 0);
-    digits.remove(QLatin1Char('-')).remove(QLatin1Char('.'));
-    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0'))) digits.remove(0, 1);
-    return digits.size() <= 15;
 }
 
 QString shortened(const QString& text) {

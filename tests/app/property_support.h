@@ -57,10 +57,6 @@ Snapshot snapshot(const QWidget& window);
 // The names of the controls that differ between two snapshots, leaving out those named in `allowed`.
 QStringList changedControls(const Snapshot& before, const Snapshot& after, const QStringList& allowed = {});
 
-// The result forms: "###0.000" with exactly three decimals, and the plain number text of at most 15 digits.
-bool isMaskedResult(const QString& text);
-bool isPlainNumber(const QString& text);
-
 // A text for a failure report: long texts cut short, with their length.
 QString shortened(const QString& text);
 

@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -161,6 +162,8 @@ void WindowTest::expectWiring(const char* button, const std::vector<const char*>
         setText(changed, QString::number(v * 1.03 + 0.001, 'g', 12));
         Texts texts;
         for (const char* input : inputs) texts[input] = text(input).toStdString();
+        for (const QRadioButton* option : window_->findChildren<QRadioButton*>())
+            texts[option->objectName().toStdString()] = option->isChecked() ? "1" : "0";
         const auto expected = core(texts);
         const auto message = clickAndCatch(button);
         if (!expected) {

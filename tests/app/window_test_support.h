@@ -8,9 +8,9 @@
 #include <QString>
 #include <functional>
 #include <map>
-#include <string>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -40,7 +40,8 @@ bool catchingMessages();
 // Texts to type into named fields: (field, text) pairs.
 using Typed = std::vector<std::pair<const char*, const char*>>;
 
-// The texts of a page's input boxes by object name, as the wiring check hands them to the core.
+// The texts of a page's input boxes by object name, as the wiring check hands them to the core, and the state of
+// every option button ("1" checked, "0" not) under its name.
 using Texts = std::map<std::string, std::string>;
 // The core called on those texts: the result texts in the order of `results`, or nothing where it refuses.
 using CoreCall = std::function<std::optional<std::vector<std::string>>(const Texts&)>;

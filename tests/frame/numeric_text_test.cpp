@@ -1,6 +1,8 @@
 // The numeric-text rule and the two ways numbers are written back into fields.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -117,6 +119,21 @@ TEST(NumberText, MaskAndPlainForms) {
         EXPECT_EQ(masked(c.value), c.masked) << c.value;
         EXPECT_EQ(plain(c.value), c.plain) << c.value;
     }
+}
+
+// Masks with other numbers of decimals, and the six significant digits of a note.
+TEST(NumberText, OtherMasksAndSignificantDigits) {
+    const std::tuple<double, int, const char*> masks[] = {
+        {12.345, 0, "12"},         {11.5, 0, "12"},     {-0.4, 0, "0"},
+        {0.125, 2, "0.13"},        {60.0, 2, "60.00"},  {0.002634, 5, "0.00263"},
+        {-0.000004, 5, "0.00000"}, {1.71, 4, "1.7100"},
+    };
+    for (const auto& [value, decimals, text] : masks) EXPECT_EQ(masked(value, decimals), text) << value;
+    const std::pair<double, const char*> notes[] = {
+        {150000, "150000"}, {6.763754045, "6.76375"}, {1234567, "1234570"}, {0.000123456789, "0.000123457"},
+        {-2.5, "-2.5"},     {1e-7, "1E-07"},
+    };
+    for (const auto& [value, text] : notes) EXPECT_EQ(significant(value), text) << value;
 }
 
 TEST(CheckedArithmetic, FailuresAreTrapped) {
