@@ -31,7 +31,6 @@ TEST(PackedAbsorber, WorkedExampleAndNotes) {
                                                     "6.361", "5.089"}));
     const auto& r = std::get<frame::Explained>(out).results;
     EXPECT_EQ(r[0].notes[1], "Y1 = y1/(1 − y1) = 0.05/(1 − 0.05) = 0.0526316");
-    EXPECT_EQ(r[3].notes[1], "V = G·(1 − y1) = 100 × (1 − 0.05) = 95 kmol/h（惰性气体）");
     EXPECT_EQ(r[7].notes[0], "Z = HOG·N_OG = 0.8 × 6.36093 = 5.089 m");
     for (const auto& result : r) EXPECT_EQ(result.notes.back().rfind("注意：", 0), std::string::npos);
     // Above y1 = 0.1 every result warns that the dilute-gas assumptions strain; at 0.1 none does.
@@ -42,39 +41,27 @@ TEST(PackedAbsorber, WorkedExampleAndNotes) {
     }
 }
 
+// Tables stay one row a line.
+// clang-format off
 TEST(PackedAbsorber, UnitStrippingFactorAndItsNeighbours) {
     // β = 1/0.95 makes L/V = m: N_OG = (Y1 − Y2)/Y2 = 19 exactly; both forms must meet there from either side.
-    const struct {
-        const char* beta;
-        const char* S;
-        const char* NOG;
-        const char* Z;
-    } cases[] = {
+    const struct { const char *beta, *S, *NOG, *Z; } cases[] = {
         {"1.05263157894737", "1.0000", "19.000", "15.200"},  // 1 − S = 1.4e-15: the limit
         {"1.0526315789", "1.0000", "19.000", "15.200"},      // 1 − S = −4.5e-11: the limit
         {"1.0526315", "1.0000", "19.000", "15.200"},         // 1 − S = −7.5e-8: the general form
         {"1.0526316", "1.0000", "19.000", "15.200"},         // 1 − S = 2e-8: the general form
-        {"1.0526", "1.0000", "19.005", "15.204"},
-        {"1.0527", "0.9999", "18.988", "15.191"},
-        {"1.04", "1.0121", "21.601", "17.281"},
-        {"1.07", "0.9838", "16.561", "13.248"},
+        {"1.0526", "1.0000", "19.005", "15.204"}, {"1.0527", "0.9999", "18.988", "15.191"},
+        {"1.04", "1.0121", "21.601", "17.281"},   {"1.07", "0.9838", "16.561", "13.248"},
     };
     for (const auto& c : cases) {
         const auto t = texts(packed_absorber(with(&In::ratio_factor, c.beta)));
         ASSERT_EQ(t.size(), 8u) << c.beta;
-        EXPECT_EQ(t[5], c.S) << c.beta;
-        EXPECT_EQ(t[6], c.NOG) << c.beta;
-        EXPECT_EQ(t[7], c.Z) << c.beta;
+        EXPECT_EQ(t[5] + " " + t[6] + " " + t[7], std::string(c.S) + " " + c.NOG + " " + c.Z) << c.beta;
     }
 }
 
 TEST(PackedAbsorber, ConditionsInOrder) {
-    const struct {
-        std::string In::*field;
-        const char* text;
-        const char* message;  // "" = the data-check message
-        std::string In::*fault;
-    } cases[] = {
+    const struct { std::string In::*field; const char *text, *message; std::string In::*fault; } cases[] = {
         {&In::gas_flow, "0", "气体流量必须大于零。", &In::gas_flow},
         {&In::inlet_gas, "0", "进塔气体组成须在 0 与 1 之间。", &In::inlet_gas},
         {&In::inlet_gas, "1", "进塔气体组成须在 0 与 1 之间。", &In::inlet_gas},
@@ -86,8 +73,8 @@ TEST(PackedAbsorber, ConditionsInOrder) {
         {&In::ratio_factor, "1", "液气比必须大于最小液气比（倍数大于1）。", &In::ratio_factor},
         {&In::transfer_unit, "0", "传质单元高度必须大于零。", &In::transfer_unit},
         {&In::inlet_liquid, "0.0022", "进塔液体组成过高，达不到所要求的吸收率。", &In::inlet_liquid},
-        {&In::slope, "1.2x", "", &In::slope},
-        {&In::gas_flow, "1.5e308", "", nullptr},  // L overflows
+        {&In::slope, "1.2x", "", &In::slope},     // no number: the data-check message
+        {&In::gas_flow, "1.5e308", "", nullptr},  // L overflows: no field
     };
     for (const auto& c : cases) {
         const auto out = packed_absorber(with(c.field, c.text));
@@ -98,6 +85,7 @@ TEST(PackedAbsorber, ConditionsInOrder) {
     }
     EXPECT_EQ(texts(packed_absorber(with(&In::inlet_liquid, "0.002")))[4], "0.02991");  // just below the limit
 }
+// clang-format on
 
 // N_OG = ∫ dY/(Y − m·X) from Y2 to Y1 along X = X2 + (Y − Y2)/(L/V), by Simpson's rule.
 TEST(PackedAbsorber, TransferUnitsMatchQuadrature) {

@@ -17,33 +17,6 @@ frame::Outcome<In> run(const Edits& edits) {
     return shortcut_column(in);
 }
 
-TEST(ShortcutColumn, CasesAndNotes) {
-    const struct {
-        Edits edits;
-        std::vector<std::string> results;  // D, W, Rmin, R, Nmin, N, plates, N1, feed plate
-    } cases[] = {
-        {{}, {"38.889", "61.111", "1.444", "2.167", "6.43", "11.93", "11", "7.10", "9"}},
-        // Benzene–toluene fed as saturated vapour: Fenske 6.68, Underwood 4.23 in the reference.
-        {{{&In::feed_comp, "0.30"}, {&In::q, "0"}, {&In::bottom_comp, "0.04"}},
-         {"28.571", "71.429", "4.230", "6.345", "6.68", "11.38", "11", "7.28", "9"}},
-        // A feed poor in the light component: ⌈N1⌉ + 1 = 12 lies past the reboiler, stage 11.
-        {{{&In::feed_comp, "0.07"}}, {"2.222", "97.778", "8.958", "13.437", "6.43", "10.67", "10", "10.06", "11"}},
-    };
-    for (const auto& c : cases) {
-        const auto out = run(c.edits);
-        const auto& r = std::get<frame::Explained>(out).results;
-        std::vector<std::string> texts;
-        for (const auto& result : r) texts.push_back(result.text);
-        EXPECT_EQ(texts, c.results) << c.results[0];
-        EXPECT_EQ(r[8].notes[1].rfind("注意：", 0) == 0, c.results[8] == "11") << c.results[0];
-    }
-    const auto out = run({});
-    const auto& r = std::get<frame::Explained>(out).results;
-    EXPECT_EQ(r[2].notes[0], "Rmin = (xD − yq)/(yq − xq) = (0.95 − 0.625)/(0.625 − 0.4) = 1.444");
-    EXPECT_EQ(r[5].notes[1], "X = (R − Rmin)/(R + 1) = 0.22807，Y = 0.75·(1 − X^0.5668) = 0.4255");
-    EXPECT_EQ(r[8].notes[0], "加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）");
-}
-
 // The pinch lies on the equilibrium curve and on the q-line (written q·x − (q − 1)·y = xF, which holds at q = 1).
 TEST(ShortcutColumn, PinchOnBothLinesForAnyFeedCondition) {
     const double xF = 0.4, alpha = 2.5;
@@ -58,13 +31,36 @@ TEST(ShortcutColumn, PinchOnBothLinesForAnyFeedCondition) {
     EXPECT_EQ(std::get<frame::Explained>(run({{&In::q, "0.5"}})).results[2].text, "2.050");
 }
 
+// Tables stay one row a line.
+// clang-format off
+TEST(ShortcutColumn, CasesAndNotes) {
+    // Results: D, W, Rmin, R, Nmin, N, plates, N1, feed plate.
+    const struct { Edits edits; std::vector<std::string> results; } cases[] = {
+        {{}, {"38.889", "61.111", "1.444", "2.167", "6.43", "11.93", "11", "7.10", "9"}},
+        // Benzene–toluene fed as saturated vapour: Fenske 6.68, Underwood 4.23 in the reference.
+        {{{&In::feed_comp, "0.30"}, {&In::q, "0"}, {&In::bottom_comp, "0.04"}},
+         {"28.571", "71.429", "4.230", "6.345", "6.68", "11.38", "11", "7.28", "9"}},
+        // A feed poor in the light component: ⌈N1⌉ + 1 = 12 lies past the reboiler, stage 11.
+        {{{&In::feed_comp, "0.07"}}, {"2.222", "97.778", "8.958", "13.437", "6.43", "10.67", "10", "10.06", "11"}},
+    };
+    for (const auto& c : cases) {
+        const auto out = run(c.edits);
+        const auto& r = std::get<frame::Explained>(out).results;
+        std::vector<std::string> texts;
+        for (const auto& result : r) texts.push_back(result.text);
+        EXPECT_EQ(texts, c.results) << c.results[0];
+        EXPECT_EQ(r[8].notes[1].rfind("注意：", 0) == 0, c.results[8] == "11") << c.results[0];  // at the reboiler
+    }
+    const auto out = run({});
+    const auto& r = std::get<frame::Explained>(out).results;
+    EXPECT_EQ(r[2].notes[0], "Rmin = (xD − yq)/(yq − xq) = (0.95 − 0.625)/(0.625 − 0.4) = 1.444");
+    EXPECT_EQ(r[5].notes[1], "X = (R − Rmin)/(R + 1) = 0.22807，Y = 0.75·(1 − X^0.5668) = 0.4255");
+    EXPECT_EQ(r[8].notes[0], "加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）");
+}
+
 TEST(ShortcutColumn, ConditionsInOrder) {
     const char* comp = "组成须满足 0 < 塔底组成 < 进料组成 < 塔顶组成 < 1。";
-    const struct {
-        Edits edits;
-        const char* message;  // "" = the data-check message
-        std::string In::*fault;
-    } cases[] = {
+    const struct { Edits edits; const char* message; std::string In::*fault; } cases[] = {
         {{{&In::feed, "0"}}, "进料量必须大于零。", &In::feed},
         {{{&In::feed_comp, "0.96"}}, comp, &In::feed_comp},
         {{{&In::bottom_comp, "0.4"}}, comp, &In::feed_comp},
@@ -75,7 +71,7 @@ TEST(ShortcutColumn, ConditionsInOrder) {
         {{{&In::reflux_factor, "1"}}, "回流比倍数必须大于1。", &In::reflux_factor},
         {{{&In::top_comp, "0.625"}}, "塔顶组成不高于进料平衡组成，不需要精馏段。", &In::top_comp},
         {{{&In::top_comp, "0.65"}, {&In::q, "1.2"}}, "塔顶组成不高于进料平衡组成，不需要精馏段。", &In::top_comp},
-        {{{&In::q, "q"}}, "", &In::q},
+        {{{&In::q, "q"}}, "", &In::q},  // no number: the data-check message
         {{{&In::bottom_comp, "1e-320"}}, "", nullptr},  // (1 − xW)/xW overflows
     };
     for (const auto& c : cases) {
@@ -86,6 +82,7 @@ TEST(ShortcutColumn, ConditionsInOrder) {
         EXPECT_EQ(refusal->field, c.fault) << c.edits[0].second;
     }
 }
+// clang-format on
 
 }  // namespace
 }  // namespace vxr::calc
