@@ -1,19 +1,13 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the calculation core with clang and libFuzzer, runs each one for the given number of
-# seconds (two at a time, at low priority), and prints the executions run and the findings per target. Not part of
-# the test command. Corpora are kept between runs; an input that broke something is saved under findings/.
-# Usage: scripts/fuzz.sh SECONDS [TARGET ...]   (targets: numeric_text pipe_diameter friction_loss
-#        installation_height forced_convection condensation flexibility; all by default)
-# VXR_FUZZ_BUILD_DIR moves the build folder (default build-fuzz/), VXR_FUZZ_JOBS the number run at once.
+# Builds the fuzz target of the calculation core with clang and libFuzzer, runs it for the given number of seconds
+# at low priority, and prints the executions run and the findings. Not part of the test command. The corpus is kept between runs; an input that broke something is saved under findings/.
+# Usage: scripts/fuzz.sh SECONDS      VXR_FUZZ_BUILD_DIR moves the build folder (default build-fuzz/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET ...]}
-shift
+seconds=${1:?usage: scripts/fuzz.sh SECONDS}
 build=${VXR_FUZZ_BUILD_DIR:-"$root/build-fuzz"}
-jobs=${VXR_FUZZ_JOBS:-2}
-targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(numeric_text pipe_diameter friction_loss installation_height
-                                       forced_convection condensation flexibility)
+jobs=1
+targets=(calculations)
 
 "$root/scripts/deps.sh" clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S "$root/fuzz" -B "$build" -DCMAKE_BUILD_TYPE= >/dev/null  # flags of its own, asserts on
@@ -23,10 +17,9 @@ run_target() {
     local name=$1
     local corpus="$build/corpus/$name" findings="$build/findings/$name/"
     mkdir -p "$corpus" "$findings"
-    local extra=()
-    [[ $name == numeric_text ]] && extra=(-dict="$root/fuzz/numeric_text.dict" -max_len=12000)
     nice -n 10 "$build/fuzz_$name" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$findings" "${extra[@]}" "$corpus" >"$build/$name.log" 2>&1 || true
+        -dict="$root/fuzz/numeric_text.dict" -max_len=12000 -artifact_prefix="$findings" "$corpus" \
+        >"$build/$name.log" 2>&1 || true
 }
 
 for name in "${targets[@]}"; do
