@@ -28,9 +28,11 @@ const Database* Database::get(std::string* error) {
         ut_set_error_message_handler(ut_ignore);
         ut_system* system = ut_read_xml(nullptr);
         if (!system) {
-            const char* path = ut_get_path_xml(nullptr, nullptr);
+            const int status = static_cast<int>(ut_get_status());
+            ut_status source;  // where the path came from (the library writes it unconditionally)
+            const char* path = ut_get_path_xml(nullptr, &source);
             return Loaded{nullptr, std::string("无法读取单位库 ") + (path ? path : "") + "（UDUNITS-2 状态 " +
-                                       std::to_string(static_cast<int>(ut_get_status())) + "）"};
+                                       std::to_string(status) + "）"};
         }
         return Loaded{std::unique_ptr<Database>(new Database(system)), {}};
     }();
