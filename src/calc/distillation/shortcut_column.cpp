@@ -90,7 +90,6 @@ frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in) {
         const Num N1min = fenske(xD, xF, alpha);
         const Num N1 = (N1min + Y) / (1 - Y);
         const double stages = stages_up(N), rectifying = stages_up(N1);
-        const bool at_reboiler = rectifying + 1 > stages;
         const double feed_plate = std::min(rectifying + 1, stages);
 
         const std::string D_text = masked(D.get(), 3), W_text = masked(W.get(), 3), Rmin_text = masked(Rmin.get(), 3),
@@ -107,13 +106,15 @@ frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in) {
                                       "/(1 − " + plain(xD.get()) + ")) × ((1 − " + plain(xW.get()) + ")/" +
                                       plain(xW.get()) + ")]/ln " + plain(alpha.get()) + " = " + Nmin_text +
                                       "（含再沸器）";
+        // Stage ⌈N⌉ is the reboiler: a feed plate there, whether reached or capped, means feeding the reboiler.
         std::vector<std::string> feed_notes;
-        if (at_reboiler) {
-            feed_notes = {"加料板 = ⌈N⌉ = " + feed_text + "（⌈N1⌉ + 1 = " + masked(rectifying + 1, 0) + " 超过再沸器）",
-                          "注意：精馏段所需理论板数已达全塔，进料由再沸器（第 " + feed_text + " 块）加入。"};
-        } else {
+        if (rectifying + 1 > stages)
+            feed_notes = {"加料板 = ⌈N⌉ = " + feed_text + "（⌈N1⌉ + 1 = " + masked(rectifying + 1, 0) +
+                          " 超过再沸器）"};
+        else
             feed_notes = {"加料板 = ⌈N1⌉ + 1 = " + masked(rectifying, 0) + " + 1 = " + feed_text + "（自塔顶数起）"};
-        }
+        if (feed_plate == stages)
+            feed_notes.push_back("注意：精馏段所需理论板数已达全塔，进料由再沸器（第 " + feed_text + " 块）加入。");
         feed_notes.push_back("N1 = " + s6(N1) + "，N = " + s6(N));
 
         return frame::Explained{{

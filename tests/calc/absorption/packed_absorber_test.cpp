@@ -32,7 +32,6 @@ TEST(PackedAbsorber, WorkedExampleAndNotes) {
     const auto& r = std::get<frame::Explained>(out).results;
     EXPECT_EQ(r[0].notes[1], "Y1 = y1/(1 − y1) = 0.05/(1 − 0.05) = 0.0526316");
     EXPECT_EQ(r[7].notes[0], "Z = HOG·N_OG = 0.8 × 6.36093 = 5.089 m");
-    for (const auto& result : r) EXPECT_EQ(result.notes.back().rfind("注意：", 0), std::string::npos);
     // Above y1 = 0.1 every result warns that the dilute-gas assumptions strain; at 0.1 none does.
     for (const auto& [y1, warns] : {std::pair{"0.1", false}, {"0.15", true}}) {
         const auto warned = packed_absorber(with(&In::inlet_gas, y1));

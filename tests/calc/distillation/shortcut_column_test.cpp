@@ -42,6 +42,9 @@ TEST(ShortcutColumn, CasesAndNotes) {
          {"28.571", "71.429", "4.230", "6.345", "6.68", "11.38", "11", "7.28", "9"}},
         // A feed poor in the light component: ⌈N1⌉ + 1 = 12 lies past the reboiler, stage 11.
         {{{&In::feed_comp, "0.07"}}, {"2.222", "97.778", "8.958", "13.437", "6.43", "10.67", "10", "10.06", "11"}},
+        // ⌈N1⌉ + 1 = 11 reaches the reboiler without passing it: the feed enters there all the same.
+        {{{&In::feed_comp, "0.07"}, {&In::q, "0.5"}},
+         {"2.222", "97.778", "15.080", "22.620", "6.43", "10.56", "10", "9.95", "11"}},
     };
     for (const auto& c : cases) {
         const auto out = run(c.edits);
