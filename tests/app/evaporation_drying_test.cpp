@@ -7,6 +7,7 @@
 
 #include "calc/drying/convective_dryer.h"
 #include "calc/evaporation/single_effect.h"
+#include "calc/outcome_support.h"
 #include "window_test_support.h"
 
 namespace vxr::test {
@@ -37,13 +38,8 @@ protected:
         expectWiring(page.button, names, page.results, [&](const Texts& texts) {
             In in;
             for (const auto& [name, member] : page.inputs) in.*member = texts.at(name);
-            const auto outcome = page.core(in);
-            std::optional<std::vector<std::string>> shown;
-            if (const auto* done = std::get_if<frame::Explained>(&outcome)) {
-                shown.emplace();
-                for (const auto& r : done->results) shown->push_back(r.text);
-            }
-            return shown;
+            const std::vector<std::string> shown = test::texts(page.core(in));
+            return shown.empty() ? std::nullopt : std::optional(shown);
         });
 
         click(page.button);
@@ -58,56 +54,40 @@ protected:
         EXPECT_EQ(fault->selectedText(), fault->text());
         for (qsizetype i = 0; i < shown.size(); ++i) EXPECT_EQ(text(page.results[i]), shown[i]) << page.results[i];
         setText(field, typed_over);
-
         expectRefused(page.button, page.overflowing);
     }
 };
 
+// clang-format off
 TEST_F(EvaporationDryingTest, EvaporationPage) {
     using In = calc::EvaporationInput;
-    check<In>({6,
-               "evapCalculate",
-               {{"evapFeed", &In::feed},
-                {"evapFeedConc", &In::feed_conc},
-                {"evapProductConc", &In::product_conc},
-                {"evapFeedTemp", &In::feed_temp},
-                {"evapFeedCp", &In::feed_cp},
-                {"evapVapourTemp", &In::vapour_temp},
-                {"evapVapourLatent", &In::vapour_latent},
-                {"evapTempLoss", &In::temp_loss},
-                {"evapSteamTemp", &In::steam_temp},
-                {"evapSteamLatent", &In::steam_latent},
-                {"evapK", &In::heat_transfer},
-                {"evapHeatLoss", &In::heat_loss_percent}},
-               {"evapWater", "evapProduct", "evapBoilingPoint", "evapDuty", "evapSteam", "evapEconomy", "evapTempDiff",
-                "evapArea"},
+    check<In>({6, "evapCalculate",
+               {{"evapFeed", &In::feed}, {"evapFeedConc", &In::feed_conc}, {"evapProductConc", &In::product_conc},
+                {"evapFeedTemp", &In::feed_temp}, {"evapFeedCp", &In::feed_cp}, {"evapVapourTemp", &In::vapour_temp},
+                {"evapVapourLatent", &In::vapour_latent}, {"evapTempLoss", &In::temp_loss},
+                {"evapSteamTemp", &In::steam_temp}, {"evapSteamLatent", &In::steam_latent},
+                {"evapK", &In::heat_transfer}, {"evapHeatLoss", &In::heat_loss_percent}},
+               {"evapWater", "evapProduct", "evapBoilingPoint", "evapDuty", "evapSteam", "evapEconomy",
+                "evapTempDiff", "evapArea"},
                calc::single_effect_evaporator,
-               {"evapProductConc", "1.2"},
-               "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。",
-               "evapProductConc",
+               {"evapProductConc", "1.2"}, "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。", "evapProductConc",
                {{"evapFeed", "1e308"}, {"evapFeedCp", "10"}}});
 }
 
 TEST_F(EvaporationDryingTest, DryingPage) {
     using In = calc::DryerInput;
-    check<In>({7,
-               "dryCalculate",
-               {{"dryWetFeed", &In::wet_feed},
-                {"dryInitialMoisture", &In::initial_moisture},
-                {"dryFinalMoisture", &In::final_moisture},
-                {"dryPressure", &In::pressure},
-                {"dryAirTemp", &In::air_temp},
-                {"dryAirHumidity", &In::air_humidity},
-                {"dryPreheatTemp", &In::preheat_temp},
-                {"dryExhaustTemp", &In::exhaust_temp}},
+    check<In>({7, "dryCalculate",
+               {{"dryWetFeed", &In::wet_feed}, {"dryInitialMoisture", &In::initial_moisture},
+                {"dryFinalMoisture", &In::final_moisture}, {"dryPressure", &In::pressure},
+                {"dryAirTemp", &In::air_temp}, {"dryAirHumidity", &In::air_humidity},
+                {"dryPreheatTemp", &In::preheat_temp}, {"dryExhaustTemp", &In::exhaust_temp}},
                {"dryWater", "dryProduct", "dryFreshHumidity", "dryExhaustHumidity", "dryExhaustRH", "dryDryAir",
                 "dryFreshAir", "dryHeater", "dryEfficiency"},
                calc::convective_dryer,
-               {"dryFinalMoisture", "0.5"},
-               "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。",
-               "dryInitialMoisture",
+               {"dryFinalMoisture", "0.5"}, "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。", "dryInitialMoisture",
                {{"dryWetFeed", "1e308"}, {"dryInitialMoisture", "0.9"}}});
 }
+// clang-format on
 
 }  // namespace
 }  // namespace vxr::test

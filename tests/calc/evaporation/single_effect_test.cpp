@@ -20,28 +20,16 @@ In with(const Edits& edits) {
 }
 
 TEST(EvaporationCore, DefaultsAndTheTextbookCase) {
-    const std::pair<Edits, std::vector<std::string>> cases[] = {
-        {{}, {"6666.667", "3333.333", "68.100", "5108.066", "8482.029", "1.272", "65.200", "52.230"}},
-        // 9072 kg/h from 1 % to 1.5 %, boiling at 100 ℃; the book: 3024, 6048, 4108 kg/h and 149.3 m².
-        {{{&In::feed, "9072"},
-          {&In::feed_conc, "0.01"},
-          {&In::product_conc, "0.015"},
-          {&In::feed_temp, "37.8"},
-          {&In::feed_cp, "4.14"},
-          {&In::vapour_temp, "100"},
-          {&In::vapour_latent, "2257"},
-          {&In::temp_loss, "0"},
-          {&In::steam_temp, "110"},
-          {&In::steam_latent, "2230"},
-          {&In::heat_transfer, "1704"},
-          {&In::heat_loss_percent, "0"}},
-         {"3024.000", "6048.000", "100.000", "2544.800", "4108.198", "1.359", "10.000", "149.343"}},
-    };
-    for (const auto& [edits, expected] : cases) {
-        EXPECT_EQ(test::texts(single_effect_evaporator(with(edits))), expected);
-    }
+    EXPECT_EQ(test::texts(single_effect_evaporator(with({}))),
+              (std::vector<std::string>{"6666.667", "3333.333", "68.100", "5108.066", "8482.029", "1.272", "65.200",
+                                        "52.230"}));
     EXPECT_EQ(test::notes(single_effect_evaporator(with({}))),
               "W = F(1 − x0/x1) = 10000 × (1 − 0.1/0.3) = 6666.667 kg/h");
+    // 9072 kg/h from 1 % to 1.5 %, boiling at 100 ℃; the book: 3024, 6048, 4108 kg/h and 149.3 m².
+    const In textbook{"9072", "0.01", "0.015", "37.8", "4.14", "100", "2257", "0", "110", "2230", "1704", "0"};
+    EXPECT_EQ(test::texts(single_effect_evaporator(textbook)),
+              (std::vector<std::string>{"3024.000", "6048.000", "100.000", "2544.800", "4108.198", "1.359", "10.000",
+                                        "149.343"}));
 }
 
 TEST(EvaporationCore, ConditionsInOrderWithTheirFields) {
@@ -65,11 +53,10 @@ TEST(EvaporationCore, ConditionsInOrderWithTheirFields) {
         {{{&In::heat_transfer, "1e308"}, {&In::feed, "1e308"}}, "", nullptr},
     };
     for (const auto& [edits, message, field] : cases) {
-        const auto outcome = single_effect_evaporator(with(edits));
-        const auto* refusal = std::get_if<frame::Refusal<In>>(&outcome);
-        ASSERT_NE(refusal, nullptr) << message;
-        EXPECT_EQ(refusal->message, message);
-        EXPECT_EQ(refusal->field, field) << message;
+        const auto refusal =
+            std::get<frame::Refusal<In>>(single_effect_evaporator(with(edits)));  // throws where it finished
+        EXPECT_EQ(refusal.message, message);
+        EXPECT_EQ(refusal.field, field) << message;
     }
 }
 
