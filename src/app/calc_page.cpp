@@ -37,7 +37,7 @@ Exponent splitExponent(const QString& caption) {
         const int at = caption.indexOf(c);
         if (at < 0) continue;
         QString drawn = caption;
-        drawn.replace(at, 1, QStringLiteral(" "));
+        drawn.replace(at, 1, QStringLiteral("  "));  // two blanks, as the other pages leave for a digit
         return {drawn, c == QChar(0x00B2) ? QStringLiteral("2") : QStringLiteral("3"), at};
     }
     return {caption, {}, -1};
