@@ -1,11 +1,26 @@
 // The calculation sheet of a calculating page: as text for the clipboard, as a PDF, and the menu that offers both.
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextDocument>
 
 #include "app/calc_page.h"
 #include "app/form.h"
+#include "app/look.h"
+#include "app/messages.h"
 
 namespace vxr::app {
 
@@ -48,19 +63,246 @@ std::vector<CalcPage::Used> CalcPage::currentOptions() const {
     return used;
 }
 
+namespace {
+
+const QString kProgram = QStringLiteral("VXR V1.00");
+
+bool isIdeograph(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) || (u >= 0xF900 && u <= 0xFAFF);
+}
+bool opens(QChar c) {
+    return c == QLatin1Char('(') || c == QChar(0xFF08);
+}
+bool closes(QChar c) {
+    return c == QLatin1Char(')') || c == QChar(0xFF09);
+}
+
+// A caption split into its name and its unit: "进料量（kg/h）" → 进料量 and kg/h, "流体导热系数W/(m.℃)" →
+// 流体导热系数 and W/(m.℃), "流体比热（J/(Kg.℃)" → 流体比热 and J/(Kg.℃). The unit is what follows the name's
+// last ideograph: a closing bracket group at the end, or the Latin tail the group belongs to ("W/(…)").
+struct Split {
+    QString name;
+    QString unit;
+};
+
+Split splitUnit(const QString& caption) {
+    int start = caption.size();
+    if (start > 0 && closes(caption.back())) {
+        int depth = 0;
+        for (int i = start - 1; i >= 0; --i) {
+            depth += closes(caption[i]) ? 1 : opens(caption[i]) ? -1 : 0;
+            if (depth == 0) {
+                start = i;
+                break;
+            }
+        }
+        // "W/(m.℃)": the group is the end of a unit that starts further left.
+        if (start > 0 && start < caption.size() && QStringLiteral("/.·*").contains(caption[start - 1]))
+            while (start > 0 && !isIdeograph(caption[start - 1])) --start;
+    } else {
+        while (start > 0 && !isIdeograph(caption[start - 1]) && !caption[start - 1].isSpace()) --start;
+    }
+    QString name = caption.left(start).trimmed();
+    QString unit = caption.mid(start).trimmed();
+    if (name.isEmpty()) return {caption.trimmed(), {}};
+    if (!unit.isEmpty() && opens(unit.front())) unit.remove(0, 1);
+    int balance = 0;
+    for (const QChar c : unit) balance += opens(c) ? 1 : closes(c) ? -1 : 0;
+    if (balance < 0 && closes(unit.back())) unit.chop(1);
+    return {name, unit.trimmed()};
+}
+
+QString withoutColon(QString text) {
+    while (text.endsWith(QChar(0xFF1A)) || text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text.trimmed();
+}
+
+QString stamp(const QDateTime& at) {
+    return at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// The first installed family of `preferred`, or `fallback`.
+QString installed(std::initializer_list<const char*> preferred, const QString& fallback) {
+    const QStringList families = QFontDatabase::families();
+    for (const char* name : preferred)
+        if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+    return fallback;
+}
+
+}  // namespace
+
+std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
+    std::vector<SheetLine> lines;
+    const auto add = [&lines](Line kind, QStringList cells) { lines.push_back({kind, std::move(cells)}); };
+    if (!last_) {
+        add(Line::Head, {kProgram, QStringLiteral("计算书")});
+        add(Line::Head, {QStringLiteral("页面"), title_});
+        add(Line::Head, {QStringLiteral("日期"), stamp(QDateTime::currentDateTime())});
+        add(Line::None, {QStringLiteral("尚无计算结果：请先按“计算”。")});
+        return lines;
+    }
+    QStringList edited;
+    const std::vector<Used> now = currentInputs();
+    for (std::size_t i = 0; i < now.size() && i < last_->inputs.size(); ++i)
+        if (now[i].text != last_->inputs[i].text) edited << splitUnit(last_->inputs[i].caption).name;
+    const std::vector<Used> chosen = currentOptions();
+    for (std::size_t i = 0; i < chosen.size() && i < last_->options.size(); ++i)
+        if (chosen[i].text != last_->options[i].text) edited << withoutColon(last_->options[i].caption);
+    if (!edited.isEmpty())
+        add(Line::Warning,
+            {QStringLiteral("注意：计算后已修改%1，下列为计算时所用的值。").arg(edited.join(QStringLiteral("、")))});
+    add(Line::Head, {kProgram, QStringLiteral("计算书")});
+    add(Line::Head, {QStringLiteral("页面"), title_});
+    add(Line::Head, {QStringLiteral("计算时间"), stamp(last_->at)});
+    const auto table = [&](const QString& heading, const std::vector<Used>& used, bool units) {
+        if (used.empty()) return;
+        add(Line::Heading, {heading});
+        if (!units) {
+            add(Line::Columns, {QStringLiteral("项目"), QStringLiteral("选择")});
+            for (const Used& u : used) add(Line::Row, {withoutColon(u.caption), u.text});
+            return;
+        }
+        add(Line::Columns, {QStringLiteral("项目"), QStringLiteral("数值"), QStringLiteral("单位")});
+        for (const Used& u : used) {
+            const Split s = splitUnit(u.caption);
+            add(Line::Row, {s.name, u.text, s.unit});
+        }
+    };
+    table(QStringLiteral("输入参数"), last_->inputs, true);
+    table(QStringLiteral("选项"), last_->options, false);
+    table(QStringLiteral("计算结果"), last_->results, true);
+    if (!last_->notes.empty()) {
+        add(Line::Heading, {QStringLiteral("计算说明")});
+        for (const QString& note : last_->notes) add(Line::Note, {note});
+    }
+    return lines;
+}
+
 QString CalcPage::sheetText() const {
-    return {};
+    QString text;
+    for (const SheetLine& line : sheetLines()) text += line.cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    return text;
 }
 
-bool CalcPage::exportSheet(const QString&, QString*) const {
-    return false;
+// The sheet as HTML for QTextDocument: the heading lines as paragraphs, each table with ruled cells.
+QString CalcPage::sheetHtml(const std::vector<SheetLine>& lines) {
+    QString html = QStringLiteral("<html><body>");
+    bool in_table = false;
+    const auto close = [&] {
+        if (in_table) html += QStringLiteral("</table>");
+        in_table = false;
+    };
+    for (const SheetLine& line : lines) {
+        QStringList cells;
+        for (const QString& c : line.cells) cells << c.toHtmlEscaped();
+        switch (line.kind) {
+            case Line::Warning:
+                html += QStringLiteral("<p style=\"color:#a00000\"><b>%1</b></p>").arg(cells.join(QLatin1Char(' ')));
+                break;
+            case Line::Head:
+                html += QStringLiteral("<p>%1</p>").arg(cells.join(QStringLiteral("　")));
+                break;
+            case Line::None:
+            case Line::Note:
+                close();
+                html += QStringLiteral("<p>%1</p>").arg(cells.join(QLatin1Char(' ')));
+                break;
+            case Line::Heading:
+                close();
+                html += QStringLiteral("<h3>%1</h3>").arg(cells.join(QLatin1Char(' ')));
+                break;
+            case Line::Columns:
+                close();
+                html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\"><tr>");
+                for (const QString& c : cells) html += QStringLiteral("<th align=\"left\">%1</th>").arg(c);
+                html += QStringLiteral("</tr>");
+                in_table = true;
+                break;
+            case Line::Row:
+                html += QStringLiteral("<tr>");
+                for (const QString& c : cells) html += QStringLiteral("<td>%1</td>").arg(c);
+                html += QStringLiteral("</tr>");
+                break;
+        }
+    }
+    close();
+    return html + QStringLiteral("</body></html>");
 }
 
+bool CalcPage::exportSheet(const QString& path, QString* error) const {
+    // Written beside the target and put in its place only when complete: a failure leaves no file and keeps an
+    // older one of the same name.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(title_ + QStringLiteral(" 计算书"));
+        writer.setCreator(kProgram);
+        QTextDocument document;
+        // Latin letters and digits from a Latin font, the rest from a TrueType CJK font: both come back out of
+        // the PDF as the characters written, where a CFF CJK font alone loses digits and maps some ideographs to
+        // their radicals.
+        QFont font;
+        font.setFamilies({installed({"DejaVu Sans", "Liberation Sans", "FreeSans"}, QString()),
+                          installed({"WenQuanYi Zen Hei", "AR PL UMing CN"}, cjkFamily())});
+        font.setPointSizeF(10);
+        document.setDefaultFont(font);
+        document.setHtml(sheetHtml(sheetLines()));
+        document.print(&writer);
+    }
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void CalcPage::createSheetActions() {
+    copy_action_ = new QAction(QStringLiteral("复制计算书"), this);
+    export_action_ = new QAction(QStringLiteral("导出计算书（PDF）…"), this);
+    // Ctrl+Shift+C and Ctrl+Shift+S: no text box uses them, so they work with the focus in any field.
+    copy_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    export_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    for (QAction* action : {copy_action_, export_action_}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        addAction(action);
+    }
+    connect(copy_action_, &QAction::triggered, this, &CalcPage::copySheet);
+    connect(export_action_, &QAction::triggered, this, &CalcPage::saveSheet);
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("sheetMenu"));
+    menu_->addAction(copy_action_);
+    menu_->addAction(export_action_);
+}
+
+// Anywhere on the page but a text box (which keeps its own edit menu and accepts the event first).
 void CalcPage::contextMenuEvent(QContextMenuEvent* event) {
-    event->ignore();
+    menu_->popup(event->globalPos());
+    event->accept();
 }
 
-void CalcPage::copySheet() const {}
-void CalcPage::saveSheet() {}
+void CalcPage::copySheet() const {
+    QApplication::clipboard()->setText(sheetText());
+}
+
+void CalcPage::saveSheet() {
+    QFileDialog dialog(this, QStringLiteral("导出计算书（PDF）"),
+                       QDir::home().filePath(title_ + QStringLiteral("计算书.pdf")),
+                       QStringLiteral("PDF 文件 (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString error;
+    if (!exportSheet(dialog.selectedFiles().constFirst(), &error))
+        showMessage(this, kAppTitle, QStringLiteral("计算书未能保存：%1").arg(error));
+}
 
 }  // namespace vxr::app
