@@ -47,18 +47,14 @@ constexpr auto kOutside = CondensingSurface::HorizontalTubeOutside;
 constexpr auto kInside = CondensingSurface::HorizontalTubeInside;
 const auto kFails = std::nullopt;
 
-constexpr Field rho_l = &CondensationInput::condensate_density;
-constexpr Field rho_v = &CondensationInput::vapour_density;
-constexpr Field theta = &CondensationInput::angle;
-constexpr Field r = &CondensationInput::latent_heat;
-constexpr Field lambda = &CondensationInput::conductivity;
-constexpr Field mu = &CondensationInput::viscosity;
-constexpr Field L = &CondensationInput::length;
-constexpr Field ts = &CondensationInput::saturation_temperature;
-constexpr Field tw = &CondensationInput::wall_temperature;
-constexpr Field cp = &CondensationInput::specific_heat;
-constexpr Field d_o = &CondensationInput::outside_diameter;
-constexpr Field d_i = &CondensationInput::inside_diameter;
+// clang-format off
+constexpr Field rho_l = &CondensationInput::condensate_density, rho_v = &CondensationInput::vapour_density;
+constexpr Field theta = &CondensationInput::angle, r = &CondensationInput::latent_heat;
+constexpr Field lambda = &CondensationInput::conductivity, mu = &CondensationInput::viscosity;
+constexpr Field L = &CondensationInput::length, ts = &CondensationInput::saturation_temperature;
+constexpr Field tw = &CondensationInput::wall_temperature, cp = &CondensationInput::specific_heat;
+constexpr Field d_o = &CondensationInput::outside_diameter, d_i = &CondensationInput::inside_diameter;
+// clang-format on
 
 const std::vector<Case> kCases = {
     // Each surface with the defaults, g = 9.81.

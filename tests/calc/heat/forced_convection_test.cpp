@@ -49,17 +49,13 @@ constexpr bool kCooled = false;
 const auto kFails = std::nullopt;
 
 // Fields named by what they hold.
-constexpr Field d = &ConvectionInput::diameter;
-constexpr Field u = &ConvectionInput::velocity;
-constexpr Field rho = &ConvectionInput::density;
-constexpr Field mu = &ConvectionInput::viscosity;
-constexpr Field cp = &ConvectionInput::specific_heat;
-constexpr Field lambda = &ConvectionInput::conductivity;
-constexpr Field R = &ConvectionInput::bend_radius;
-constexpr Field D = &ConvectionInput::coil_diameter;
-constexpr Field L = &ConvectionInput::length;
-constexpr Field d1 = &ConvectionInput::inner_diameter;
-constexpr Field d2 = &ConvectionInput::outer_diameter;
+// clang-format off
+constexpr Field d = &ConvectionInput::diameter, u = &ConvectionInput::velocity, rho = &ConvectionInput::density;
+constexpr Field mu = &ConvectionInput::viscosity, cp = &ConvectionInput::specific_heat;
+constexpr Field lambda = &ConvectionInput::conductivity, R = &ConvectionInput::bend_radius;
+constexpr Field D = &ConvectionInput::coil_diameter, L = &ConvectionInput::length;
+constexpr Field d1 = &ConvectionInput::inner_diameter, d2 = &ConvectionInput::outer_diameter;
+// clang-format on
 
 const std::vector<Case> kCases = {
     // Each shape and heating state with the defaults (turbulent, thin fluid: n enters, f does not).
