@@ -182,9 +182,10 @@ std::unique_ptr<QMainWindow> bareWindow(const QJsonObject& description) {
 }
 
 void openPage(QMainWindow& window, int index) {
-    if (auto* control = window.findChild<app::TabControl*>()) {
+    // The page on show already is not painted again.
+    if (auto* control = window.findChild<app::TabControl*>(); control && control->currentIndex() != index) {
         paintAfter(*control, [control, index] { control->setCurrentIndex(index); });
-    } else if (auto* tabs = window.findChild<QTabWidget*>()) {
+    } else if (auto* tabs = window.findChild<QTabWidget*>(); tabs && tabs->currentIndex() != index) {
         paintAfter(*tabs, [tabs, index] { tabs->setCurrentIndex(index); });
     }
 }

@@ -18,7 +18,7 @@ QJsonObject describeCalculator();
 // QCheckBox and QFrame. Like the calculator's, a page is built when it is first opened.
 std::unique_ptr<QMainWindow> bareWindow(const QJsonObject& description);
 
-// Opens page `index` of either window.
+// Opens page `index` of either window and waits until it has been painted.
 void openPage(QMainWindow& window, int index);
 int pageCount(QMainWindow& window);
 
