@@ -1,0 +1,146 @@
+// The calculation sheet through the real window, on the forced-convection page: its text before and after a
+// calculation and with an edited field, the context menu and the shortcuts, and the PDF read back as text.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/tab_control.h"
+#include "window_test_support.h"
+
+namespace vxr::test {
+namespace {
+
+class SheetTest : public WindowTest {
+protected:
+    SheetTest() {
+        // The save dialog keeps its last folder in the user's Qt settings: the tests' settings stay in a folder of
+        // their own (read once a process, before the first dialog).
+        static const QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        showPage(3);
+    }
+
+    // Ctrl+Shift+C in a field: the sheet as the clipboard receives it.
+    QStringList copied() {
+        QApplication::clipboard()->clear();
+        find<QLineEdit>("Text63")->setFocus();
+        QTest::keyClick(find<QLineEdit>("Text63"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        return QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    }
+    // Ctrl+Shift+S in a field, the save dialog answered with `path`: the message box shown, if any.
+    std::optional<Message> exportTo(const QString& path) {
+        QTimer answer;
+        answer.setInterval(5);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->selectFile(path);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        answer.start();
+        window().activateWindow();  // the offscreen platform leaves no window active after a message box
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
+        find<QLineEdit>("Text63")->setFocus();
+        return catchMessage(
+            [&] { QTest::keyClick(find<QLineEdit>("Text63"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); });
+    }
+};
+
+TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
+    QStringList sheet = copied();
+    EXPECT_EQ(sheet.mid(0, 2), QStringList({"VXR V1.00\t计算书", "页面\t传热膜系数计算"}));
+    EXPECT_TRUE(sheet.filter(QStringLiteral("尚无计算结果")).size() == 1) << sheet.join('\n').toStdString();
+
+    click("Command14");
+    sheet = copied();
+    EXPECT_EQ(text("Text63"), QStringLiteral("1.5"));  // the shortcut typed nothing into the field
+    EXPECT_EQ(sheet.first(), QStringLiteral("VXR V1.00\t计算书")) << sheet.join('\n').toStdString();
+    // One row a quantity: caption, text, unit; a caption's exponent as ², a unit in either kind of bracket.
+    for (const char* row :
+         {"流体密度\t1000\tKg/M³", "流体比热\t4180\tJ/(Kg.℃)", "流体粘度\t0.001\tPa.s", "流体导热系数\t0.618\tW/(m.℃)",
+          "流体流速\t1.5\tm/s", "管道内径\t0.1\tm", "管道长度\t2\tm", "圆环外管直径\t0.1\tm", "管道形状\t直管道",
+          "流体加热状态\t流体被加热", "传热膜系数\t4223.422\tW/(m².℃)"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row << sheet.join('\n').toStdString();
+    const QString notes = find<QLineEdit>("Text56")->toolTip();
+    ASSERT_FALSE(notes.isEmpty());
+    for (const QString& note : notes.split(QLatin1Char('\n'))) EXPECT_TRUE(sheet.contains(note)) << note.toStdString();
+
+    // Edited since: one line on top names the fields; the rows keep the texts the calculation used.
+    type("Text63", QStringLiteral("3"));
+    click("Option2");
+    sheet = copied();
+    EXPECT_EQ(sheet.first(), QStringLiteral("注意：计算后已修改流体流速、流体加热状态，下列为计算时所用的值。"));
+    EXPECT_EQ(sheet.at(1), QStringLiteral("VXR V1.00\t计算书"));
+    for (const char* row : {"流体流速\t1.5\tm/s", "流体加热状态\t流体被加热"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+}
+
+TEST_F(SheetTest, RightClickOffersTheSheetExceptInATextBox) {
+    auto* menu = window().tabs()->page(3)->findChild<QMenu*>(QStringLiteral("sheetMenu"));
+    for (const auto& [where, offered] : {std::pair{"Label68", true}, {"Frame3", true}, {"Text63", false}}) {
+        QWidget* w = find(where);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w, &event);
+        EXPECT_EQ(menu->isVisible(), offered) << where;
+        for (QMenu* open : window().findChildren<QMenu*>()) open->close();
+    }
+    QStringList entries;
+    for (const QAction* a : menu->actions()) entries << a->text() + " " + a->shortcut().toString();
+    EXPECT_EQ(entries, QStringList({"复制计算书 Ctrl+Shift+C", "导出计算书（PDF）… Ctrl+Shift+S"}));
+}
+
+TEST_F(SheetTest, ExportsAPdfHoldingTheSheetsText) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    click("Command14");
+    QTemporaryDir dir;
+    EXPECT_FALSE(exportTo(dir.filePath(QStringLiteral("sheet"))).has_value());  // the dialog adds ".pdf"
+    QProcess extract;
+    extract.start(pdftotext, {dir.filePath(QStringLiteral("sheet.pdf")), QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished(30000));
+    const auto squeezed = [](QString s) {
+        s = s.normalized(QString::NormalizationForm_KC);
+        s.remove(QRegularExpression(QStringLiteral("\\s")));
+        return s;
+    };
+    const QString pdf = squeezed(QString::fromUtf8(extract.readAllStandardOutput()));
+    // Every cell of the sheet, captions, texts, units and notes, comes back (wrapping aside) as written.
+    for (const QString& line : copied())
+        for (const QString& cell : line.split(QLatin1Char('\t')))
+            EXPECT_TRUE(pdf.contains(squeezed(cell))) << cell.toStdString();
+    EXPECT_TRUE(pdf.contains(QStringLiteral("传热膜系数4223.422W/(m2.°C)"))) << pdf.toStdString();
+}
+
+TEST_F(SheetTest, AFileThatCannotBeWrittenGivesTheReasonAndNoFile) {
+    click("Command14");
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    // A folder that does not exist; a file taken for a folder. (Root writes anywhere else, and the dialog would
+    // read the files of /proc.)
+    for (const char* name : {"missing/sheet.pdf", "plain/sheet.pdf"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        const std::optional<Message> message = exportTo(path);
+        ASSERT_TRUE(message.has_value()) << name;
+        EXPECT_EQ(message->title, QStringLiteral("VXR"));
+        EXPECT_TRUE(message->text.startsWith(QStringLiteral("计算书未能保存："))) << message->text.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(path)) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"plain"}));
+    EXPECT_EQ(text("Text56"), QStringLiteral("4223.422"));
+}
+
+}  // namespace
+}  // namespace vxr::test
