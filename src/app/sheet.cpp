@@ -201,7 +201,7 @@ QString CalcPage::sheetHtml(const std::vector<SheetLine>& lines) {
                 html += QStringLiteral("<p style=\"color:#a00000\"><b>%1</b></p>").arg(cells.join(QLatin1Char(' ')));
                 break;
             case Line::Head:
-                html += QStringLiteral("<p>%1</p>").arg(cells.join(QStringLiteral("　")));
+                html += QStringLiteral("<p><b>%1</b>　%2</p>").arg(cells.value(0), cells.mid(1).join(QLatin1Char(' ')));
                 break;
             case Line::None:
             case Line::Note:
@@ -214,7 +214,9 @@ QString CalcPage::sheetHtml(const std::vector<SheetLine>& lines) {
                 break;
             case Line::Columns:
                 close();
-                html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\"><tr>");
+                html += QStringLiteral(
+                    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+                    "style=\"border-collapse:collapse\"><tr>");
                 for (const QString& c : cells) html += QStringLiteral("<th align=\"left\">%1</th>").arg(c);
                 html += QStringLiteral("</tr>");
                 in_table = true;
@@ -235,13 +237,15 @@ bool CalcPage::exportSheet(const QString& path, QString* error) const {
     // older one of the same name.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = QStringLiteral("无法创建文件 %1（%2）").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        // QTextDocument::print() keeps a margin of 2 cm of its own.
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setResolution(300);
         writer.setTitle(title_ + QStringLiteral(" 计算书"));
         writer.setCreator(kProgram);
@@ -258,7 +262,8 @@ bool CalcPage::exportSheet(const QString& path, QString* error) const {
         document.print(&writer);
     }
     if (!file.commit()) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = QStringLiteral("写入文件 %1 失败（%2）").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
