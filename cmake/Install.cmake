@@ -40,5 +40,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, libudunits2-0")
+# The calculation sheet's PDF takes Latin letters and digits from DejaVu Sans and Chinese from a TrueType CJK font,
+# so that text copied out of it is the text written.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, libudunits2-0, fonts-wqy-zenhei, fonts-dejavu-core")
 include(CPack)

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libudunits2-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk
+  fonts-wqy-zenhei fonts-dejavu-core poppler-utils
   xvfb xauth x11vnc
   "$@"
 )
