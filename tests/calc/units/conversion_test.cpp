@@ -1,31 +1,19 @@
-// Unit conversion on UDUNITS-2: every unit of the page held to its defined factor, round trips, temperature points
-// against differences, gauge pressures, and the user's own expressions.
 #include "calc/units/conversion.h"
-
 #include <gtest/gtest.h>
-
-#include <cmath>
 #include <map>
-#include <string>
-#include <vector>
 
-namespace vxr::calc::units {
-namespace {
+using namespace vxr::calc::units;
 
-const Database& database() {
+static QuantityTable table(const std::string& name) {
     std::string error;
     const Database* db = Database::get(&error);
     if (!db) throw std::runtime_error(error);
-    return *db;
-}
-
-QuantityTable table(const std::string& name) {
     for (const Quantity& q : quantities())
-        if (q.name == name) return QuantityTable(database(), q);
+        if (q.name == name) return QuantityTable(*db, q);
     throw std::invalid_argument(name);
 }
 
-std::size_t row(const QuantityTable& t, const std::string& caption) {
+static std::size_t row(const QuantityTable& t, const std::string& caption) {
     for (std::size_t i = 0; i < t.size(); ++i)
         if (t.quantity().units[i].caption == caption) return i;
     throw std::invalid_argument(caption);
@@ -42,6 +30,7 @@ const std::map<std::string, std::vector<double>> kFactors = {
     {"压力",
      {1, 1e3, 1e6, 1e5, 100, 101325, 98066.5, 133.322387415, 9.80665, 9806.65, 6894.75729316836, 101325 / 760.0, 1e3,
       1e6, 1e5, 98066.5, 6894.75729316836}},
+    {"温度", {1, 274.15, 460.67 / 1.8, 1 / 1.8}},  // points: 1 of the unit in K
     {"温差", {1, 1, 5 / 9.0, 5 / 9.0}},
     {"密度", {1, 1000, 1, 1000, 16.0184633739601, 119.826427316897}},
     {"动力粘度", {1, 1e-3, 1e-3, 0.1, 9.80665, 1.48816394356955}},
@@ -56,73 +45,45 @@ const std::map<std::string, std::vector<double>> kFactors = {
     {"力", {1, 1e3, 9.80665, 4.4482216152605, 1e-5}},
 };
 
-TEST(UnitConversion, HoldsEveryUnitToItsFactorAndBack) {
+TEST(UnitConversion, FactorsRoundTripsScalesAndExpressions) {
     for (const Quantity& q : quantities()) {
-        SCOPED_TRACE(q.name);
-        const QuantityTable t(database(), q);
-        const bool points = q.kind == QuantityKind::Temperature;
-        if (!points) {
-            EXPECT_EQ(kFactors.at(q.name).size(), t.size()) << "a unit without its factor";
-        }
+        const QuantityTable t = table(q.name);
+        ASSERT_EQ(kFactors.at(q.name).size(), t.size()) << q.name << ": a unit without its factor";
         for (std::size_t i = 0; i < t.size(); ++i) {
-            SCOPED_TRACE(q.units[i].caption);
-            if (!points) {
-                EXPECT_NEAR(t.toSi(i, 1, 0) / kFactors.at(q.name)[i], 1, 1e-12);
-            }
-            for (const double v : {-17.5, 1234.5678}) EXPECT_NEAR(t.fromSi(i, t.toSi(i, v, 9e4), 9e4) / v, 1, 1e-12);
+            EXPECT_NEAR(t.toSi(i, 1, 0) / kFactors.at(q.name)[i], 1, 1e-12) << q.units[i].caption;
+            for (const double v : {-17.5, 1234.5678})
+                EXPECT_NEAR(t.fromSi(i, t.toSi(i, v, 9e4), 9e4) / v, 1, 1e-12) << q.units[i].caption;
         }
     }
-}
-
-TEST(UnitConversion, KeepsTemperaturePointsApartFromDifferences) {
-    const QuantityTable points = table("温度"), differences = table("温差");
-    const struct {
-        const char* caption;
-        double value, point_k, difference_k;
-    } cases[] = {{"℃", 100, 373.15, 100}, {"℉", -40, 233.15, -40 / 1.8}, {"°R", 491.67, 273.15, 491.67 / 1.8}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.caption);
-        EXPECT_NEAR(points.toSi(row(points, c.caption), c.value, 0), c.point_k, 1e-10);
-        EXPECT_NEAR(differences.toSi(row(differences, c.caption), c.value, 0), c.difference_k, 1e-10);
+    // Temperature points against differences, gauge pressures on another atmosphere, the user's own expressions.
+    const QuantityTable points = table("温度"), differences = table("温差"), p = table("压力");
+    const std::tuple<const char*, double, double, double> scales[] = {
+        {"℃", 100, 373.15, 100}, {"℉", -40, 233.15, -40 / 1.8}, {"°R", 491.67, 273.15, 491.67 / 1.8}};
+    for (const auto& [caption, value, point_k, difference_k] : scales) {
+        EXPECT_NEAR(points.toSi(row(points, caption), value, 0), point_k, 1e-10) << caption;
+        EXPECT_NEAR(differences.toSi(row(differences, caption), value, 0), difference_k, 1e-10) << caption;
     }
-    EXPECT_EQ(points.convert("100", row(points, "℃"), "").values[2], "212");
-    EXPECT_EQ(differences.convert("100", row(differences, "℃"), "").values[2], "180");
     const QuantityTable::Texts below = points.convert("-273.2", row(points, "℃"), "");
-    EXPECT_EQ(below.error, "温度低于绝对零度（0 K）。");
     EXPECT_EQ(below.values, std::vector<std::string>(points.size()));
-}
-
-TEST(UnitConversion, AddsTheLocalAtmosphereToGaugePressures) {
-    const QuantityTable p = table("压力");
-    const QuantityTable::Texts texts = p.convert("100", row(p, "kPa（表压）"), "90");
-    EXPECT_EQ(texts.values[row(p, "kPa")], "190");
-    EXPECT_EQ(texts.values[row(p, "MPa（表压）")], "0.1");
+    EXPECT_EQ(below.error, "温度低于绝对零度（0 K）。");
+    const QuantityTable::Texts gauge = p.convert("100", row(p, "kPa（表压）"), "90");
+    EXPECT_EQ(gauge.values[row(p, "kPa")] + " " + gauge.values[row(p, "MPa（表压）")], "190 0.1");
     EXPECT_EQ(p.convert("0", row(p, "psig"), "101.325").values[row(p, "atm")], "1");
     EXPECT_EQ(p.convert("1", row(p, "bar"), " ").error, "当地大气压须为大于零的数字。");
-}
-
-TEST(UnitConversion, ReadsTheUsersExpressions) {
-    const struct {
-        const char *quantity, *value, *from, *expression, *result, *error;
-    } cases[] = {
-        {"传热系数", "1.163", "W/(m²·K)", "kcal/(m²·h·℃)", "1", ""},
-        {"温度", "100", "℃", "°F", "212", ""},
-        {"温差", "100", "℃", "℉", "180", ""},
-        {"压力", "0", "kPa（表压）", "psig", "0", ""},
-        {"长度", "1", "mile", " ft ", "5280", ""},
-        {"长度", "1", "m", "", "", ""},
-        {"长度", "1", "m", "furlongg", "", "无法识别的单位：furlongg"},
-        {"长度", "1", "m", "kg", "", "“kg”不是长度的单位。"},
-        {"长度", "1,5", "m", "ft", "", "数值不是有效的数字。"},
+    // Quantity, value, unit, expression, and the expression's value or the error.
+    const std::tuple<const char*, const char*, const char*, const char*, std::string> cases[] = {
+        {"传热系数", "1.163", "W/(m²·K)", "kcal/(m²·h·℃)", "1"},
+        {"温度", "100", "℃", "°F", "212"},
+        {"温差", "100", "℃", "℉", "180"},
+        {"压力", "0", "kPa（表压）", "psig", "0"},
+        {"长度", "1", "mile", " ft ", "5280"},
+        {"长度", "1", "m", "", ""},
+        {"长度", "1", "m", "furlongg", "无法识别的单位：furlongg"},
+        {"长度", "1", "m", "kg", "“kg”不是长度的单位。"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expression);
-        const QuantityTable t = table(c.quantity);
-        const QuantityTable::Expressed e = t.express(c.value, row(t, c.from), "101.325", c.expression);
-        EXPECT_EQ(e.value, c.result);
-        EXPECT_EQ(e.error, c.error);
+    for (const auto& [quantity, value, from, expression, expected] : cases) {
+        const QuantityTable t = table(quantity);
+        const QuantityTable::Expressed e = t.express(value, row(t, from), "101.325", expression);
+        EXPECT_EQ(e.value + e.error, expected) << expression;
     }
 }
-
-}  // namespace
-}  // namespace vxr::calc::units
