@@ -206,7 +206,8 @@ QString CalcPage::sheetHtml(const std::vector<SheetLine>& lines) {
             case Line::None:
             case Line::Note:
                 close();
-                html += QStringLiteral("<p>%1</p>").arg(cells.join(QLatin1Char(' ')));
+                // A note's blanks stay as written ("Re = …（湍流）  Pr = …" keeps its two).
+                html += QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(cells.join(QLatin1Char(' ')));
                 break;
             case Line::Heading:
                 close();
