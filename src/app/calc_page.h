@@ -154,6 +154,7 @@ private:
     struct Used {
         QString caption;
         QString text;
+        bool read = true;  // false for an input the calculation did not read (greyed for the chosen option)
     };
     // The inputs and options of the last successful calculation, and when it ran.
     struct Snapshot {

@@ -72,6 +72,7 @@ CondensationPage::CondensationPage(QWidget* parent) : CalcPage(QStringLiteral("�
 
     const Form inputs = Form::inside(form.frame("Frame7", {720, 1170, 8070, 2895}, QStringLiteral("输入参数：")));
     inputs.inputs({&kVapourName, 1});
+    addInput(textBox(this, kVapourName.box));  // the user's note, on the sheet with the rest
     bindInputs<In>(inputs, kInputs, fields_);
     // The "3" of kg/m³ in the two density captions.
     inputs.exponent("Label81", {1755, 1530, 75, 225}, QStringLiteral("3"), "Label82");

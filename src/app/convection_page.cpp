@@ -61,6 +61,7 @@ constexpr Option kShapes[] = {
 ConvectionPage::ConvectionPage(QWidget* parent) : CalcPage(QStringLiteral("传热膜系数计算"), parent) {
     const Form form = Form::page(this);
     form.inputs({&kFluidName, 1});
+    addInput(textBox(this, kFluidName.box));  // the user's note, on the sheet with the rest
     bindInputs<In>(form, kFluid, fields_);
     // The "3" of kg/m³, over the blank of the density caption.
     form.exponent("Label65", {6300, 1215, 75, 180}, QStringLiteral("3"), "Label72");

@@ -50,6 +50,7 @@ constexpr Field kResults[] = {
 FrictionPage::FrictionPage(QWidget* parent) : CalcPage(QStringLiteral("管道阻力计算"), parent) {
     const Form form = Form::page(this);
     form.inputs(kNotes);
+    for (const Field& f : kNotes) addInput(textBox(this, f.box));  // the user's notes, on the sheet with the rest
     bindInputs<In>(form, kInputs, fields_);
     form.line("Line5", 1305, 7410, 8475);
     for (const Field& f : kResults)

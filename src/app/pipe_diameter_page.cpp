@@ -70,8 +70,8 @@ PipeDiameterPage::PipeDiameterPage(QWidget* parent) : CalcPage(QStringLiteral("ç
         const Field& f = row.field;
         QLineEdit* box = form.input(f.box, f.box_at, QString::fromUtf8(f.text),
                                     form.label(f.label, f.label_at, QString::fromUtf8(f.caption)));
+        addInput(box);  // the line number and medium too: the user's notes, on the sheet with the rest
         if (!row.member) continue;
-        addInput(box);
         fields_.push_back({box, row.section, row.member});
     }
     // In the core's order: inside and nominal diameter of each section in turn.

@@ -44,6 +44,7 @@ PumpPage::PumpPage(QWidget* parent) : CalcPage(QStringLiteral("离心泵安装�
     const Form form = Form::page(this);
     const Form inputs = Form::inside(form.frame("Frame8", {900, 1440, 7800, 4740}, QStringLiteral("输入参数：")));
     inputs.inputs(kNotes);
+    for (const Field& f : kNotes) addInput(textBox(this, f.box));  // the user's notes, on the sheet with the rest
     bindInputs<In>(inputs, kInputs, fields_);
     const Form results = Form::inside(form.frame("Frame9", {945, 6525, 7755, 1095}, QStringLiteral("计算结果：")));
     addResult(

@@ -49,7 +49,7 @@ QString sheetCaption(const QWidget* control) {
 
 std::vector<CalcPage::Used> CalcPage::currentInputs() const {
     std::vector<Used> used;
-    for (const QLineEdit* box : inputs_) used.push_back({sheetCaption(box), box->text()});
+    for (const QLineEdit* box : inputs_) used.push_back({sheetCaption(box), box->text(), box->isEnabled()});
     return used;
 }
 
@@ -165,6 +165,7 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         }
         add(Line::Columns, {QStringLiteral("项目"), QStringLiteral("数值"), QStringLiteral("单位")});
         for (const Used& u : used) {
+            if (!u.read) continue;
             const Split s = splitUnit(u.caption);
             add(Line::Row, {s.name, u.text, s.unit});
         }
