@@ -31,6 +31,9 @@ TEST(ShortcutColumn, PinchesCasesAndNotes) {
         {{{&In::feed_comp, "0.07"}}, {"2.222", "97.778", "8.958", "13.437", "6.43", "10.67", "10", "10.06", "11"}},
         {{{&In::feed_comp, "0.07"}, {&In::q, "0.5"}},
          {"2.222", "97.778", "15.080", "22.620", "6.43", "10.56", "10", "9.95", "11"}},
+        // N = 12.000000000002979 counts as 12 stages: 11 plates.
+        {{{&In::reflux_factor, "1.48882194259856"}},
+         {"38.889", "61.111", "1.444", "2.151", "6.43", "12.00", "11", "7.15", "9"}},
     };
     for (const auto& [edits, expected] : cases) {
         const auto out = run(edits);
@@ -41,7 +44,6 @@ TEST(ShortcutColumn, PinchesCasesAndNotes) {
     const auto& r = std::get<frame::Explained>(defaults).results;
     EXPECT_EQ(r[2].notes[0], "Rmin = (xD − yq)/(yq − xq) = (0.95 − 0.625)/(0.625 − 0.4) = 1.444");
     EXPECT_EQ(r[8].notes[0], "加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）");
-    // The conditions in order, each with its message and the field at fault.
     const char *comp = "组成须满足 0 < 塔底组成 < 进料组成 < 塔顶组成 < 1。",
                *pinch = "塔顶组成不高于进料平衡组成，不需要精馏段。";
     const std::tuple<Edits, std::string, std::string In::*> refused[] = {

@@ -23,7 +23,6 @@ TEST(EvaporationCore, ChecksAndConditions) {
     const In book{"9072", "0.01", "0.015", "37.8", "4.14", "100", "2257", "0", "110", "2230", "1704", "0"};
     EXPECT_EQ(test::texts(single_effect_evaporator(book)),
               (Texts{"3024.000", "6048.000", "100.000", "2544.800", "4108.198", "1.359", "10.000", "149.343"}));
-    // The conditions in order, each with its message and the field at fault.
     const char *conc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。", *positive = "比热容、汽化热和传热系数必须大于零。",
                *loss = "温度差损失和热损失不能为负。";
     const std::tuple<Edits, std::string, std::string In::*> cases[] = {
