@@ -49,7 +49,7 @@ std::vector<QLineEdit*> CalcPage::frameRows(const char* name, Twips at, std::spa
                                             bool results) {
     const Form page = Form::page(this);
     const QString title = results ? QStringLiteral("计算结果：") : QStringLiteral("输入参数：");
-    QGroupBox* frame = page.frame(name, at, title);
+    QGroupBox* frame = page.groupBox(name, at, title);
     const Form form = Form::inside(frame);
     const int column_width = (at.width - kCaptionLeft) / columns;
     std::vector<QLineEdit*> boxes;

@@ -70,7 +70,7 @@ constexpr Option kSurfaces[] = {
 CondensationPage::CondensationPage(QWidget* parent) : CalcPage(QStringLiteral("冷凝膜系数"), parent) {
     const Form form = Form::page(this);
 
-    const Form inputs = Form::inside(form.frame("Frame7", {720, 1170, 8070, 2895}, QStringLiteral("输入参数：")));
+    const Form inputs = Form::inside(form.groupBox("Frame7", {720, 1170, 8070, 2895}, QStringLiteral("输入参数：")));
     inputs.inputs({&kVapourName, 1});
     addInput(textBox(this, kVapourName.box));  // the user's note, on the sheet with the rest
     bindInputs<In>(inputs, kInputs, fields_);
@@ -78,7 +78,7 @@ CondensationPage::CondensationPage(QWidget* parent) : CalcPage(QStringLiteral("�
     inputs.exponent("Label81", {1755, 1530, 75, 225}, QStringLiteral("3"), "Label82");
     inputs.exponent("Label80", {5760, 1620, 120, 180}, QStringLiteral("3"), "Label88");
 
-    const Form surface = Form::inside(form.frame("Frame6", {720, 4410, 8070, 2355}, QStringLiteral("冷凝面形式：")));
+    const Form surface = Form::inside(form.groupBox("Frame6", {720, 4410, 8070, 2355}, QStringLiteral("冷凝面形式：")));
     for (const Option& o : kSurfaces) {
         const QString caption = QString::fromUtf8(o.caption);
         QRadioButton* button = surface.option(o.name, o.at, caption, o.checked);
@@ -93,7 +93,7 @@ CondensationPage::CondensationPage(QWidget* parent) : CalcPage(QStringLiteral("�
     fields_.box(&In::angle)->setAccessibleName(QStringLiteral("平表面与水平面夹角（°）"));
     fields_.box(&In::specific_heat)->setAccessibleName(QStringLiteral("冷凝液比热（J/(Kg.℃)）"));
 
-    const Form result = Form::inside(form.frame("Frame5", {720, 6930, 8070, 1050}, QStringLiteral("计算结果：")));
+    const Form result = Form::inside(form.groupBox("Frame5", {720, 6930, 8070, 1050}, QStringLiteral("计算结果：")));
     addResult(result.result("Text83", {2205, 450, 1620, 360},
                             result.label("Label75", {135, 540, 1875, 270}, QStringLiteral("传热膜系数W/(m  .℃)"))));
     result.exponent("Label74", {1440, 495, 75, 180}, QStringLiteral("2"), "Label75");

@@ -66,14 +66,14 @@ ConvectionPage::ConvectionPage(QWidget* parent) : CalcPage(QStringLiteral("传�
     // The "3" of kg/m³, over the blank of the density caption.
     form.exponent("Label65", {6300, 1215, 75, 180}, QStringLiteral("3"), "Label72");
 
-    const Form shape = Form::inside(form.frame("Frame3", {180, 3375, 5010, 3270}, QStringLiteral("管道形状：")));
+    const Form shape = Form::inside(form.groupBox("Frame3", {180, 3375, 5010, 3270}, QStringLiteral("管道形状：")));
     for (const Option& o : kShapes) {
         QRadioButton* button = shape.option(o.name, o.at, QString::fromUtf8(o.caption), o.checked);
         shapes_.emplace_back(button, o.shape);
         addOption(button);
     }
     bindInputs<In>(shape, kPipe, fields_);
-    const Form heating = Form::inside(form.frame("Frame4", {5490, 3375, 3885, 3270}, QStringLiteral("流体加热状态：")));
+    const Form heating = Form::inside(form.groupBox("Frame4", {5490, 3375, 3885, 3270}, QStringLiteral("流体加热状态：")));
     heated_ = heating.option("Option1", {990, 615, 1515, 330}, QStringLiteral("流体被加热"), true);
     addOption(heated_);
     addOption(heating.option("Option2", {1020, 1710, 1500, 255}, QStringLiteral("流体被冷却"), false));

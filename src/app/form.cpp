@@ -95,7 +95,7 @@ QPushButton* Form::button(const char* name, Twips at, const QString& caption) co
     return b;
 }
 
-QGroupBox* Form::frame(const char* name, Twips at, const QString& caption) const {
+QGroupBox* Form::groupBox(const char* name, Twips at, const QString& caption) const {
     auto* g = new QGroupBox(caption, parent_);
     place(g, name, at);
     return g;

@@ -68,7 +68,7 @@ public:
     // caption's own font, so the digit clears the letter before it whatever font the platform draws.
     QLabel* exponent(const char* name, Twips at, const QString& digit, const char* caption) const;
     QPushButton* button(const char* name, Twips at, const QString& caption) const;
-    QGroupBox* frame(const char* name, Twips at, const QString& caption) const;
+    QGroupBox* groupBox(const char* name, Twips at, const QString& caption) const;
     QRadioButton* option(const char* name, Twips at, const QString& caption, bool checked) const;
     QCheckBox* check(const char* name, Twips at, const QString& caption) const;
     // A horizontal line from (x1, y) to (x2, y).

@@ -25,6 +25,8 @@
 namespace vxr::app {
 namespace {
 
+constexpr int kStartPage = 4;  // 冷凝膜系数, the page the window opens on
+
 template <class Page>
 QWidget* build() {
     return new Page;
@@ -57,7 +59,7 @@ MainWindow::MainWindow() {
     tabs_->addPage(QStringLiteral("安全阀计算"), build<ReliefPage>);
     tabs_->addPage(QStringLiteral("管道应力判断"), build<StressPage>);
     tabs_->addPage(QStringLiteral("单位换算"), build<UnitPage>);
-    tabs_->setCurrentIndex(4);
+    tabs_->setCurrentIndex(kStartPage);
     setCentralWidget(client);
 
     // The layout is absolute: the window keeps its size.

@@ -42,11 +42,11 @@ constexpr BoundField<In> kInputs[] = {
 
 PumpPage::PumpPage(QWidget* parent) : CalcPage(QStringLiteral("离心泵安装高度计算"), parent) {
     const Form form = Form::page(this);
-    const Form inputs = Form::inside(form.frame("Frame8", {900, 1440, 7800, 4740}, QStringLiteral("输入参数：")));
+    const Form inputs = Form::inside(form.groupBox("Frame8", {900, 1440, 7800, 4740}, QStringLiteral("输入参数：")));
     inputs.inputs(kNotes);
     for (const Field& f : kNotes) addInput(textBox(this, f.box));  // the user's notes, on the sheet with the rest
     bindInputs<In>(inputs, kInputs, fields_);
-    const Form results = Form::inside(form.frame("Frame9", {945, 6525, 7755, 1095}, QStringLiteral("计算结果：")));
+    const Form results = Form::inside(form.groupBox("Frame9", {945, 6525, 7755, 1095}, QStringLiteral("计算结果：")));
     addResult(
         results.result("Text46", {4950, 450, 1215, 300},
                        results.label("Label47", {990, 495, 2175, 195}, QStringLiteral("离心泵安装高度（M]）："))));

@@ -48,7 +48,7 @@ void enableRow(QLineEdit* box, bool on) {
 }  // namespace
 
 ReliefPage::ReliefPage(QWidget* parent) : CalcPage(QStringLiteral("安全阀计算"), parent) {
-    QGroupBox* medium = Form::page(this).frame("reliefMedium", {120, 990, 9780, 600}, QStringLiteral("介质："));
+    QGroupBox* medium = Form::page(this).groupBox("reliefMedium", {120, 990, 9780, 600}, QStringLiteral("介质："));
     const Form options = Form::inside(medium);
     gas_ = options.option("reliefGas", {300, 250, 300, 270}, QStringLiteral("气体或蒸汽"), true);
     QRadioButton* liquid = options.option("reliefLiquid", {2700, 250, 300, 270}, QStringLiteral("液体"), false);

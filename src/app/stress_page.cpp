@@ -64,10 +64,10 @@ QLabel* nodeLabel(const Form& form, const char* name, Twips at, const QString& n
 StressPage::StressPage(QWidget* parent) : CalcPage(QStringLiteral("管道应力判断"), parent) {
     const Form form = Form::page(this);
 
-    const Form pipe = Form::inside(form.frame("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数：")));
+    const Form pipe = Form::inside(form.groupBox("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数：")));
     bindInputs<Pipe>(pipe, kPipeFields, pipe_);
 
-    const Form editor = Form::inside(form.frame("Frame2", {1530, 3780, 6135, 3795}, QStringLiteral("管道状态：")));
+    const Form editor = Form::inside(form.groupBox("Frame2", {1530, 3780, 6135, 3795}, QStringLiteral("管道状态：")));
     editor.label("Label51", {765, 360, 1905, 285}, QStringLiteral("From（管道从节点）："));
     editor.label("Label52", {765, 855, 1905, 285}, QStringLiteral("To（管道到节点）："));
     from_ = nodeLabel(editor, "qidian", {3645, 360, 465, 285}, QStringLiteral("0"), QColor(0, 0, 255));

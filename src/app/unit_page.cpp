@@ -36,7 +36,7 @@ QComboBox* combo(QWidget* parent, const char* name, Twips at, QLabel* caption) {
 UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
     const Form page = Form::page(this);
     // Inputs: a caption column and a box column inside the frame.
-    QGroupBox* inputs = page.frame("unitInputFrame", {120, 990, 4320, 2160}, QStringLiteral("输入参数："));
+    QGroupBox* inputs = page.groupBox("unitInputFrame", {120, 990, 4320, 2160}, QStringLiteral("输入参数："));
     const Form in = Form::inside(inputs);
     constexpr int kBoxLeft = 2160, kBoxWidth = 2010;
     quantity_ = combo(inputs, "unitQuantity", {kBoxLeft, 315, kBoxWidth, 330},
@@ -50,14 +50,14 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
                  in.label("unitAtmosphereLabel", {150, 1680, 1950, 255}, QStringLiteral("当地大气压（kPa）：")));
 
     // The user's own unit expression and the value in it.
-    QGroupBox* own = page.frame("unitExpressionFrame", {120, 3270, 4320, 1320}, QStringLiteral("任意单位："));
+    QGroupBox* own = page.groupBox("unitExpressionFrame", {120, 3270, 4320, 1320}, QStringLiteral("任意单位："));
     const Form ex = Form::inside(own);
     expression_ = ex.input("unitExpression", {1080, 330, 3090, 300}, QString(),
                            ex.label("unitExpressionLabel", {150, 375, 900, 255}, QStringLiteral("单位：")));
     expressed_ = ex.result("unitExpressionValue", {1080, 795, 3090, 300},
                            ex.label("unitExpressionValueLabel", {150, 840, 900, 255}, QStringLiteral("数值：")));
 
-    QGroupBox* results = page.frame("unitResultFrame", {4560, 990, 5340, 7200}, QStringLiteral("计算结果："));
+    QGroupBox* results = page.groupBox("unitResultFrame", {4560, 990, 5340, 7200}, QStringLiteral("计算结果："));
     cells_ = new QTableWidget(0, 2, results);
     place(cells_, "unitTable", {150, 330, 5040, 6720});
     cells_->setHorizontalHeaderLabels({QStringLiteral("单位"), QStringLiteral("数值")});
