@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 
@@ -81,10 +82,20 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
     status_->setPalette(red);
     setReadingTabOrder(this);
 
+    inputs_ = inputs;
+    own_ = own;
+    // The unit database takes longer to read than a frame lasts: it is read just after the page first shows.
+    setStatus(QStringLiteral("正在读取单位库……"));
+    QTimer::singleShot(0, this, &UnitPage::load);
+}
+
+void UnitPage::load() {
+    if (tried_) return;
+    tried_ = true;
     std::string error;
     database_ = units::Database::get(&error);
     if (!database_) {
-        for (QWidget* w : {static_cast<QWidget*>(inputs), static_cast<QWidget*>(own)}) w->setEnabled(false);
+        for (QWidget* w : {inputs_, own_}) w->setEnabled(false);
         setStatus(QStringLiteral("单位换算不可用：") + QString::fromStdString(error));
         return;
     }
@@ -94,6 +105,7 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
     connect(from_, &QComboBox::currentIndexChanged, this, &UnitPage::refresh);
     for (QLineEdit* box : {value_, atmosphere_, expression_})
         connect(box, &QLineEdit::textChanged, this, &UnitPage::refresh);
+    setStatus(QString());
     chooseQuantity(0);
 }
 

@@ -1,6 +1,6 @@
 // The 单位换算 page: one value written in every unit of a quantity at once, and in a unit expression of the user's
 // own, refreshed as the user types (calc/units on UDUNITS-2). No 计算 button and no sheet: nothing is calculated
-// that a user would need to explain. The unit database is read when the page is first built.
+// that a user would need to explain. The unit database is read when the page is first opened, right after it shows.
 #pragma once
 
 #include <QWidget>
@@ -23,11 +23,15 @@ public:
     explicit UnitPage(QWidget* parent = nullptr);
 
 private:
+    void load();                     // reads the unit database once and fills the quantities
     void chooseQuantity(int index);  // the quantity's units into the combo box and the table
     void refresh();                  // every value and the expression's, from the texts as they stand
     void setStatus(const QString& text);
     void copyCells() const;
 
+    bool tried_ = false;
+    QWidget* inputs_ = nullptr;  // the frames greyed when the database cannot be read
+    QWidget* own_ = nullptr;
     const calc::units::Database* database_ = nullptr;
     std::vector<std::unique_ptr<calc::units::QuantityTable>> tables_;  // made on first choice of each quantity
     const calc::units::QuantityTable* table_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 #include <array>
 #include "calc/outcome_support.h"
 #include "calc/relief/relief_valve.h"
@@ -46,8 +47,9 @@ TEST_F(ReliefUnitTest, ReliefMediaWiredAndTheUnitTableFollowingTheTyping) {
     // A greyed gas input is never read: its text does not stop a liquid's calculation.
     calculateWith("reliefCalculate", {{"reliefMolarMass", "abc"}});
     EXPECT_EQ(text("reliefRegime") + text("reliefArea") + text("reliefCriticalRatio"), "液体90.954");
-    // The unit table follows the typing.
+    // The unit table follows the typing, once the unit database is read just after the page shows.
     showPage(11);
+    QTRY_VERIFY(find<QComboBox>("unitQuantity")->count() > 0);
     auto* cells = find<QTableWidget>("unitTable");
     const auto cell = [&](const QString& unit) {
         const auto found = cells->findItems(unit, Qt::MatchExactly);
