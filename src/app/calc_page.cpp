@@ -24,6 +24,7 @@ constexpr int kRowPitch = 420;
 constexpr int kCaptionLeft = 150;
 constexpr int kBoxWidth = 1200;
 constexpr int kBoxHeight = 300;
+constexpr int kGap = 210;  // between a box and the caption of the next column
 
 // A caption's ² and ³ become blanks for the small exponent labels: (the caption as drawn, the digit, its place).
 struct Exponent {
@@ -61,8 +62,8 @@ std::vector<QLineEdit*> CalcPage::frameRows(const char* name, Twips at, std::spa
         const Exponent e = splitExponent(QString::fromUtf8(rows[i].caption));
         const std::string label_name = std::string(rows[i].name) + "Label";
         QLabel* caption =
-            form.label(label_name.c_str(), {left, top + 45, column_width - kBoxWidth - 90, 255}, e.caption);
-        const Twips box_at{left + column_width - kBoxWidth - 60, top, kBoxWidth, kBoxHeight};
+            form.label(label_name.c_str(), {left, top + 45, column_width - kBoxWidth - kGap - 30, 255}, e.caption);
+        const Twips box_at{left + column_width - kBoxWidth - kGap, top, kBoxWidth, kBoxHeight};
         QLineEdit* box = results ? form.result(rows[i].name, box_at, caption)
                                  : form.input(rows[i].name, box_at, QString::fromUtf8(rows[i].text), caption);
         if (e.at >= 0) {
