@@ -1,5 +1,4 @@
-// The 安全阀计算 and 单位换算 pages through the window: the medium's inputs, the relief page's wiring for both media,
-// and the unit table refreshing as the user types.
+// The 安全阀计算 and 单位换算 pages through the window: both media's inputs and wiring, the unit table as one types.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -32,7 +32,6 @@ TEST(DryerCore, SaturationDefaultsHumidityAndWinterAir) {
     EXPECT_EQ(test::shown(convective_dryer(with({{&In::air_temp, "-10"}, {&In::air_humidity, "80"}})), 2), "0.00128");
     EXPECT_NE(test::notes(convective_dryer(with({{&In::exhaust_temp, "40"}})), 4).find("注意："), std::string::npos);
     EXPECT_EQ(test::notes(convective_dryer(with({{&In::exhaust_temp, "41"}})), 4).find("注意："), std::string::npos);
-    // The conditions in order, each with its message and the field at fault.
     const char *moisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。", *rh = "相对湿度须在 0 到 100 之间。",
                *range = "温度超出水蒸气饱和压力公式的范围（−60～373.946 ℃）。",
                *preheat = "预热后空气温度必须高于新鲜空气温度和废气温度。";
