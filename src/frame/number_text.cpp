@@ -74,6 +74,11 @@ std::string significant(double value, int digits) {
     return plain(std::strtod(std::string(buffer, result.ptr).c_str(), nullptr));
 }
 
+std::string in_formula(double value, int digits) {
+    const std::string text = digits >= 15 ? plain(value) : significant(value, digits);
+    return value < 0 ? "(" + text + ")" : text;
+}
+
 std::string plain(double value) {
     if (!std::isfinite(value)) return "0";
     if (value == 0.0) return "0";

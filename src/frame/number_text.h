@@ -18,4 +18,8 @@ std::string plain(double value);
 // result's notes ("Re = 150000", "Pr = 6.76375").
 std::string significant(double value, int digits = 6);
 
+// A value as it stands in a note's formula: `significant` (15 digits: plain number text), and a negative value in
+// brackets, so that "120 − (-10)" reads right.
+std::string in_formula(double value, int digits = 6);
+
 }  // namespace vxr::frame

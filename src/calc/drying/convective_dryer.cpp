@@ -12,16 +12,12 @@ using In = DryerInput;
 
 namespace {
 
-// A number put into a formula: a typed one as typed, a computed one to 6 significant digits; a negative one in
-// brackets, "120 − (-10)".
-std::string bracketed(Num v, const std::string& text) {
-    return v < 0 ? "(" + text + ")" : text;
-}
+// A number put into a formula: a typed one as typed, a computed one to 6 significant digits.
 std::string p(Num v) {
-    return bracketed(v, plain(v.get()));
+    return frame::in_formula(v.get(), 15);
 }
 std::string s(Num v) {
-    return bracketed(v, frame::significant(v.get()));
+    return frame::in_formula(v.get());
 }
 
 // Above this relative humidity the exhaust may condense on a cooler wall of the collector or the duct.

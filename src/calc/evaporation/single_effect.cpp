@@ -6,21 +6,16 @@ namespace vxr::calc {
 
 using frame::masked;
 using frame::Num;
-using frame::plain;
 using In = EvaporationInput;
 
 namespace {
 
-// A number put into a formula: a typed one as typed, a computed one to 6 significant digits; a negative one in
-// brackets, "120 − (-10)".
-std::string bracketed(Num v, const std::string& text) {
-    return v < 0 ? "(" + text + ")" : text;
-}
+// A number put into a formula: a typed one as typed, a computed one to 6 significant digits.
 std::string p(Num v) {
-    return bracketed(v, plain(v.get()));
+    return frame::in_formula(v.get(), 15);
 }
 std::string s(Num v) {
-    return bracketed(v, frame::significant(v.get()));
+    return frame::in_formula(v.get());
 }
 
 }  // namespace
