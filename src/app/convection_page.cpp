@@ -73,7 +73,8 @@ ConvectionPage::ConvectionPage(QWidget* parent) : CalcPage(QStringLiteral("传�
         addOption(button);
     }
     bindInputs<In>(shape, kPipe, fields_);
-    const Form heating = Form::inside(form.groupBox("Frame4", {5490, 3375, 3885, 3270}, QStringLiteral("流体加热状态：")));
+    const Form heating =
+        Form::inside(form.groupBox("Frame4", {5490, 3375, 3885, 3270}, QStringLiteral("流体加热状态：")));
     heated_ = heating.option("Option1", {990, 615, 1515, 330}, QStringLiteral("流体被加热"), true);
     addOption(heated_);
     addOption(heating.option("Option2", {1020, 1710, 1500, 255}, QStringLiteral("流体被冷却"), false));
