@@ -65,6 +65,7 @@ WindowTest::WindowTest() : window_(std::make_unique<app::MainWindow>()) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     // Pages are built when first opened; a test may read any page's controls from the start.
     for (int i = 0; i < window_->tabs()->count(); ++i) window_->tabs()->page(i);
+    QCoreApplication::processEvents();  // and what a page does just after it is built (the unit database)
 }
 
 WindowTest::~WindowTest() = default;
