@@ -1,12 +1,9 @@
-// Random cases through the real window, from fixed seeds: whatever is typed into the fields of a calculating page
-// and whichever options are chosen, a click on its 计算 writes into every result field exactly what the core gives
-// for the same texts, or, where the core refuses, shows the data-check message and leaves every result field as it
-// was. Either way no other field, option or check box of any page changes, and what the user typed stays as typed.
-#include <QLineEdit>
+// Random cases through the real window, from fixed seeds: whatever is typed into the fields of a calculating page and
+// whichever options are chosen, a click on its 计算 writes into every result field exactly what the core gives for the
+// same texts, or, where the core refuses, shows the data-check message and leaves every result field as it was. Either
+// way no other field, option or check box of any page changes, and what the user typed stays as typed.
 #include <QRadioButton>
 #include <QTest>
-#include <iostream>
-#include <vector>
 
 #include "app/tab_control.h"
 #include "page_cores.h"
@@ -16,166 +13,114 @@
 namespace vxr::test {
 namespace {
 
-// An input field and the range of sensible values for it.
-struct Input {
+struct Input {  // an input field and the range of sensible values for it
     const char* name;
-    double lo;
-    double hi;
+    double lo, hi;
 };
 
-struct Page {
-    const char* title;
-    int index;
+struct Page {  // in the order of the tabs
     const char* calculate;
     std::vector<Input> inputs;
     std::vector<const char*> notes;                       // fields no calculation reads
     std::vector<std::vector<const char*>> option_groups;  // option buttons, group by group
     QStringList results;
     CoreCall core;
-    int cases;
-    std::uint64_t seed;
 };
 
 // clang-format off
-const Page kPipeDiameter{"管径计算", 0, "Command1",
-    {{"Text3", 0, 2000}, {"Text4", 0.1, 5}, {"Text10", 0, 2000}, {"Text9", 0.1, 5}, {"Text16", 0, 2000},
-     {"Text15", 0.1, 5}},
-    {"Text1", "Text2", "Text12", "Text11", "Text18", "Text17"},
-    {},
-    {"Text5", "Text6", "Text8", "Text7", "Text14", "Text13"}, pipeDiameterCore, 1200, 1};
-
-const Page kFriction{"管道阻力计算", 1, "Command6",
-    {{"Text34", 500, 2000}, {"Text33", 0.1, 5}, {"Text35", 1e-4, 0.5}, {"Text32", 10, 1000}, {"Text31", 0.01, 2},
-     {"Text23", 1, 1000}, {"Text29", 0, 10}, {"Text28", 0, 10}, {"Text24", 0, 10}, {"Text25", 0, 10},
-     {"Text22", 0, 10}, {"Text21", 0, 10}, {"Text20", 0, 10}, {"Text19", 0, 10}},
-    {"Text37", "Text36", "Text30"},
-    {},
-    {"Text27", "Text26"}, frictionCore, 1000, 2};
-
-const Page kPump{"离心泵安装高度计算", 2, "Command3",
-    {{"Text41", 500, 1500}, {"Text42", 10, 500}, {"Text43", 0.5, 100}, {"Text45", 1, 8}, {"Text44", 0, 5}},
-    {"Text39", "Text40", "Text38"},
-    {},
-    {"Text46"}, pumpCore, 1200, 3};
-
-const Page kConvection{"传热膜系数计算", 3, "Command14",
-    {{"Text67", 500, 1500}, {"Text65", 1000, 5000}, {"Text66", 1e-4, 0.05}, {"Text64", 0.05, 1}, {"Text63", 0.01, 5},
-     {"Text59", 0.01, 0.5}, {"Text57", 0.5, 10}, {"Text62", 0.1, 2}, {"Text61", 0.2, 3}, {"Text60", 0.05, 0.5},
-     {"Text58", 0.02, 0.4}},
-    {"Text68"},
-    {{"Option3", "Option4", "Option5", "Option6"}, {"Option1", "Option2"}},
-    {"Text56"}, convectionCore, 1200, 4};
-
-const Page kCondensation{"冷凝膜系数", 4, "Command8",
-    {{"Text78", 200, 3000}, {"Text80", 1e-4, 0.01}, {"Text81", 0.1, 1}, {"Text79", 0.001, 5}, {"Text82", 500, 1500},
-     {"Text76", 100, 200}, {"Text75", 20, 150}, {"Text74", 0, 180}, {"Text73", 0.1, 10}, {"Text72", 1000, 5000},
-     {"Text71", 0.01, 0.5}, {"Text70", 0.01, 0.5}},
-    {"Text77"},
-    {{"Option10", "Option9", "Option8", "Option7"}},
-    {"Text83"}, condensationCore, 1200, 5};
+const Page kPages[] = {
+    {"Command1",
+     {{"Text3", 0, 2000}, {"Text4", 0.1, 5}, {"Text10", 0, 2000}, {"Text9", 0.1, 5}, {"Text16", 0, 2000},
+      {"Text15", 0.1, 5}},
+     {"Text1", "Text2", "Text12", "Text11", "Text18", "Text17"}, {},
+     {"Text5", "Text6", "Text8", "Text7", "Text14", "Text13"}, pipeDiameterCore},
+    {"Command6",
+     {{"Text34", 500, 2000}, {"Text33", 0.1, 5}, {"Text35", 1e-4, 0.5}, {"Text32", 10, 1000}, {"Text31", 0.01, 2},
+      {"Text23", 1, 1000}, {"Text29", 0, 10}, {"Text28", 0, 10}, {"Text24", 0, 10}, {"Text25", 0, 10},
+      {"Text22", 0, 10}, {"Text21", 0, 10}, {"Text20", 0, 10}, {"Text19", 0, 10}},
+     {"Text37", "Text36", "Text30"}, {}, {"Text27", "Text26"}, frictionCore},
+    {"Command3",
+     {{"Text41", 500, 1500}, {"Text42", 10, 500}, {"Text43", 0.5, 100}, {"Text45", 1, 8}, {"Text44", 0, 5}},
+     {"Text39", "Text40", "Text38"}, {}, {"Text46"}, pumpCore},
+    {"Command14",
+     {{"Text67", 500, 1500}, {"Text65", 1000, 5000}, {"Text66", 1e-4, 0.05}, {"Text64", 0.05, 1},
+      {"Text63", 0.01, 5}, {"Text59", 0.01, 0.5}, {"Text57", 0.5, 10}, {"Text62", 0.1, 2}, {"Text61", 0.2, 3},
+      {"Text60", 0.05, 0.5}, {"Text58", 0.02, 0.4}},
+     {"Text68"}, {{"Option3", "Option4", "Option5", "Option6"}, {"Option1", "Option2"}}, {"Text56"},
+     convectionCore},
+    {"Command8",
+     {{"Text78", 200, 3000}, {"Text80", 1e-4, 0.01}, {"Text81", 0.1, 1}, {"Text79", 0.001, 5},
+      {"Text82", 500, 1500}, {"Text76", 100, 200}, {"Text75", 20, 150}, {"Text74", 0, 180}, {"Text73", 0.1, 10},
+      {"Text72", 1000, 5000}, {"Text71", 0.01, 0.5}, {"Text70", 0.01, 0.5}},
+     {"Text77"}, {{"Option10", "Option9", "Option8", "Option7"}}, {"Text83"}, condensationCore},
+};
 // clang-format on
 
-// Share of odd texts among a case's inputs: some cases are all sensible, some all odd, most in between.
-constexpr double kOddShares[] = {0.0, 0.03, 0.1, 0.3, 1.0};
+constexpr double kOddShares[] = {0.0, 0.03, 0.1, 0.3, 1.0};  // of a case's inputs: none, all, or some odd
 
-class PropertyTest : public WindowTest {
+class PropertyTest : public WindowTest, public ::testing::WithParamInterface<int> {
 protected:
-    // Puts a text into a field: short plain texts typed key by key, the rest set at once.
-    void enter(RandomTexts& random, const char* field, const QString& text) {
-        const bool typeable = text.size() < 40 && !text.contains(QLatin1Char('\t'));
-        if (typeable && random.chance(0.1))
-            type(field, text);
-        else
-            setText(field, text);
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
+    // Puts a text into a field: now and then a short plain text typed key by key, else set at once.
+    void enter(const char* field, const QString& text) {
+        text.size() < 40 && !text.contains('\t') && chance(0.1) ? type(field, text) : setText(field, text);
         ASSERT_EQ(this->text(field), text) << field << " does not hold what was typed";
     }
 
-    // Clicks an option button as a user does, on its round indicator.
-    void choose(const char* option) {
-        auto* button = find<QRadioButton>(option);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-        ASSERT_TRUE(button->isChecked()) << option;
-    }
-
-    void run(const Page& page);
+    std::mt19937_64 random_{std::uint64_t(GetParam() + 1)};
 };
 
-void PropertyTest::run(const Page& page) {
-    showPage(page.index);
-    RandomTexts random(page.seed);
-    int cases = 0, written = 0, refused = 0, violations = 0;
-    for (; cases < page.cases / kCaseDivisor && violations < 5; ++cases) {
-        const double odd_share = kOddShares[random.below(5)];
-        QStringList typed;
+TEST_P(PropertyTest, ResultsAreTheCoresAndNothingElseChanges) {
+    const Page& page = kPages[GetParam()];
+    showPage(GetParam());
+    int violations = 0;
+    for (int n = 0; n < 400 / kCaseDivisor && violations < 5; ++n) {
+        const double odd_share = kOddShares[random_() % std::size(kOddShares)];
         Texts texts;
+        QStringList typed;
         for (const Input& input : page.inputs) {
-            const QString t = random.field(input.lo, input.hi, odd_share);
-            enter(random, input.name, t);
-            typed << QString::fromLatin1(input.name) + QLatin1Char('=') + shortened(t);
+            const QString t = fieldText(random_, input.lo, input.hi, odd_share);
+            enter(input.name, t);
             texts[input.name] = t.toStdString();
+            typed << input.name + ("=\"" + t.left(30)) + (t.size() > 30 ? "…\"" : "\"");
         }
         for (const char* note : page.notes)
-            if (random.chance(0.2)) enter(random, note, random.note());
-        for (const auto& group : page.option_groups)
-            if (random.chance(0.5)) choose(group[static_cast<std::size_t>(random.below(int(group.size())))]);
-        for (const auto& group : page.option_groups)
+            if (chance(0.2)) enter(note, fieldText(random_, -100, 100, 0.5));
+        for (const auto& group : page.option_groups) {
+            if (auto* option = find<QRadioButton>(group[random_() % group.size()]); chance(0.5))  // on its circle
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
             for (const char* option : group) {
-                const bool on = find<QRadioButton>(option)->isChecked();
-                texts[option] = on ? "1" : "0";
-                if (on) typed << QString::fromLatin1(option);
+                texts[option] = checked(option) ? "1" : "0";
+                if (checked(option)) typed << option;
             }
-        if (::testing::Test::HasFatalFailure()) return;
+        }
+        if (HasFatalFailure()) return;
         const auto expected = page.core(texts);
 
-        const Snapshot before = snapshot(window());
+        const QStringList before = snapshot(window());
         const auto message = clickAndCatch(page.calculate);
-        const Snapshot after = snapshot(window());
-
-        QStringList broken;
-        if (window().tabs()->currentIndex() != page.index) broken << QStringLiteral("the page changed");
-        if (message.has_value() == expected.has_value())
-            broken << (message ? QStringLiteral("refused where the core computes")
-                               : QStringLiteral("computed where the core refuses"));
-        if (message) {
-            ++refused;
-            if (message->title != QStringLiteral("运行错误") || message->text != QStringLiteral("请仔细核对数据！") ||
-                message->buttons != 1 || message->icon != QMessageBox::NoIcon)
-                broken << QStringLiteral("message ") + message->title + QStringLiteral(" / ") + message->text;
-            broken << changedControls(before, after);  // the results included
-        } else {
-            ++written;
-            for (qsizetype i = 0; expected && i < page.results.size(); ++i) {
-                const QString t = text(page.results[i].toLatin1().constData());
-                const QString core = QString::fromStdString(expected->at(std::size_t(i)));
-                if (t != core) broken << page.results[i] + QStringLiteral(" shows ") + shortened(t) + " not " + core;
-            }
-            broken << changedControls(before, after, page.results);
+        QStringList broken = changed(before, snapshot(window()), message ? QStringList() : page.results);
+        if (window().tabs()->currentIndex() != GetParam()) broken << "the page changed";
+        const QString shown = !message ? "no message"
+                                       : message->title + " / " + message->text + " (buttons " +
+                                             QString::number(message->buttons) + ", icon " +
+                                             QString::number(message->icon) + ")";
+        if (shown != (expected ? "no message" : "运行错误 / 请仔细核对数据！ (buttons 1, icon 0)"))
+            broken << shown + " where the core " + (expected ? "computes" : "refuses");
+        QStringList results, core;
+        for (qsizetype i = 0; expected && !message && i < page.results.size(); ++i) {
+            results << text(page.results[i].toLatin1().constData());
+            core << expected->at(std::size_t(i)).c_str();
         }
-        if (!broken.isEmpty()) {
-            ++violations;
-            ADD_FAILURE() << page.title << " case " << cases << ": " << typed.join(QLatin1Char(' ')).toStdString()
-                          << "\n  " << broken.join(QStringLiteral("\n  ")).toStdString();
-        }
+        if (results != core) broken << "results " + results.join(" | ") + ", core " + core.join(" | ");
+        if (broken.isEmpty()) continue;
+        ++violations;
+        ADD_FAILURE() << "page " << GetParam() << " case " << n << ": " << typed.join(' ').toStdString() << "\n  "
+                      << broken.join("\n  ").toStdString();
     }
-    std::cout << "[ property ] " << page.title << ": " << cases << " cases, " << written << " results written, "
-              << refused << " data-check messages, " << violations << " broken\n";
 }
 
-TEST_F(PropertyTest, PipeDiameterPage) {
-    run(kPipeDiameter);
-}
-TEST_F(PropertyTest, FrictionPage) {
-    run(kFriction);
-}
-TEST_F(PropertyTest, PumpPage) {
-    run(kPump);
-}
-TEST_F(PropertyTest, ConvectionPage) {
-    run(kConvection);
-}
-TEST_F(PropertyTest, CondensationPage) {
-    run(kCondensation);
-}
+INSTANTIATE_TEST_SUITE_P(Pages, PropertyTest, ::testing::Range(0, int(std::size(kPages))));
 
 }  // namespace
 }  // namespace vxr::test
