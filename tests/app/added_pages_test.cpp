@@ -15,16 +15,15 @@ protected:
     // The start values give `last` as the last result; the inputs, in the order of the core's input members, are
     // each read into their own member.
     template <class In, std::size_t N>
-    void check(int index, const char* button, const char* const (&inputs)[N], std::vector<const char*> results,
+    void check(int index, const char* button, const char* const (&inputs)[N], std::vector<const char*> boxes,
                vxr::frame::Outcome<In> (*core)(const In&), const char* last) {
         showPage(index);
         click(button);
-        EXPECT_EQ(text(results.back()), last) << button;
-        expectWiring(button, {inputs, inputs + N}, results, [&](const Texts& t) {
+        EXPECT_EQ(text(boxes.back()), last) << button;
+        expectWiring(button, {inputs, inputs + N}, boxes, [&](const Texts& t) {
             std::array<std::string, N> v;
             for (std::size_t i = 0; i < N; ++i) v[i] = t.at(inputs[i]);
-            const auto shown = texts(core(std::apply([](auto... s) { return In{s...}; }, v)));
-            return shown.empty() ? std::nullopt : std::optional(shown);
+            return results(core(std::apply([](auto... s) { return In{s...}; }, v)));
         });
     }
 };

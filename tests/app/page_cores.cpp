@@ -4,19 +4,11 @@
 #include "calc/heat/forced_convection.h"
 #include "calc/hydraulics/friction_loss.h"
 #include "calc/hydraulics/pipe_diameter.h"
+#include "calc/outcome_support.h"
 #include "calc/pump/installation_height.h"
 
 namespace vxr::test {
 namespace {
-
-template <class In>
-std::optional<std::vector<std::string>> results(const frame::Outcome<In>& outcome) {
-    const auto* done = std::get_if<frame::Explained>(&outcome);
-    if (!done) return std::nullopt;
-    std::vector<std::string> texts;
-    for (const auto& r : done->results) texts.push_back(r.text);
-    return texts;
-}
 
 bool on(const Texts& t, const char* option) {
     const auto found = t.find(option);

@@ -100,7 +100,7 @@ TEST_F(PagesTest, ResultsExplainThemselves) {
     EXPECT_EQ(alpha->toolTip(), notes);
     expectRefused("Command14", {{"Text66", "0"}});
     EXPECT_EQ(alpha->toolTip(), notes);
-    // A spec'd tool tip of its own stays.
+    // A tool tip a box has of its own stays.
     EXPECT_EQ(find<QLineEdit>("Text48")->toolTip(), "反方向为负值");
 }
 

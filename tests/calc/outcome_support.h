@@ -27,6 +27,13 @@ std::vector<std::string> texts(const frame::Outcome<In>& outcome) {
     return all;
 }
 
+// Every result's text, or nothing where the calculation refused: what a page must show for the same texts.
+template <class In>
+std::optional<std::vector<std::string>> results(const frame::Outcome<In>& outcome) {
+    if (std::holds_alternative<frame::Refusal<In>>(outcome)) return std::nullopt;
+    return texts(outcome);
+}
+
 // Result `i`'s notes joined with " / ", as a tool tip reads line by line.
 template <class In>
 std::string notes(const frame::Outcome<In>& outcome, std::size_t i = 0) {
