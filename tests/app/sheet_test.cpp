@@ -37,13 +37,10 @@ protected:
         find<QLineEdit>("Text63")->setFocus();
         QTest::keyClick(find<QLineEdit>("Text63"), key, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    // Ctrl+Shift+C: the sheet as the clipboard receives it.
-    QStringList copied() {
+    QStringList copied() {  // Ctrl+Shift+C: the sheet as the clipboard receives it
         QApplication::clipboard()->clear();
         press(Qt::Key_C);
-        const QStringList sheet = QApplication::clipboard()->text().split(QLatin1Char('\n'));
-        EXPECT_GE(sheet.size(), 4);
-        return sheet;
+        return QApplication::clipboard()->text().split(QLatin1Char('\n'));
     }
     // Ctrl+Shift+S, the save dialog answered with `path`: the message box shown, if any.
     std::optional<Message> exportTo(const QString& path) {
@@ -64,7 +61,7 @@ protected:
 TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     QStringList sheet = copied();
     EXPECT_EQ(sheet.mid(0, 2), QStringList({"VXR V1.00\t计算书", "页面\t传热膜系数计算"}));
-    EXPECT_EQ(sheet.filter(QStringLiteral("尚无计算结果")).size(), 1);
+    EXPECT_EQ(sheet.filter("尚无计算结果").size(), 1);
 
     click("Command14");
     sheet = copied();
@@ -76,18 +73,15 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
           "流体流速\t1.5\tm/s", "管道内径\t0.1\tm", "管道长度\t2\tm", "圆环外管直径\t0.1\tm", "管道形状\t直管道",
           "流体加热状态\t流体被加热", "传热膜系数\t4223.422\tW/(m².℃)"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
-    const QString notes = find<QLineEdit>("Text56")->toolTip();
-    ASSERT_FALSE(notes.isEmpty());
-    for (const QString& note : notes.split(QLatin1Char('\n'))) EXPECT_TRUE(sheet.contains(note)) << note.toStdString();
+    EXPECT_TRUE(sheet.join('\n').contains("计算说明\n" + find("Text56")->toolTip() + "\n"));
 
     // Edited since: one line on top names the fields; the rows keep the texts the calculation used.
     type("Text63", QStringLiteral("3"));
     click("Option2");
     sheet = copied();
-    EXPECT_EQ(sheet.first(), QStringLiteral("注意：计算后已修改流体流速、流体加热状态，下列为计算时所用的值。"));
-    EXPECT_EQ(sheet.at(1), QStringLiteral("VXR V1.00\t计算书"));
-    EXPECT_TRUE(sheet.contains(QStringLiteral("流体流速\t1.5\tm/s")) &&
-                sheet.contains(QStringLiteral("流体加热状态\t流体被加热")));
+    EXPECT_EQ(sheet.mid(0, 2),
+              QStringList({"注意：计算后已修改流体流速、流体加热状态，下列为计算时所用的值。", "VXR V1.00\t计算书"}));
+    EXPECT_TRUE(sheet.contains("流体流速\t1.5\tm/s") && sheet.contains("流体加热状态\t流体被加热"));
 }
 
 TEST_F(SheetTest, RightClickOffersTheSheetExceptInATextBox) {
