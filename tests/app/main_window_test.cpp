@@ -1,13 +1,19 @@
 // The window itself: caption, tabs, menus, the About box, keyboard page switching, pages built when first opened and
-// the look of every page.
+// the look of every page, the style's band painting included.
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTest>
+#include <memory>
 
+#include "app/look.h"
 #include "app/tab_control.h"
 #include "window_test_support.h"
 
@@ -123,6 +129,43 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
                         << page << ": " << controls[i]->objectName().toStdString() << " and "
                         << controls[j]->objectName().toStdString();
         }
+    }
+}
+
+QImage tabFrame(QStyle* style, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QStyleOptionTabWidgetFrame frame;
+    frame.rect = QRect(QPoint(0, 0), size);
+    frame.palette = QApplication::palette();
+    frame.state = QStyle::State_Enabled;
+    frame.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    style->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter);
+    return image;
+}
+
+QImage groupBox(QStyle* style, QSize size, const QString& title) {
+    QGroupBox box(title);
+    box.setStyle(style);
+    box.setFont(app::defaultFont());
+    box.resize(size);
+    return box.grab().toImage();
+}
+
+// The program's style paints its tall frames in bands; what it paints must be what Fusion paints, pixel for pixel,
+// at any height, the band boundaries included.
+TEST(ProgramStyle, TallFramesPaintAsFusionDoes) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QStyle* program = QApplication::style();
+    ASSERT_TRUE(qobject_cast<QProxyStyle*>(program)) << "the program's own style, set by prepareApplication";
+    // Below, at and around one band (95 rows), several bands, and a page frame's height.
+    for (const int height : {40, 95, 96, 97, 190, 191, 540}) {
+        const QSize size(420, height);
+        EXPECT_EQ(tabFrame(program, size), tabFrame(fusion.get(), size)) << "tab frame " << height;
+        for (const QString& title : {QStringLiteral("输入参数："), QString()})
+            EXPECT_EQ(groupBox(program, size, title), groupBox(fusion.get(), size, title))
+                << "group box " << height << (title.isEmpty() ? ", no title" : ", titled");
     }
 }
 

@@ -93,15 +93,13 @@ QStringList changed(const QStringList& before, const QStringList& after, const Q
     return changes;
 }
 
-WindowTest::WindowTest() : window_(std::make_unique<app::MainWindow>()) {
+WindowTest::WindowTest() {
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     // Pages are built when first opened; a test may read any page's controls from the start.
     for (int i = 0; i < window_->tabs()->count(); ++i) window_->tabs()->page(i);
     QCoreApplication::processEvents();  // and what a page does just after it is built (the unit database)
 }
-
-WindowTest::~WindowTest() = default;
 
 void WindowTest::showPage(int index) {
     app::TabControl* tabs = window_->tabs();
@@ -111,7 +109,6 @@ void WindowTest::showPage(int index) {
 
 void WindowTest::type(const char* field, const QString& text) {
     auto* box = find<QLineEdit>(field);
-    if (!box) return;
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -128,7 +125,7 @@ void WindowTest::type(const char* field, const QString& text) {
 }
 
 void WindowTest::setText(const char* field, const QString& text) {
-    if (auto* box = find<QLineEdit>(field)) box->setText(text);
+    find<QLineEdit>(field)->setText(text);
 }
 
 QString WindowTest::text(const char* field) const {
@@ -145,9 +142,7 @@ void WindowTest::click(const char* button) {
 }
 
 std::optional<Message> WindowTest::clickAndCatch(const char* button) {
-    auto* b = find<QAbstractButton>(button);
-    if (!b) return std::nullopt;
-    return catchMessage([b] { QTest::mouseClick(b, Qt::LeftButton); });
+    return catchMessage([b = find<QAbstractButton>(button)] { QTest::mouseClick(b, Qt::LeftButton); });
 }
 
 void WindowTest::expectExponentOver(const char* digit, const char* caption) const {

@@ -22,12 +22,12 @@ constexpr int kCaseDivisor = 8;  // the sanitizer build runs several times slowe
 constexpr int kCaseDivisor = 1;
 #endif
 
-// What a modal message box showed before the test pressed its OK button.
+// What a modal message box showed before the test pressed its OK button; described as "title / text", with a mark
+// where it has other buttons than one OK or an icon.
 struct Message {
     QString title, text;
     int buttons = 1;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    // "title / text", with the buttons and the icon where they are not the one OK button and no icon.
     QString describe() const;
 };
 // Runs `action` and catches the message box it opens, pressing its OK button; nothing if no box opened.
@@ -53,7 +53,6 @@ QStringList changed(const QStringList& before, const QStringList& after, const Q
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
-    ~WindowTest() override;
 
     template <class T = QWidget>
     T* find(const char* name) const {
@@ -73,7 +72,7 @@ protected:
     app::MainWindow& window() { return *window_; }
 
 private:
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<app::MainWindow> window_ = std::make_unique<app::MainWindow>();
 };
 
 }  // namespace vxr::test
