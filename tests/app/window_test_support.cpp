@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "app/tab_control.h"
 
@@ -14,6 +14,7 @@ namespace vxr::test {
 namespace {
 
 bool g_catching = false;
+std::optional<Message> g_caught;
 
 // The awkward texts; "%1" stands for a sensible number, "%W" for one in full-width characters.
 // clang-format off
@@ -33,26 +34,19 @@ QString Message::describe() const {
     return title + " / " + text + (buttons == 1 && icon == QMessageBox::NoIcon ? "" : " (buttons, icon)");
 }
 
-bool catchingMessages() {
-    return g_catching;
+void answer(const QMessageBox& box) {
+    const Message m{box.windowTitle(), box.text(), int(box.buttons().size()), box.icon()};
+    // One action, one message: a second box is a fault of its own.
+    if (!g_catching || g_caught) ADD_FAILURE() << "unexpected message box: " << m.describe().toStdString();
+    if (g_catching && !g_caught) g_caught = m;
 }
 
 std::optional<Message> catchMessage(const std::function<void()>& action) {
-    std::optional<Message> caught;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        // One action, one message: a second box is a fault of its own, closed so that the test goes on.
-        if (caught) ADD_FAILURE() << "a second message box: " << box->text().toStdString();
-        if (!caught) caught = Message{box->windowTitle(), box->text(), int(box->buttons().size()), box->icon()};
-        box->done(QMessageBox::Ok);
-    });
+    g_caught.reset();
     g_catching = true;
-    poll.start(5);
     action();
     g_catching = false;
-    return caught;
+    return std::exchange(g_caught, std::nullopt);
 }
 
 void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text) {
@@ -146,16 +140,12 @@ std::optional<Message> WindowTest::clickAndCatch(const char* button) {
 }
 
 void WindowTest::expectExponentOver(const char* digit, const char* caption) const {
-    SCOPED_TRACE(digit);
     const QLabel *d = find<QLabel>(digit), *c = find<QLabel>(caption);
-    ASSERT_EQ(d->parent(), c->parent());
-    const qsizetype blank = c->text().indexOf(QLatin1Char(' '));
-    const int blank_left = c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank));
-    EXPECT_GE(d->x(), blank_left);
-    EXPECT_LT(d->x(), c->x() + c->fontMetrics().horizontalAdvance(c->text().left(blank + 1)));
-    EXPECT_LT(d->y(), c->y());
-    EXPECT_GE(d->y(), c->y() - 6);
-    EXPECT_TRUE(d->isVisible());
+    const QString before_blank = c->text().left(c->text().indexOf(' '));
+    const int blank = c->x() + c->fontMetrics().horizontalAdvance(before_blank);  // where the blank begins
+    EXPECT_TRUE(d->parent() == c->parent() && d->isVisible()) << digit;
+    EXPECT_TRUE(d->x() >= blank && d->x() < blank + c->fontMetrics().horizontalAdvance(' ')) << digit;
+    EXPECT_TRUE(d->y() < c->y() && d->y() >= c->y() - 6) << digit;
 }
 
 }  // namespace vxr::test

@@ -30,10 +30,10 @@ struct Message {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString describe() const;
 };
-// Runs `action` and catches the message box it opens, pressing its OK button; nothing if no box opened.
+// Runs `action` and catches the message box it opens; nothing if no box opened.
 std::optional<Message> catchMessage(const std::function<void()>& action);
-// True while catchMessage waits for a box (the test main's watchdog leaves such boxes alone).
-bool catchingMessages();
+// The test main's watchdog hands every open box here before closing it: caught where a test waits, else a failure.
+void answer(const QMessageBox& box);
 // Fails unless `message` is a box titled `title` showing `text`, with one OK button and no icon.
 void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text);
 inline void expectDataCheck(const std::optional<Message>& message) {

@@ -21,11 +21,9 @@ void quietQtMessages() {
     g_default_handler = qInstallMessageHandler(quietHandler);
 }
 
-void watchMessageBoxes(int interval_ms, std::function<bool()> expected,
-                       std::function<void(const QMessageBox&)> report) {
+void watchMessageBoxes(int interval_ms, std::function<void(const QMessageBox&)> report) {
     auto* watchdog = new QTimer(qApp);
-    QObject::connect(watchdog, &QTimer::timeout, [expected = std::move(expected), report = std::move(report)] {
-        if (expected()) return;
+    QObject::connect(watchdog, &QTimer::timeout, [report = std::move(report)] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             report(*box);
             box->done(QMessageBox::Ok);

@@ -11,8 +11,8 @@ namespace vxr::support {
 // directory); every other message goes to Qt's own handler.
 void quietQtMessages();
 
-// Every `interval_ms`, a message box that is open while `expected()` is false is passed to `report` and closed, so
-// that a box nobody waits for cannot hang the run. Call once, after the QApplication is made.
-void watchMessageBoxes(int interval_ms, std::function<bool()> expected, std::function<void(const QMessageBox&)> report);
+// Every `interval_ms`, an open message box is passed to `report` and closed, so that a box nobody answers cannot hang
+// the run. Call once, after the QApplication is made.
+void watchMessageBoxes(int interval_ms, std::function<void(const QMessageBox&)> report);
 
 }  // namespace vxr::support
