@@ -2,7 +2,6 @@
 // become its texts and options. Whatever the texts, it ends with every result of its page (no "nan" or "inf", each
 // text with notes) or a refusal, the same both times it runs; the sanitizers catch the rest.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -21,13 +20,10 @@
 #include "frame/numeric_text.h"
 
 namespace {
-
 using namespace vxr;
 using P = FuzzedDataProvider;
-
 // clang-format off
 void require(bool ok, const char* what) { if (!ok) std::fprintf(stderr, "broken invariant: %s\n", what), std::abort(); }
-
 // A field text: any double, an engineering value or a fraction, 1e±400, full-width forms, a long run, raw bytes.
 std::string field_text(P& p) {
     switch (p.ConsumeIntegralInRange<int>(0, 4)) {
@@ -40,24 +36,21 @@ std::string field_text(P& p) {
         default: return p.ConsumeRandomLengthString(24);
     }
 }
-
 // Fills the first N text members of `In`, lets `options` set the rest, runs the calculation twice.
 template <class In, std::size_t N, class Calc>
 void fuzz(P& p, Calc calc, std::size_t results, std::function<void(In&)> options = {}) {
-    std::array<std::string, N> t;
-    for (std::string& s : t) s = field_text(p);
-    In in = [&]<std::size_t... I>(std::index_sequence<I...>) { return In{t[I]...}; }(std::make_index_sequence<N>{});
+    In in = [&]<std::size_t... I>(std::index_sequence<I...>) { return In{(void(I), field_text(p))...}; }(
+        std::make_index_sequence<N>{});
     if (options) options(in);
     const auto first = calc(in);
     require(first.index() == calc(in).index(), "the same texts gave another outcome");
-    const auto* done = std::get_if<frame::Explained>(&first);
-    if (!done) return;
-    require(done->results.size() == results, "a result missing or extra");
-    for (const auto& r : done->results)
-        require(r.text.find("nan") == std::string::npos && r.text.find("inf") == std::string::npos &&
-                (r.text.empty() || !r.notes.empty()), "nan, inf or a text without notes");  // a box left blank has none
+    if (const auto* done = std::get_if<frame::Explained>(&first)) {
+        require(done->results.size() == results, "a result missing or extra");
+        for (const auto& r : done->results)  // a box left blank carries no notes
+            require(r.text.find("nan") == std::string::npos && r.text.find("inf") == std::string::npos &&
+                    (r.text.empty() || !r.notes.empty()), "nan, inf or a text without notes");
+    }
 }
-
 template <class E> E pick(P& p, int last) { return static_cast<E>(p.ConsumeIntegralInRange<int>(0, last)); }
 
 const std::function<void(P&)> kCalculations[] = {
@@ -74,9 +67,9 @@ const std::function<void(P&)> kCalculations[] = {
     [](P& p) {  // a route of a few segments saved, moved over and marked, then judged
         calc::NodeList nodes;
         for (int step = p.ConsumeIntegralInRange<int>(0, 12); step > 0; --step) {
-            const int op = p.ConsumeIntegralInRange<int>(0, 2);
-            if (op == 0) nodes.save({field_text(p), field_text(p), field_text(p), field_text(p)}, p.ConsumeBool());
-            if (op > 0) (void)(op == 1 ? nodes.next() : nodes.previous());
+            if (const int op = p.ConsumeIntegralInRange<int>(0, 2); op == 0)
+                nodes.save({field_text(p), field_text(p), field_text(p), field_text(p)}, p.ConsumeBool());
+            else (void)(op == 1 ? nodes.next() : nodes.previous());
             require(nodes.from() == nodes.to() - 1 && nodes.to() >= 1 && nodes.to() <= 100, "node numbers");
         }
         calc::assess_flexibility({field_text(p), field_text(p), field_text(p), field_text(p)}, nodes);
@@ -88,8 +81,6 @@ const std::function<void(P&)> kCalculations[] = {
     [](P& p) { fuzz<calc::ReliefInput, 11>(p, calc::relief_valve, 6,
                    [&](calc::ReliefInput& in) { in.medium = pick<calc::ReliefMedium>(p, 1); }); },
 };
-// clang-format on
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -8,12 +8,8 @@ using Texts = std::vector<std::string>;
 constexpr auto F = &In::feed, x0 = &In::feed_conc, x1 = &In::product_conc, t0 = &In::feed_temp, cp0 = &In::feed_cp,
                r1 = &In::vapour_latent, loss = &In::temp_loss, T = &In::steam_temp, r = &In::steam_latent,
                K = &In::heat_transfer, pct = &In::heat_loss_percent;
-
-static frame::Outcome<In> run(const test::Edits<In>& edits) {
-    return single_effect_evaporator(test::edited<In>(
-        {"10000", "0.10", "0.30", "20", "3.77", "60.1", "2355", "8", "133.3", "2168", "1500", "5"}, edits));
-}
-
+const auto run = test::runner(calc::single_effect_evaporator, In{"10000", "0.10", "0.30", "20", "3.77", "60.1", "2355",
+                                                                 "8", "133.3", "2168", "1500", "5"});
 TEST(EvaporationCore, ChecksAndConditions) {
     const auto out = run({});
     EXPECT_EQ(test::results(out),
@@ -23,18 +19,14 @@ TEST(EvaporationCore, ChecksAndConditions) {
     const In book{"9072", "0.01", "0.015", "37.8", "4.14", "100", "2257", "0", "110", "2230", "1704", "0"};
     EXPECT_EQ(test::results(single_effect_evaporator(book)),
               (Texts{"3024.000", "6048.000", "100.000", "2544.800", "4108.198", "1.359", "10.000", "149.343"}));
-    const std::string conc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。",
-                      positive = "比热容、汽化热和传热系数必须大于零。", negative = "温度差损失和热损失不能为负。";
-    // Where two fields are typed, the first condition in reading order is the one refused.
     // clang-format off
-    const std::tuple<test::Edits<In>, std::string, std::string In::*> refused[] = {
-        {{{F, "0"}, {x0, "0"}}, "进料量必须大于零。", F}, {{{x0, "0"}}, conc, x0}, {{{x0, "0.3"}}, conc, x0},
-        {{{x1, "1"}}, conc, x1}, {{{r1, "0"}, {K, "-1"}}, positive, r1}, {{{cp0, "-3"}}, positive, cp0},
-        {{{r, "0"}}, positive, r}, {{{K, "0"}, {loss, "-1"}}, positive, K}, {{{loss, "-0.1"}}, negative, loss},
-        {{{pct, "-5"}, {T, "0"}}, negative, pct}, {{{T, "68.1"}}, "加热蒸汽温度必须高于溶液沸点。", T},
-        {{{t0, "1500"}}, "传热量不为正，请核对进料温度。", t0}, {{{cp0, "abc"}, {F, "0"}}, "", cp0},
-        {{{K, "1e308"}, {F, "1e308"}}, "", nullptr}};
-    // clang-format on
-    for (const auto& [edits, message, field] : refused)
-        EXPECT_EQ(test::refusal(run(edits)), std::pair(message, field)) << edits[0].second;
+    const std::string conc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。",
+        positive = "比热容、汽化热和传热系数必须大于零。", negative = "温度差损失和热损失不能为负。";
+    // Where two fields are typed, the first condition in reading order is the one refused.
+    test::expect_refusals<In>(run, {{{{F, "0"}, {x0, "0"}}, "进料量必须大于零。", F}, {{{x0, "0"}}, conc, x0},
+        {{{x0, "0.3"}}, conc, x0}, {{{x1, "1"}}, conc, x1}, {{{r1, "0"}, {K, "-1"}}, positive, r1},
+        {{{cp0, "-3"}}, positive, cp0}, {{{r, "0"}}, positive, r}, {{{K, "0"}, {loss, "-1"}}, positive, K},
+        {{{loss, "-0.1"}}, negative, loss}, {{{pct, "-5"}, {T, "0"}}, negative, pct},
+        {{{T, "68.1"}}, "加热蒸汽温度必须高于溶液沸点。", T}, {{{t0, "1500"}}, "传热量不为正，请核对进料温度。", t0},
+        {{{cp0, "abc"}, {F, "0"}}, "", cp0}, {{{K, "1e308"}, {F, "1e308"}}, "", nullptr}});
 }

@@ -11,18 +11,13 @@ constexpr bool kHeated = true, kCooled = false;
 constexpr auto d = &In::diameter, u = &In::velocity, rho = &In::density, mu = &In::viscosity, cp = &In::specific_heat,
     lambda = &In::conductivity, R = &In::bend_radius, D = &In::coil_diameter, L = &In::length,
     d1 = &In::inner_diameter, d2 = &In::outer_diameter;
-
 // The page's default texts, water at 1.5 m/s in a 0.1 m pipe (Re = 150000, Pr = 6.76), changed by `edits`.
-static frame::Outcome<In> run(Shape shape, bool heated, const test::Edits<In>& edits) {
+const auto run = [](Shape shape, bool heated, const test::Edits<In>& edits) {
     return convection_film_coefficient(test::edited<In>(
-        {"0.1", "1.5", "1000", "0.001", "4180", "0.618", "0.5", "0.8", "2", "0.15", "0.1", shape, heated}, edits));
-}
-
+        {"0.1", "1.5", "1000", "0.001", "4180", "0.618", "0.5", "0.8", "2", "0.15", "0.1", shape, heated}, edits)); };
 TEST(ForcedConvection, TableAndNotes) {
     const std::optional<std::string> fails;  // the data-check failure
-    const auto re = [](const char* density, const char* viscosity) {  // Re = ρ/μ in a 1 m pipe at 1 m/s
-        return test::Edits<In>{{d, "1"}, {u, "1"}, {rho, density}, {mu, viscosity}};
-    };
+    const auto re = [](const char* r, const char* m) { return test::Edits<In>{{d, "1"}, {u, "1"}, {rho, r}, {mu, m}}; };
     const std::tuple<Shape, bool, test::Edits<In>, std::optional<std::string>> cases[] = {
         // Each shape and heating state (turbulent, thin fluid: n enters, f does not); Pr = 5 takes the Pr ≥ 5 form.
         {kStraight, kHeated, {}, "4223.422"}, {kStraight, kCooled, {}, "3488.556"}, {kBent, kHeated, {}, "5718.513"},
@@ -31,7 +26,7 @@ TEST(ForcedConvection, TableAndNotes) {
         // Flow ranges and the viscosity split; f enters the viscous forms and laminar flow, n the thin forms.
         {kStraight, kHeated, {{mu, "0.005"}}, "2137.276"}, {kStraight, kCooled, {{mu, "0.005"}}, "1933.726"},
         {kStraight, kCooled, {{u, "0.05"}}, "199.322"}, {kStraight, kCooled, {{u, "0.01"}}, "74.619"},
-        // Closed bounds: Re = 10000 is turbulent, Re = 2300 transition, μ = 0.002 the thin-fluid form; a laminar bend.
+        // Closed bounds (re: Re = ρ/μ): 10000 turbulent, 2300 transition, μ 0.002 the thin-fluid form; a laminar bend.
         {kStraight, kHeated, re("10000", "1"), "509.922"}, {kStraight, kHeated, re("9999", "1"), "490.575"},
         {kStraight, kCooled, re("20", "0.002"), "49.213"}, {kStraight, kHeated, re("2300", "1"), "73.425"},
         {kStraight, kHeated, re("2299", "1"), "226.788"}, {kBent, kHeated, {{u, "0.01"}}, "111.669"},
@@ -41,11 +36,9 @@ TEST(ForcedConvection, TableAndNotes) {
         {kStraight, kHeated, {{u, "0.01"}, {L, ""}}, fails}, {kAnnulus, kHeated, {{u, "0.01"}, {L, ""}}, fails},
         {kAnnulus, kHeated, {{d2, "-0.1"}}, fails}, {kAnnulus, kHeated, {{cp, "1.2.3"}}, fails},
         {kStraight, kHeated, {{rho, "1e308"}, {u, "1e10"}}, fails}};
-    for (const auto& c : cases)
-        EXPECT_EQ(test::shown(run(std::get<0>(c), std::get<1>(c), std::get<2>(c))), std::get<3>(c))
-            << "row " << &c - cases;
-    // The notes: Re with its range, Pr, the form that applied, and the warnings at their bounds (L/d 60, Pr 160); a
-    // length that is no number leaves the L/d warning out.
+    for (const auto& [shape, heated, edits, expected] : cases)
+        EXPECT_EQ(test::shown(run(shape, heated, edits)), expected) << test::typed(edits);
+    // The notes: Re and its range, Pr, the form, the warnings at L/d 60 and Pr 160 (none with a length not a number).
     const std::string re_pr = "Re = 150000（湍流）  Pr = ", thin = " / α = 0.023·(λ/d)·Re^0.8·Pr^0.4 = ";
     const std::pair<test::Edits<In>, std::string> notes[] = {
         {{{L, "6"}}, re_pr + "6.76375" + thin + "4223.422 W/(m²·℃)"},
@@ -59,4 +52,3 @@ TEST(ForcedConvection, TableAndNotes) {
          "Re = 30000（湍流）  Pr = 137.54 / α = 0.027·(λ/d)·Re^0.8·Pr^0.33·1.05 = 3395.632 W/(m²·℃)"}};
     for (const auto& [edits, expected] : notes) EXPECT_EQ(test::notes(run(kStraight, kHeated, edits)), expected);
 }
-// clang-format on

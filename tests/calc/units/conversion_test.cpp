@@ -3,23 +3,19 @@
 #include <map>
 
 using namespace vxr::calc::units;
-
+// clang-format off
 // The table of a quantity, and a unit's row in it, by their names.
 static QuantityTable table(const std::string& name) {
     std::string error;
-    const Database* db = Database::get(&error);
     for (const Quantity& q : quantities())
-        if (db && q.name == name) return QuantityTable(*db, q);
+        if (q.name == name && Database::get(&error)) return QuantityTable(*Database::get(), q);
     throw std::invalid_argument(name + error);
 }
 static std::size_t row(const QuantityTable& t, const std::string& caption) {
-    for (std::size_t i = 0; i < t.size(); ++i)
-        if (t.quantity().units[i].caption == caption) return i;
+    for (std::size_t i = 0; i < t.size(); ++i) if (t.quantity().units[i].caption == caption) return i;
     throw std::invalid_argument(caption);
 }
-
 // Each unit's value in the SI unit, exact by definition, in the page's order (gauge units: of their absolute scale).
-// clang-format off
 const std::map<std::string, std::vector<double>> kFactors = {
     {"长度", {1, 1e3, 0.01, 1e-3, 1e-6, 0.0254, 0.3048, 0.9144, 1609.344}},
     {"面积", {1, 1e6, 1e-4, 1e-6, 1e4, 10000.0 / 15, 6.4516e-4, 0.09290304}},
@@ -39,7 +35,6 @@ const std::map<std::string, std::vector<double>> kFactors = {
     {"传热系数", {1, 1, 1.163, 5.67826334111348}}, {"比焓", {1, 1000, 4186.8, 2326}},
     {"速度", {1, 1 / 60.0, 1 / 3600.0, 1 / 3.6, 0.3048, 0.3048 / 60}}, {"力", {1, 1e3, 9.80665, 4.4482216152605, 1e-5}},
 };
-
 TEST(UnitConversion, FactorsRoundTripsScalesAndExpressions) {
     for (const Quantity& q : quantities()) {
         const QuantityTable t = table(q.name);
@@ -53,8 +48,7 @@ TEST(UnitConversion, FactorsRoundTripsScalesAndExpressions) {
     const QuantityTable p = table("压力");
     const QuantityTable::Texts gauge = p.convert("100", row(p, "kPa（表压）"), "90");
     EXPECT_EQ(gauge.values[row(p, "kPa")] + " " + gauge.values[row(p, "MPa（表压）")], "190 0.1");
-    // Quantity, value, unit, local atmosphere, expression (a caption of the table reads as its row), and the value
-    // or the error: ℃ and ℉ as points and as differences, gauge pressures, the user's own expressions.
+    // Quantity, value, unit, local atmosphere, expression (a unit's caption reads as its row): the value or the error.
     const std::tuple<const char*, const char*, const char*, const char*, const char*, std::string> cases[] = {
         {"温度", "-273.2", "℃", "", "K", "温度低于绝对零度（0 K）。"}, {"压力", "0", "psig", "101.325", "atm", "1"},
         {"压力", "1", "bar", " ", "Pa", "当地大气压须为大于零的数字。"},
@@ -68,4 +62,3 @@ TEST(UnitConversion, FactorsRoundTripsScalesAndExpressions) {
         EXPECT_EQ(e.value + e.error, expected) << quantity << " " << expression;
     }
 }
-// clang-format on
