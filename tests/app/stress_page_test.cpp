@@ -3,8 +3,6 @@
 // the end node, the check box, the four segment fields, 上一节点's enabled state, the verdict (the core's) and the
 // message shown are the model's, and nothing else changed. Then the Enter key of each field.
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <array>
 #include <cmath>

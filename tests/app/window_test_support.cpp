@@ -108,13 +108,9 @@ void WindowTest::type(const char* field, const QString& text) {
     QTest::keyClick(box, Qt::Key_Backspace);
     // ASCII arrives as key presses; anything else as an input method commits it (full-width digits, Chinese).
     for (const QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(box, c.toLatin1());
-            continue;
-        }
         QInputMethodEvent commit;
-        commit.setCommitString(QString(c));
-        QApplication::sendEvent(box, &commit);
+        commit.setCommitString(c);
+        c.unicode() < 128 ? QTest::keyClick(box, c.toLatin1()) : void(QApplication::sendEvent(box, &commit));
     }
 }
 
@@ -123,11 +119,7 @@ void WindowTest::setText(const char* field, const QString& text) {
 }
 
 QString WindowTest::text(const char* field) const {
-    QWidget* w = find<QWidget>(field);
-    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
-    return {};
+    return find(field)->property("text").toString();
 }
 
 void WindowTest::click(const char* button) {

@@ -36,9 +36,6 @@ std::optional<Message> catchMessage(const std::function<void()>& action);
 void answer(const QMessageBox& box);
 // Fails unless `message` is a box titled `title` showing `text`, with one OK button and no icon.
 void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text);
-inline void expectDataCheck(const std::optional<Message>& message) {
-    expectMessage(message, "运行错误", "请仔细核对数据！");
-}
 
 // A number between lo and hi as people write it (a few decimals, now and then an exponent or a plus sign) or, with the
 // share given, an awkward text: zero, a negative, a huge or tiny exponent, blanks around a number, nothing, letters,

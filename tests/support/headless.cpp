@@ -5,20 +5,14 @@
 #include <QTimer>
 
 namespace vxr::support {
-namespace {
-
-QtMessageHandler g_default_handler = nullptr;
-
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
-        return;
-    if (g_default_handler) g_default_handler(type, context, message);
-}
-
-}  // namespace
 
 void quietQtMessages() {
-    g_default_handler = qInstallMessageHandler(quietHandler);
+    static const QtMessageHandler qt_handler = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.contains(QLatin1String("propagateSizeHints")) &&
+            !message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+            qt_handler(type, context, message);
+    });
 }
 
 void watchMessageBoxes(int interval_ms, std::function<void(const QMessageBox&)> report) {
