@@ -3,8 +3,8 @@
 #include "frame/number_text.h"
 
 using namespace vxr::calc;
+// clang-format off
 using Segment = std::optional<SegmentTexts>;  // nothing: never saved
-                                              // clang-format off
 // Saves the segments in route order, then marks `end` (if any) by saving its segment once more.
 static NodeList route(const std::vector<Segment>& segments, std::optional<int> end) {
     NodeList nodes;
