@@ -64,7 +64,8 @@ bool Calculation::set(Case& c, std::string_view name, std::string_view text) con
             ++input;
         } else if (f.kind == frame::Kind::Option) {
             // Choosing one option of a group turns the others of that group off.
-            if (std::string_view(f.group) == target->group) c.chosen.at(option) = &f == target;
+            if (target->kind == frame::Kind::Option && std::string_view(f.group) == target->group)
+                c.chosen.at(option) = &f == target;
             ++option;
         }
     }

@@ -28,7 +28,7 @@ protected:
         // The save dialog keeps its last folder in the user's Qt settings: the tests keep theirs apart.
         static const QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        showPage(3);
+        showPage("convectionPage");
     }
 
     void press(Qt::Key key) {
@@ -83,7 +83,7 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
 }
 
 TEST_F(SheetTest, RightClickOffersTheSheetExceptInATextBox) {
-    auto* menu = window().tabs()->page(3)->findChild<QMenu*>("sheetMenu");
+    auto* menu = window().page("convectionPage")->findChild<QMenu*>("sheetMenu");
     for (const auto& [where, offered] : {std::pair{"Label68", true}, {"Frame3", true}, {"Text63", false}}) {
         QWidget* w = find(where);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
