@@ -15,6 +15,7 @@
 
 #include "app/look.h"
 #include "app/pages.h"
+#include "calc/catalogue.h"
 #include "app/tab_control.h"
 #include "window_test_support.h"
 
@@ -44,6 +45,15 @@ TEST_F(MainWindowTest, TabsAndCaption) {
         }
         EXPECT_EQ(tabs->tabRect(i).bottom() + 1, 59);  // the tab rows take the top 885 twips
     }
+}
+
+// Every calculation of the core is run by exactly one page of the window.
+TEST(PageList, RunsEveryCalculationOnce) {
+    for (const calc::Calculation& c : calc::calculations())
+        EXPECT_EQ(std::count_if(app::pages().begin(), app::pages().end(),
+                                [&](const app::PageInfo& p) { return p.calc() == &c; }),
+                  1)
+            << c.name();
 }
 
 TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {

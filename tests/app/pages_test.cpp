@@ -43,8 +43,8 @@ TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
     EXPECT_EQ(text("absHeight"), height);
 }
 
-// The relief valve greys the other medium's inputs; the unit table follows the typing once its database is read.
-TEST_F(PagesTest, ReliefMediaAndTheUnitTable) {
+// The relief valve greys the other medium's inputs.
+TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
     showPage("reliefPage");
     const char* gas_only[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
     for (const bool gas : {true, false}) {
@@ -53,6 +53,10 @@ TEST_F(PagesTest, ReliefMediaAndTheUnitTable) {
         for (const char* box : gas_only) EXPECT_EQ(find(box)->isEnabled(), gas) << box;
         EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
     }
+}
+
+// The unit table follows the typing once its database is read; an error shows in the status line, never in a box.
+TEST_F(PagesTest, UnitTableFollowsTheTyping) {
     showPage("unitPage");
     QTRY_VERIFY(find<QComboBox>("unitQuantity")->count() > 0);
     auto* cells = find<QTableWidget>("unitTable");
@@ -77,12 +81,14 @@ TEST_F(PagesTest, ReliefMediaAndTheUnitTable) {
     EXPECT_EQ(cell("kPa"), "93");
 }
 
-TEST_F(PagesTest, DetailsEasyToGetWrong) {
-    // Trailing blanks of default texts are part of them.
+TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
     for (const auto& [box, expected] :
          {std::pair{"Text1", "RW0101-100 L1B "}, {"Text37", "RW0101-100 L1B "}, {"Text39", "P0101 "}})
         EXPECT_EQ(text(box), expected) << box;
-    // Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
+}
+
+// Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
+TEST_F(PagesTest, ExponentDigitsStandOverTheirBlanks) {
     for (const auto& [page, digit, caption] : {std::tuple{"condensationPage", "Label81", "Label82"},
                                                {"condensationPage", "Label80", "Label88"},
                                                {"condensationPage", "Label74", "Label75"},
@@ -91,11 +97,16 @@ TEST_F(PagesTest, DetailsEasyToGetWrong) {
         showPage(page);
         expectExponentOver(digit, caption);
     }
-    // The condensation page's spare result box lies below its frame: never seen, never focused.
+}
+
+// The condensation page's spare result box lies below its frame: never seen, never focused.
+TEST_F(PagesTest, TheSpareResultBoxIsNeverSeen) {
     showPage("condensationPage");
     EXPECT_TRUE(find("Text69")->visibleRegion().isEmpty());
     EXPECT_EQ(find("Text69")->focusPolicy(), Qt::NoFocus);
-    // Option groups are exclusive within their frame only.
+}
+
+TEST_F(PagesTest, OptionGroupsAreExclusiveWithinTheirFrameOnly) {
     showPage("convectionPage");
     click("Option5");
     click("Option2");

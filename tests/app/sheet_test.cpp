@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cerrno>
 
+#include "app/calc_page.h"
 #include "app/tab_control.h"
 #include "window_test_support.h"
 
@@ -80,6 +81,19 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     EXPECT_EQ(sheet.mid(0, 2),
               QStringList({"注意：计算后已修改流体流速、流体加热状态，下列为计算时所用的值。", "VXR V1.00\t计算书"}));
     EXPECT_TRUE(sheet.contains("流体流速\t1.5\tm/s") && sheet.contains("流体加热状态\t流体被加热"));
+}
+
+// With 液体 chosen, the relief valve's sheet names the medium and leaves out the inputs only a gas reads.
+TEST_F(SheetTest, ReliefSheetForALiquid) {
+    showPage("reliefPage");
+    click("reliefLiquid");
+    click("reliefCalculate");
+    const QStringList sheet = qobject_cast<app::CalcPage*>(window().page("reliefPage"))->sheetText().split('\n');
+    for (const char* row : {"介质\t液体", "液体密度\t1000\tkg/m³", "泄放量\t10000\tkg/h", "流动状态\t液体\t",
+                            "最小泄放面积\t90.954\tmm²"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+    for (const char* gas_only : {"摩尔质量", "泄放温度", "压缩因子", "绝热指数", "气体或蒸汽"})
+        EXPECT_TRUE(sheet.filter(QString::fromUtf8(gas_only)).isEmpty()) << gas_only;
 }
 
 TEST_F(SheetTest, RightClickOffersTheSheetExceptInATextBox) {
