@@ -6,10 +6,8 @@
 #include "calc/hydraulics/pipe_diameter.h"
 
 namespace vxr::test {
-namespace {
 
-// A size takes itself and every bore above the size before it, fractions included; above DN500 the next multiple
-// of 50 strictly above d.
+// A size takes itself and every bore above the size before it; above DN500 the next multiple of 50 strictly above.
 TEST(PipeDiameter, NominalDiameterAtAndJustAboveEachSize) {
     const double sizes[] = {15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200, 250, 300, 350, 400, 450, 500, 550};
     EXPECT_EQ(calc::nominal_diameter(0), 15);
@@ -39,28 +37,21 @@ TEST(PipeDiameter, WorkedCases) {
 // One bad section sizes none, wherever it stands; a text that is no number is named, the first in reading order.
 TEST(PipeDiameter, RefusalsSizeNoSection) {
     const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
-    expect_shown("pipeDiameter",
-                 {{"flow against velocity in section 2", {{"Text10", "-50"}}, none},
-                  {"flow against velocity in section 3", {{"Text15", "-2"}}, none},
-                  {"no velocity in section 2", {{"Text9", "0"}}, none},
-                  {"no velocity in section 3", {{"Text15", "0"}}, none},
-                  {"an overflow", {{"Text16", "1e308"}, {"Text15", "1e-308"}}, none},
-                  {"an empty flow", {{"Text10", ""}}, named + "Text10"},
-                  {"a decimal comma", {{"Text16", "1,5"}}, named + "Text16"},
-                  {"section 1 before section 2", {{"Text10", "y"}, {"Text4", "x"}}, named + "Text4"},
-                  {"section 2's flow before its velocity", {{"Text9", "y"}, {"Text10", "x"}}, named + "Text10"}});
+    expect_shown("pipeDiameter", {{"flow against velocity in section 2", {{"Text10", "-50"}}, none},
+                                  {"flow against velocity in section 3", {{"Text15", "-2"}}, none},
+                                  {"no velocity", {{"Text9", "0"}}, none},
+                                  {"an overflow", {{"Text16", "1e308"}, {"Text15", "1e-308"}}, none},
+                                  {"an empty flow", {{"Text10", ""}}, named + "Text10"},
+                                  {"a decimal comma", {{"Text16", "1,5"}}, named + "Text16"},
+                                  {"section 1 before section 2", {{"Text10", "y"}, {"Text4", "x"}}, named + "Text4"}});
 }
 
 TEST(PipeDiameter, NotesOutline) {
     EXPECT_EQ(outline(run("pipeDiameter")), "d / d, DN12 / d / d, DN10 / d / d, DN80");
-    EXPECT_EQ(notes(run("pipeDiameter"), 1),
-              (std::vector<std::string>{"d = 18.8·√(Q/u) = 18.8 × √(50 / 1.2) = 121.353478181166 mm",
-                                        "DN125：标准管径表中不小于 d 的最小一档"}));
-    EXPECT_EQ(notes(run("pipeDiameter", {{"Text10", "707.3336351290176"}, {"Text9", "1"}}), 3).back(),
-              "DN500：标准管径表中不小于 d 的最小一档");
-    EXPECT_EQ(notes(run("pipeDiameter", {{"Text10", "707.34"}, {"Text9", "1"}}), 3).back(),
-              "DN550：d > 500 mm，取大于 d 的下一个 50 mm 整倍数");
+    EXPECT_EQ(notes(run("pipeDiameter"), 1).at(0), "d = 18.8·√(Q/u) = 18.8 × √(50 / 1.2) = 121.353478181166 mm");
+    for (const auto& [q, why] : {std::pair{"707.3336351290176", "DN500：标准管径表中不小于 d 的最小一档"},
+                                 {"707.34", "DN550：d > 500 mm，取大于 d 的下一个 50 mm 整倍数"}})
+        EXPECT_EQ(notes(run("pipeDiameter", {{"Text10", q}, {"Text9", "1"}}), 3).at(1), why) << q;
 }
 
-}  // namespace
 }  // namespace vxr::test
