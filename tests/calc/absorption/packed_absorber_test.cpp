@@ -1,5 +1,4 @@
-// The packed absorber: worked cases, the unit stripping factor, the refusals and the dilute-gas warning on both sides
-// of their bounds, the notes, and N_OG against a quadrature.
+// The packed absorber: worked cases, refusals and the warning at and beside their bounds, notes, N_OG by quadrature.
 #include <random>
 
 #include "calc/absorption/packed_absorber.h"
@@ -30,7 +29,7 @@ TEST(PackedAbsorber, WorkedCasesAndTheUnitStrippingFactor) {
 }
 
 // Typed at a bound, a field is refused; typed just beside it, the case finishes. Y2 = 0.00263158 meets m·X2 at
-// x2 = 0.0021883, and a solvent of x2 0.99 is refused for it.
+// x2 = 0.0021883, and a solvent of x2 0.99 is refused for it; y1 0.5, φ 50, x2 0.5 and m 0.5 make Y2 = m·X2 = 0.5.
 TEST(PackedAbsorber, RefusalsOnBothSidesOfEachBound) {
     const std::string y = "进塔气体组成须在 0 与 1 之间。", phi = "吸收率须在 0 与 100 之间。";
     const std::string x = "进塔液体组成须在 0 与 1 之间。", rich = "进塔液体组成过高，达不到所要求的吸收率。";
@@ -42,12 +41,15 @@ TEST(PackedAbsorber, RefusalsOnBothSidesOfEachBound) {
         {"absRecovery", "100", "99.99", phi}, {"absInletLiquid", "-0.001", "0", x},
         {"absSlope", "0", "0.001", m},        {"absRatioFactor", "1", "1.001", beta},
         {"absHOG", "0", "0.001", hog},        {"absInletLiquid", "0.00219", "0.00218", rich}};
+    const Typed equal = {{"absInletGas", "0.5"}, {"absRecovery", "50"}, {"absInletLiquid", "0.5"}, {"absSlope", "0.5"}};
     for (const auto& [field, at, beside, message] : bounds) {
-        EXPECT_EQ(shown(run("absorption", {{field, at}})), message + " @ " + field) << at;
-        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("absorption", {{field, beside}}))) << beside;
+        EXPECT_EQ(shown(run("absorption", {{field, at}})), message + " @ " + field) << field << " " << at;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("absorption", {{field, beside}})))
+            << field << " " << beside;
     }
     expect_shown("absorption", {{"x2 1", {{"absInletLiquid", "1"}}, x + " @ absInletLiquid"},
                                 {"x2 0.99", {{"absInletLiquid", "0.99"}}, rich + " @ absInletLiquid"},
+                                {"Y2 = m·X2", equal, rich + " @ absInletLiquid"},
                                 {"no number", {{"absSlope", "1.2x"}}, "请仔细核对数据！ @ absSlope"},
                                 {"L overflows", {{"absGasFlow", "1.5e308"}}, "请仔细核对数据！ @ none"}});
 }

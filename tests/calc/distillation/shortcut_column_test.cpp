@@ -1,5 +1,4 @@
-// The shortcut column: the feed pinch, worked cases, the refusals and the warning of a feed at the reboiler on both
-// sides of their bounds, and the notes.
+// The shortcut column: the feed pinch, worked cases, refusals and the warning at and beside their bounds, the notes.
 #include "calc/distillation/shortcut_column.h"
 #include "calc/case_support.h"
 
@@ -48,7 +47,8 @@ TEST(ShortcutColumn, RefusalsOnBothSidesOfEachBound) {
         {"distTopComp", "0.625", "0.6251", pinch}};
     for (const auto& [field, at, beside, refused] : bounds) {
         EXPECT_EQ(shown(run("distillation", {{field, at}})), refused) << field << " " << at;
-        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("distillation", {{field, beside}}))) << beside;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("distillation", {{field, beside}})))
+            << field << " " << beside;
     }
     expect_shown("distillation",
                  {{"F 0, xF 1", {{"distFeed", "0"}, {"distFeedComp", "1"}}, none},
@@ -66,11 +66,15 @@ TEST(ShortcutColumn, RefusalsOnBothSidesOfEachBound) {
                   {"(1 − xW)/xW overflows", {{"distBottomComp", "1e-320"}}, "请仔细核对数据！ @ none"}});
 }
 
-// N1 = 9 at xF = 0.1369642: just below it ⌈N1⌉ + 1 = 11 = ⌈N⌉ puts the feed at the reboiler, just above it not.
+// N1 = 9 at xF = 0.1369642: just below it ⌈N1⌉ + 1 = 11 = ⌈N⌉ puts the feed at the reboiler, just above it not; at
+// xF = 0.07, ⌈N1⌉ + 1 = 12 is capped there.
 TEST(ShortcutColumn, WarnsOfAFeedAtTheReboiler) {
-    for (const auto& [xF, feed_plate, warned] : {std::tuple{"0.13697", "10", false}, {"0.13696", "11", true}}) {
+    const std::tuple<const char*, const char*, bool> cases[] = {{"0.13697", "10.94 | 10 | 9.00 | 10", false},
+                                                                {"0.13696", "10.94 | 10 | 9.00 | 11", true},
+                                                                {"0.07", "10.67 | 10 | 10.06 | 11", true}};
+    for (const auto& [xF, plates, warned] : cases) {
         const calc::Answer a = run("distillation", {{"distFeedComp", xF}});
-        EXPECT_TRUE(shown(a).ends_with(std::string("| 10.94 | 10 | 9.00 | ") + feed_plate)) << xF << ": " << shown(a);
+        EXPECT_TRUE(shown(a).ends_with(plates)) << xF << ": " << shown(a);
         EXPECT_EQ(warns(a, 8), warned) << xF;
     }
 }
@@ -81,7 +85,8 @@ TEST(ShortcutColumn, Notes) {
     EXPECT_EQ(notes(run("distillation"), 2),
               (std::vector<std::string>{"Rmin = (xD − yq)/(yq − xq) = (0.95 − 0.625)/(0.625 − 0.4) = 1.444",
                                         "q = 1：xq = xF = 0.4，yq = α·xq/(1 + (α − 1)·xq) = 0.625", "Rmin = 1.44444"}));
-    EXPECT_EQ(notes(run("distillation"), 8)[0], "加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）");
+    EXPECT_EQ(notes(run("distillation"), 8),
+              (std::vector<std::string>{"加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）", "N1 = 7.10434，N = 11.9275"}));
     EXPECT_EQ(notes(run("distillation", {{"distFeedComp", "0.07"}}), 8)[0],
               "加料板 = ⌈N⌉ = 11（⌈N1⌉ + 1 = 12 超过再沸器）");
 }

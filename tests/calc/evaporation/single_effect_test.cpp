@@ -1,5 +1,4 @@
-// The single-effect evaporator: worked cases, the refusals and both warnings on both sides of their bounds, and the
-// notes.
+// The single-effect evaporator: worked cases, refusals and warnings at and beside their bounds, and the notes.
 #include "calc/case_support.h"
 
 namespace vxr::test {
@@ -35,8 +34,9 @@ TEST(Evaporator, RefusalsOnBothSidesOfEachBound) {
         {"evapTempLoss", "-0.1", "0", sign},     {"evapHeatLoss", "-0.1", "0", sign},
         {"evapSteamTemp", "68.1", "68.2", cold}};
     for (const auto& [field, at, beside, message] : bounds) {
-        EXPECT_EQ(shown(run("evaporation", {{field, at}})), message + " @ " + field) << at;
-        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("evaporation", {{field, beside}}))) << beside;
+        EXPECT_EQ(shown(run("evaporation", {{field, at}})), message + " @ " + field) << field << " " << at;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("evaporation", {{field, beside}})))
+            << field << " " << beside;
     }
     Typed hot = {{"evapFeedConc", "0.25"}, {"evapProductConc", "0.5"},   {"evapFeedCp", "4"},
                  {"evapVapourTemp", "60"}, {"evapVapourLatent", "2000"}, {"evapFeedTemp", "318"}};

@@ -2,7 +2,6 @@
 #include "calc/units/conversion.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace vxr::calc::units {
