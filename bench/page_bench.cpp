@@ -12,8 +12,8 @@
 #include <string>
 
 #include "app/calc_page.h"
-#include "app/pages.h"
 #include "app/main_window.h"
+#include "app/pages.h"
 #include "app/tab_control.h"
 #include "windows.h"
 

@@ -97,8 +97,8 @@ void CalcPage::stackFrames(const char* inputs, const char* results, Stack stack)
             if (fields[i].kind == kind) rows.push_back(i);
         const int lines = (static_cast<int>(rows.size()) + stack.columns - 1) / stack.columns;
         const Twips at{120, top, 9780, kFirstRow + lines * kRowPitch + stack.padding};
-        QGroupBox* frame =
-            page.groupBox(result ? results : inputs, at, result ? QStringLiteral("计算结果：") : QStringLiteral("输入参数："));
+        QGroupBox* frame = page.groupBox(result ? results : inputs, at,
+                                         result ? QStringLiteral("计算结果：") : QStringLiteral("输入参数："));
         const Form form = Form::inside(frame);
         const int column_width = (at.width - kCaptionLeft) / stack.columns;
         for (std::size_t k = 0; k < rows.size(); ++k) {

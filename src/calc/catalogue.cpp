@@ -40,7 +40,8 @@ const Calculation* find_calculation(std::string_view name) {
 }
 
 const frame::Field* Calculation::field(std::string_view name) const {
-    const auto found = std::find_if(fields_.begin(), fields_.end(), [&](const frame::Field& f) { return name == f.name; });
+    const auto found =
+        std::find_if(fields_.begin(), fields_.end(), [&](const frame::Field& f) { return name == f.name; });
     return found == fields_.end() ? nullptr : &*found;
 }
 

@@ -40,7 +40,8 @@ class Calculation {
 public:
     // The calculation named `name`, its table `rows` and its function.
     template <class In, std::size_t N>
-    Calculation(const char* name, const std::array<frame::Row<In>, N>& rows, frame::Outcome<In> (*calculate)(const In&));
+    Calculation(const char* name, const std::array<frame::Row<In>, N>& rows,
+                frame::Outcome<In> (*calculate)(const In&));
 
     const char* name() const { return name_; }
     std::span<const frame::Field> fields() const { return fields_; }

@@ -15,7 +15,7 @@ std::string sheet_caption(const Field& field) {
         }
     }
     return caption.substr(caption.find_first_not_of(' ') == std::string::npos ? caption.size()
-                                                                               : caption.find_first_not_of(' '));
+                                                                              : caption.find_first_not_of(' '));
 }
 
 }  // namespace vxr::frame

@@ -45,11 +45,11 @@ struct About {
 
 struct Field {
     Kind kind;
-    const char* name;      // the control's object name
-    const char* caption;   // with its unit, as the page shows it; an exponent written ² or ³
-    const char* text;      // the default text; an option: "1" for the one chosen at start, else ""
+    const char* name;     // the control's object name
+    const char* caption;  // with its unit, as the page shows it; an exponent written ² or ³
+    const char* text;     // the default text; an option: "1" for the one chosen at start, else ""
     About about;
-    const char* group;     // an option: the object name of the frame that makes its group exclusive
+    const char* group;  // an option: the object name of the frame that makes its group exclusive
 };
 
 constexpr Field input(const char* name, const char* caption, const char* text, About about) {

@@ -15,8 +15,8 @@
 
 #include "app/look.h"
 #include "app/pages.h"
-#include "calc/catalogue.h"
 #include "app/tab_control.h"
+#include "calc/catalogue.h"
 #include "window_test_support.h"
 
 namespace vxr::test {

@@ -3,8 +3,8 @@
 // gives for the same texts, or shows the core's refusal and leaves every result as it was. Either way no other field,
 // option or check box of any page changes, and what the user typed stays as typed. The pages, their inputs, options
 // and results come from the page list and the calculations' field tables.
-#include <QTest>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 
@@ -121,8 +121,9 @@ TEST_P(PropertyTest, ResultsAreTheCoresAndNothingElseChanges) {
         for (std::size_t k = c; const auto& group : groups_) click(group[k % group.size()]), k /= group.size();
         for (std::size_t i = 0; i < inputs_.size(); ++i) {
             for (std::size_t j = 0; j < inputs_.size(); ++j)
-                setText(inputs_[j], j != i ? defaults[qsizetype(j)]
-                                           : QString::number(defaults[qsizetype(j)].toDouble() * 1.03 + 0.001, 'g', 12));
+                setText(inputs_[j], j != i
+                                        ? defaults[qsizetype(j)]
+                                        : QString::number(defaults[qsizetype(j)].toDouble() * 1.03 + 0.001, 'g', 12));
             calculateAndCompare(QString("options %1, %2 changed").arg(c).arg(inputs_[i]));
         }
     }

@@ -36,9 +36,9 @@ struct Model {
         calc::Case c{{s(pipe[0]), s(pipe[1]), s(pipe[2]), s(pipe[3])}, {}, {end, {}}};
         for (int n = 1; n <= *end; ++n) {
             const auto& r = records[std::size_t(n)];
-            c.route.segments.push_back(r ? std::optional<calc::SegmentTexts>({s(r->at(3)), s(r->at(0)), s(r->at(1)),
-                                                                              s(r->at(2))})
-                                         : std::nullopt);
+            c.route.segments.push_back(
+                r ? std::optional<calc::SegmentTexts>({s(r->at(3)), s(r->at(0)), s(r->at(1)), s(r->at(2))})
+                  : std::nullopt);
         }
         const calc::Answer a = calc::find_calculation("stress")->run(c);
         if (std::holds_alternative<calc::Refused>(a)) return std::nullopt;

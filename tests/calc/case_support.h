@@ -72,8 +72,8 @@ inline std::string outline(const calc::Answer& answer) {
             const std::size_t equals = line.find(" = ");
             // Four characters of UTF-8 text: the first four code points.
             std::size_t cut = 0;
-            for (int n = 0; n < 4 && cut < line.size(); ++n)
-                do ++cut;
+            for (int n = 0; n < 4 && cut < line.size(); ++n) do
+                    ++cut;
                 while (cut < line.size() && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80);
             heads += (heads.empty() ? "" : ", ") + line.substr(0, equals == std::string::npos ? cut : equals);
         }

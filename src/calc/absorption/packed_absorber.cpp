@@ -6,10 +6,10 @@
 
 namespace vxr::calc {
 
-using frame::masked;
-using frame::Num;
 using frame::in_note;
 using frame::kAsTyped;
+using frame::masked;
+using frame::Num;
 
 namespace {
 
@@ -74,8 +74,8 @@ frame::Outcome<AbsorberInput> packed_absorber(const AbsorberInput& in) {
         const std::string X2_note =
             "X2 = x2/(1 − x2) = " + in_note(x2, kAsTyped) + "/(1 − " + in_note(x2, kAsTyped) + ") = " + in_note(X2);
         const std::string NOG_note =
-            limit ? "N_OG = (Y1 − Y2)/(Y2 − m·X2) = (" + in_note(Y1) + " − " + in_note(Y2) + ")/(" + in_note(Y2) + " − " +
-                        in_note(m, kAsTyped) + " × " + in_note(X2) + ") = " + NOG_text + "（S = 1 时的极限）"
+            limit ? "N_OG = (Y1 − Y2)/(Y2 − m·X2) = (" + in_note(Y1) + " − " + in_note(Y2) + ")/(" + in_note(Y2) +
+                        " − " + in_note(m, kAsTyped) + " × " + in_note(X2) + ") = " + NOG_text + "（S = 1 时的极限）"
                   : "N_OG = 1/(1 − S)·ln[(1 − S)·(Y1 − m·X2)/(Y2 − m·X2) + S] = 1/(1 − " + in_note(S) + ")·ln[(1 − " +
                         in_note(S) + ") × " + in_note(driving) + " + " + in_note(S) + "] = " + NOG_text;
         std::vector<std::string> warnings;
@@ -88,22 +88,26 @@ frame::Outcome<AbsorberInput> packed_absorber(const AbsorberInput& in) {
         };
 
         return frame::Explained{{
-            {Y2_text, notes({"Y2 = Y1·(1 − φ/100) = " + in_note(Y1) + " × (1 − " + in_note(phi, kAsTyped) + "/100) = " + Y2_text,
-                             Y1_note, "Y2 = " + in_note(Y2)})},
-            {min_text, notes({"(L/V)min = (Y1 − Y2)/(Y1/m − X2) = (" + in_note(Y1) + " − " + in_note(Y2) + ")/(" + in_note(Y1) + "/" +
-                                  in_note(m, kAsTyped) + " − " + in_note(X2) + ") = " + min_text,
+            {Y2_text,
+             notes({"Y2 = Y1·(1 − φ/100) = " + in_note(Y1) + " × (1 − " + in_note(phi, kAsTyped) + "/100) = " + Y2_text,
+                    Y1_note, "Y2 = " + in_note(Y2)})},
+            {min_text, notes({"(L/V)min = (Y1 − Y2)/(Y1/m − X2) = (" + in_note(Y1) + " − " + in_note(Y2) + ")/(" +
+                                  in_note(Y1) + "/" + in_note(m, kAsTyped) + " − " + in_note(X2) + ") = " + min_text,
                               Y1_note, X2_note, "Y2 = " + in_note(Y2), "(L/V)min = " + in_note(min_ratio)})},
-            {ratio_text, notes({"L/V = β·(L/V)min = " + in_note(beta, kAsTyped) + " × " + in_note(min_ratio) + " = " + ratio_text,
-                                "L/V = " + in_note(ratio)})},
+            {ratio_text,
+             notes({"L/V = β·(L/V)min = " + in_note(beta, kAsTyped) + " × " + in_note(min_ratio) + " = " + ratio_text,
+                    "L/V = " + in_note(ratio)})},
             {L_text, notes({"L = (L/V)·V = " + in_note(ratio) + " × " + in_note(V) + " = " + L_text + " kmol/h",
-                            "V = G·(1 − y1) = " + in_note(G, kAsTyped) + " × (1 − " + in_note(y1, kAsTyped) + ") = " + in_note(V) +
-                                " kmol/h（惰性气体）"})},
-            {X1_text, notes({"X1 = X2 + (Y1 − Y2)/(L/V) = " + in_note(X2) + " + (" + in_note(Y1) + " − " + in_note(Y2) + ")/" +
-                                 in_note(ratio) + " = " + X1_text,
+                            "V = G·(1 − y1) = " + in_note(G, kAsTyped) + " × (1 − " + in_note(y1, kAsTyped) +
+                                ") = " + in_note(V) + " kmol/h（惰性气体）"})},
+            {X1_text, notes({"X1 = X2 + (Y1 − Y2)/(L/V) = " + in_note(X2) + " + (" + in_note(Y1) + " − " + in_note(Y2) +
+                                 ")/" + in_note(ratio) + " = " + X1_text,
                              "X1 = " + in_note(X1)})},
-            {S_text, notes({"S = m/(L/V) = " + in_note(m, kAsTyped) + "/" + in_note(ratio) + " = " + S_text, "S = " + in_note(S)})},
+            {S_text, notes({"S = m/(L/V) = " + in_note(m, kAsTyped) + "/" + in_note(ratio) + " = " + S_text,
+                            "S = " + in_note(S)})},
             {NOG_text, notes({NOG_note, "(Y1 − m·X2)/(Y2 − m·X2) = " + in_note(driving), "N_OG = " + in_note(NOG)})},
-            {Z_text, notes({"Z = HOG·N_OG = " + in_note(HOG, kAsTyped) + " × " + in_note(NOG) + " = " + Z_text + " m"})},
+            {Z_text,
+             notes({"Z = HOG·N_OG = " + in_note(HOG, kAsTyped) + " × " + in_note(NOG) + " = " + Z_text + " m"})},
         }};
     });
 }

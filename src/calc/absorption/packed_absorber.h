@@ -46,13 +46,16 @@ namespace absorption {
 using In = AbsorberInput;
 using frame::input, frame::result;
 constexpr std::array<frame::Row<In>, 15> kFields = {{
-    {input("absGasFlow", "混合气体流量（kmol/h）：", "100", {"G", "kmol/h", "进塔混合气体的摩尔流量", "1～10000 kmol/h"}),
+    {input("absGasFlow", "混合气体流量（kmol/h）：", "100",
+           {"G", "kmol/h", "进塔混合气体的摩尔流量", "1～10000 kmol/h"}),
      &In::gas_flow},
-    {input("absInletGas", "进塔气体中溶质摩尔分数：", "0.05", {"y1", "", "进塔气体中溶质的摩尔分数（低浓度：≤ 0.1）", "0.001～0.1"}),
+    {input("absInletGas", "进塔气体中溶质摩尔分数：", "0.05",
+           {"y1", "", "进塔气体中溶质的摩尔分数（低浓度：≤ 0.1）", "0.001～0.1"}),
      &In::inlet_gas},
     {input("absRecovery", "吸收率（%）：", "95", {"φ", "percent", "被吸收的溶质占进塔溶质的百分数", "80～99.9 %"}),
      &In::recovery},
-    {input("absInletLiquid", "进塔液体中溶质摩尔分数：", "0", {"x2", "", "进塔吸收剂中溶质的摩尔分数（纯溶剂为 0）", "0～0.01"}),
+    {input("absInletLiquid", "进塔液体中溶质摩尔分数：", "0",
+           {"x2", "", "进塔吸收剂中溶质的摩尔分数（纯溶剂为 0）", "0～0.01"}),
      &In::inlet_liquid},
     {input("absSlope", "相平衡常数 m：", "1.2", {"m", "", "平衡关系 Y* = m·X 的斜率", "0.1～100"}), &In::slope},
     {input("absRatioFactor", "液气比/最小液气比：", "1.5", {"β", "", "操作液气比为最小液气比的倍数", "1.1～2"}),
@@ -70,6 +73,5 @@ constexpr std::array<frame::Row<In>, 15> kFields = {{
 }};
 static_assert(frame::covers_every_member(kFields));
 }  // namespace absorption
-
 
 }  // namespace vxr::calc

@@ -97,7 +97,8 @@ frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in) {
                    : "q = " + in_note(q, kAsTyped) +
                          "：xq 为 (q − 1)·α·x/(1 + (α − 1)·x) − q·x + xF = 0 在 0 与 1 之间的根，xq = " + in_note(xq) +
                          "，yq = " + in_note(yq);
-        const std::string gilliland = "X = (R − Rmin)/(R + 1) = " + in_note(X) + "，Y = 0.75·(1 − X^0.5668) = " + in_note(Y);
+        const std::string gilliland =
+            "X = (R − Rmin)/(R + 1) = " + in_note(X) + "，Y = 0.75·(1 − X^0.5668) = " + in_note(Y);
         const std::string Nmin_note = "Nmin = ln[(xD/(1 − xD))·((1 − xW)/xW)]/ln α = ln[(" + in_note(xD, kAsTyped) +
                                       "/(1 − " + in_note(xD, kAsTyped) + ")) × ((1 − " + in_note(xW, kAsTyped) + ")/" +
                                       in_note(xW, kAsTyped) + ")]/ln " + in_note(alpha, kAsTyped) + " = " + Nmin_text +
@@ -115,24 +116,27 @@ frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in) {
 
         return frame::Explained{{
             {D_text,
-             {"D = F·(xF − xW)/(xD − xW) = " + in_note(F, kAsTyped) + " × (" + in_note(xF, kAsTyped) + " − " + in_note(xW, kAsTyped) +
-                  ")/(" + in_note(xD, kAsTyped) + " − " + in_note(xW, kAsTyped) + ") = " + D_text + " kmol/h",
+             {"D = F·(xF − xW)/(xD − xW) = " + in_note(F, kAsTyped) + " × (" + in_note(xF, kAsTyped) + " − " +
+                  in_note(xW, kAsTyped) + ")/(" + in_note(xD, kAsTyped) + " − " + in_note(xW, kAsTyped) +
+                  ") = " + D_text + " kmol/h",
               "D = " + in_note(D) + " kmol/h"}},
             {W_text, {"W = F − D = " + in_note(F, kAsTyped) + " − " + in_note(D) + " = " + W_text + " kmol/h"}},
             {Rmin_text,
-             {"Rmin = (xD − yq)/(yq − xq) = (" + in_note(xD, kAsTyped) + " − " + in_note(yq) + ")/(" + in_note(yq) + " − " + in_note(xq) +
-                  ") = " + Rmin_text,
+             {"Rmin = (xD − yq)/(yq − xq) = (" + in_note(xD, kAsTyped) + " − " + in_note(yq) + ")/(" + in_note(yq) +
+                  " − " + in_note(xq) + ") = " + Rmin_text,
               pinch_note, "Rmin = " + in_note(Rmin)}},
-            {R_text, {"R = k·Rmin = " + in_note(k, kAsTyped) + " × " + in_note(Rmin) + " = " + R_text, "R = " + in_note(R)}},
+            {R_text,
+             {"R = k·Rmin = " + in_note(k, kAsTyped) + " × " + in_note(Rmin) + " = " + R_text, "R = " + in_note(R)}},
             {Nmin_text, {Nmin_note, "Nmin = " + in_note(Nmin)}},
             {N_text,
-             {"N = (Nmin + Y)/(1 − Y) = (" + in_note(Nmin) + " + " + in_note(Y) + ")/(1 − " + in_note(Y) + ") = " + N_text +
-                  "（含再沸器）",
+             {"N = (Nmin + Y)/(1 − Y) = (" + in_note(Nmin) + " + " + in_note(Y) + ")/(1 − " + in_note(Y) +
+                  ") = " + N_text + "（含再沸器）",
               gilliland, "N = " + in_note(N)}},
             {plates_text,
              {"⌈N⌉ − 1 = " + masked(stages, 0) + " − 1 = " + plates_text + "（不含再沸器）", "N = " + in_note(N)}},
             {N1_text,
-             {"N1 = (N1min + Y)/(1 − Y) = (" + in_note(N1min) + " + " + in_note(Y) + ")/(1 − " + in_note(Y) + ") = " + N1_text,
+             {"N1 = (N1min + Y)/(1 − Y) = (" + in_note(N1min) + " + " + in_note(Y) + ")/(1 − " + in_note(Y) +
+                  ") = " + N1_text,
               "N1min = ln[(xD/(1 − xD))·((1 − xF)/xF)]/ln α = " + in_note(N1min), gilliland}},
             {feed_text, feed_notes},
         }};

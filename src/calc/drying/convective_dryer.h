@@ -51,7 +51,8 @@ namespace drying {
 using In = DryerInput;
 using frame::input, frame::result;
 constexpr std::array<frame::Row<In>, 17> kFields = {{
-    {input("dryWetFeed", "湿物料处理量（kg/h）：", "1000", {"G1", "kg/h", "进入干燥器的湿物料质量流量", "10～50000 kg/h"}),
+    {input("dryWetFeed", "湿物料处理量（kg/h）：", "1000",
+           {"G1", "kg/h", "进入干燥器的湿物料质量流量", "10～50000 kg/h"}),
      &In::wet_feed},
     {input("dryInitialMoisture", "初始湿基含水量（质量分数）：", "0.40",
            {"w1", "", "湿物料的湿基含水量：水的质量/湿物料质量", "0.05～0.9"}),
@@ -65,7 +66,8 @@ constexpr std::array<frame::Row<In>, 17> kFields = {{
      &In::air_temp},
     {input("dryAirHumidity", "新鲜空气相对湿度（%）：", "60", {"φ0", "percent", "新鲜空气的相对湿度", "10～100 %"}),
      &In::air_humidity},
-    {input("dryPreheatTemp", "预热后空气温度（℃）：", "120", {"t1", "degC", "空气离开预热器、进入干燥器的温度", "60～400 ℃"}),
+    {input("dryPreheatTemp", "预热后空气温度（℃）：", "120",
+           {"t1", "degC", "空气离开预热器、进入干燥器的温度", "60～400 ℃"}),
      &In::preheat_temp},
     {input("dryExhaustTemp", "废气温度（℃）：", "60", {"t2", "degC", "空气离开干燥器时的温度", "40～150 ℃"}),
      &In::exhaust_temp},
@@ -81,6 +83,5 @@ constexpr std::array<frame::Row<In>, 17> kFields = {{
 }};
 static_assert(frame::covers_every_member(kFields));
 }  // namespace drying
-
 
 }  // namespace vxr::calc

@@ -54,8 +54,9 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
         const std::string dtt = masked(dt.get()), At = masked(A.get());
 
         std::vector<std::string> duty = {
-            "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + in_note(F, kAsTyped) + " × " + in_note(cp0, kAsTyped) + " × (" + in_note(t1) + " − " +
-                in_note(t0, kAsTyped) + ") + " + in_note(W) + " × " + in_note(r1, kAsTyped) + "] × (1 + " + in_note(pct, kAsTyped) + "/100)/3600 = " + Qt + " kW",
+            "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + in_note(F, kAsTyped) + " × " +
+                in_note(cp0, kAsTyped) + " × (" + in_note(t1) + " − " + in_note(t0, kAsTyped) + ") + " + in_note(W) +
+                " × " + in_note(r1, kAsTyped) + "] × (1 + " + in_note(pct, kAsTyped) + "/100)/3600 = " + Qt + " kW",
             "料液加热 F·cp0·(t1 − t0) = " + in_note(sensible.get()) +
                 " kJ/h，水分汽化 W·r1 = " + in_note(latent.get()) + " kJ/h",
             "热损失 = " + in_note(((sensible + latent) * pct / 100 / 3600).get()) + " kW",
@@ -63,12 +64,15 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
         if (t0 > t1)
             duty.push_back("注意：进料温度高于溶液沸点，料液进入蒸发器后自蒸发，料液加热一项为负（放出热量）。");
         std::vector<std::string> area = {
-            "A = 1000·Q/(K·Δt) = 1000 × " + in_note(Q) + "/(" + in_note(K, kAsTyped) + " × " + in_note(dt) + ") = " + At + " m²",
+            "A = 1000·Q/(K·Δt) = 1000 × " + in_note(Q) + "/(" + in_note(K, kAsTyped) + " × " + in_note(dt) +
+                ") = " + At + " m²",
         };
         if (dt < 5) area.push_back("注意：有效传热温差小于 5 ℃，传热面积对温差和 K 值的误差十分敏感。");
 
         return frame::Explained{{
-            {Wt, {"W = F(1 − x0/x1) = " + in_note(F, kAsTyped) + " × (1 − " + in_note(x0, kAsTyped) + "/" + in_note(x1, kAsTyped) + ") = " + Wt + " kg/h"}},
+            {Wt,
+             {"W = F(1 − x0/x1) = " + in_note(F, kAsTyped) + " × (1 − " + in_note(x0, kAsTyped) + "/" +
+              in_note(x1, kAsTyped) + ") = " + Wt + " kg/h"}},
             {productt, {"F − W = " + in_note(F, kAsTyped) + " − " + in_note(W) + " = " + productt + " kg/h"}},
             {t1t, {"t1 = T1 + Δ = " + in_note(T1, kAsTyped) + " + " + in_note(loss, kAsTyped) + " = " + t1t + " ℃"}},
             {Qt, duty},

@@ -53,13 +53,16 @@ constexpr std::array<frame::Row<In>, 20> kFields = {{
      &In::feed},
     {input("evapFeedConc", "进料浓度（质量分数）：", "0.10", {"x0", "", "料液中溶质的质量分数", "0.01～0.5"}),
      &In::feed_conc},
-    {input("evapProductConc", "完成液浓度（质量分数）：", "0.30", {"x1", "", "完成液中溶质的质量分数，须大于 x0", "0.05～0.8"}),
+    {input("evapProductConc", "完成液浓度（质量分数）：", "0.30",
+           {"x1", "", "完成液中溶质的质量分数，须大于 x0", "0.05～0.8"}),
      &In::product_conc},
     {input("evapFeedTemp", "进料温度（℃）：", "20", {"t0", "degC", "料液进入蒸发器时的温度", "0～150 ℃"}),
      &In::feed_temp},
-    {input("evapFeedCp", "进料比热容（kJ/(kg·℃)）：", "3.77", {"cp0", "kJ/(kg K)", "料液（溶液）的比热容", "2～4.2 kJ/(kg·℃)"}),
+    {input("evapFeedCp", "进料比热容（kJ/(kg·℃)）：", "3.77",
+           {"cp0", "kJ/(kg K)", "料液（溶液）的比热容", "2～4.2 kJ/(kg·℃)"}),
      &In::feed_cp},
-    {input("evapVapourTemp", "二次蒸汽温度（℃）：", "60.1", {"T1", "degC", "蒸发室压力下二次蒸汽的饱和温度", "40～150 ℃"}),
+    {input("evapVapourTemp", "二次蒸汽温度（℃）：", "60.1",
+           {"T1", "degC", "蒸发室压力下二次蒸汽的饱和温度", "40～150 ℃"}),
      &In::vapour_temp},
     {input("evapVapourLatent", "二次蒸汽汽化热（kJ/kg）：", "2355",
            {"r1", "kJ/kg", "二次蒸汽温度下水的汽化热", "2000～2400 kJ/kg", Property::LatentHeat}),
@@ -86,6 +89,5 @@ constexpr std::array<frame::Row<In>, 20> kFields = {{
 }};
 static_assert(frame::covers_every_member(kFields));
 }  // namespace evaporation
-
 
 }  // namespace vxr::calc

@@ -38,7 +38,8 @@ frame::Outcome<In> assess_flexibility(const In& in) {
         const Num alpha = f(&In::expansion);
         const Num d = f(&In::diameter);
         const RouteSums s = sum_route(in.route);
-        const Num dt = f(&In::t_max) - f(&In::t_min);
+        const Num t_max = f(&In::t_max);
+        const Num dt = t_max - f(&In::t_min);
 
         // Free expansion along each axis, then their resultant.
         const Num dx = s.lx * alpha * dt;

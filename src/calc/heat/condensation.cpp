@@ -31,7 +31,11 @@ frame::Outcome<In> condensation_film_coefficient(const In& in) {
             const Num rho_l = f(&In::condensate_density);
             return rho_l * (rho_l - f(&In::vapour_density)) * g;
         };
-        const auto delta_t = [&] { return f(&In::saturation_temperature) - f(&In::wall_temperature); };
+        // Each field read in a statement of its own, so that the one at fault is the same with every compiler.
+        const auto delta_t = [&] {
+            const Num ts = f(&In::saturation_temperature);
+            return ts - f(&In::wall_temperature);
+        };
         const auto lambda = [&] { return f(&In::conductivity); };
         const auto mu = [&] { return f(&In::viscosity); };
 
@@ -62,7 +66,8 @@ frame::Outcome<In> condensation_film_coefficient(const In& in) {
                 // The latent heat is raised by the subcooling of the film, 0.68·cp·Δt.
                 dt = delta_t();
                 const Num r_corrected = r * (1 + 0.68 * f(&In::specific_heat) * dt / r);
-                const Num denominator = mu() * f(&In::outside_diameter) * dt;
+                const Num m = mu();
+                const Num denominator = m * f(&In::outside_diameter) * dt;
                 alpha = 0.725 * pow(density_group() * r_corrected * pow(lambda(), 3) / denominator, 0.25);
                 notes.push_back("α = 0.725·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dₒ·Δt)]^0.25");
                 notes.push_back("r′ = r·(1 + 0.68·cp·Δt/r) = " + in_note(r_corrected.get()) + " J/kg");
@@ -71,7 +76,8 @@ frame::Outcome<In> condensation_film_coefficient(const In& in) {
             case CondensingSurface::HorizontalTubeInside: {
                 dt = delta_t();
                 const Num r_corrected = r + 0.375 * f(&In::specific_heat) * dt;
-                const Num denominator = mu() * f(&In::inside_diameter) * dt;
+                const Num m = mu();
+                const Num denominator = m * f(&In::inside_diameter) * dt;
                 alpha = 0.555 * pow(density_group() * r_corrected * pow(lambda(), 3) / denominator, 0.25);
                 notes.push_back("α = 0.555·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dᵢ·Δt)]^0.25（管内低速冷凝）");
                 notes.push_back("r′ = r + 0.375·cp·Δt = " + in_note(r_corrected.get()) + " J/kg");

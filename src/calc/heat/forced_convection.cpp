@@ -63,8 +63,12 @@ frame::Outcome<In> convection_film_coefficient(const In& in) {
         const Num d = f(&In::diameter);
         const Num mu = f(&In::viscosity);
         const Num lambda = f(&In::conductivity);
-        const Num re = d * f(&In::velocity) * f(&In::density) / mu;
-        const Num pr = f(&In::specific_heat) * mu / lambda;
+        // Each field read in a statement of its own, so that the one at fault is the same with every compiler.
+        const Num u = f(&In::velocity);
+        const Num rho = f(&In::density);
+        const Num cp = f(&In::specific_heat);
+        const Num re = d * u * rho / mu;
+        const Num pr = cp * mu / lambda;
 
         // The straight-pipe α is computed for every shape, the annulus too: its failures end the calculation.
         const Straight straight = straight_pipe(in, f, re, pr, d, mu, lambda);
@@ -93,7 +97,9 @@ frame::Outcome<In> convection_film_coefficient(const In& in) {
             }
             case PipeShape::Annulus: {
                 // The gap keeps the pipe's d in λ/d and Re; only the ratio d₂/d₁ describes it.
-                const Num ratio = pow(f(&In::outer_diameter) / f(&In::inner_diameter), 0.53);
+                const Num d1 = f(&In::inner_diameter);
+                const Num d2 = f(&In::outer_diameter);
+                const Num ratio = pow(d2 / d1, 0.53);
                 const bool thin = pr < 5;
                 alpha = thin ? 0.0142 * (lambda / d) * ratio * pow(re, 0.8) * pow(pr, 0.53)
                              : 0.02 * (lambda / d) * ratio * pow(re, 0.8) * pow(pr, 0.33);
@@ -111,8 +117,8 @@ frame::Outcome<In> convection_film_coefficient(const In& in) {
         if (turbulent_form) {
             const double pr_max = pr_checked_as_viscous ? kPrMaxViscous : kPrMaxThin;
             if (pr.get() < kPrMin || pr.get() > pr_max)
-                notes.push_back("注意：Pr = " + in_note(pr.get()) + " 超出关联式适用范围 " + in_note(kPrMin) +
-                                "～" + in_note(pr_max));
+                notes.push_back("注意：Pr = " + in_note(pr.get()) + " 超出关联式适用范围 " + in_note(kPrMin) + "～" +
+                                in_note(pr_max));
             // A length that is no number only leaves the warning out: the turbulent forms do not read it.
             if (const std::optional<double> length = frame::parse_number(in.length)) {
                 const double ratio = *length / d.get();

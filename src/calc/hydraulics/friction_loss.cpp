@@ -29,7 +29,10 @@ frame::Outcome<In> friction_loss(const In& run) {
         const frame::Fields<In> f(run);
         const Num D = f(&In::inside_diameter) / 1000;
         const Num u = f(&In::velocity);
-        const Num re = ((D * u) * f(&In::density)) / f(&In::viscosity);
+        // Each field read in a statement of its own: the one at fault is the first bad one in reading order.
+        const Num rho = f(&In::density);
+        const Num mu = f(&In::viscosity);
+        const Num re = ((D * u) * rho) / mu;
 
         // Le = L + n₁k₁·D + n₂k₂·D + …, added left to right.
         const Num length = f(&In::length);
@@ -43,8 +46,7 @@ frame::Outcome<In> friction_loss(const In& run) {
 
         std::vector<std::string> notes{
             "Re = d·u·ρ/μ = " + in_note(re.get()) + (laminar ? "（层流）" : "（湍流，按完全粗糙区计算）"),
-            laminar ? "λ = 64/Re = " + in_note(lambda.get())
-                    : "1/√λ = 1.74 − 2·lg(2ε/d)，λ = " + in_note(lambda.get()),
+            laminar ? "λ = 64/Re = " + in_note(lambda.get()) : "1/√λ = 1.74 − 2·lg(2ε/d)，λ = " + in_note(lambda.get()),
             "Le = L + Σnᵢ·kᵢ·d = " + in_note(length.get()) + " + " + in_note((le - length).get()) + " = " +
                 in_note(le.get()) + " m",
             "hf = λ·(Le/d)·u²/2 = " + frame::masked(hf.get()) + " J/kg",

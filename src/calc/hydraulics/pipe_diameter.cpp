@@ -39,8 +39,8 @@ frame::Outcome<In> size_pipes(const In& in) {
         for (std::size_t i = 0; i < std::size(kSections); ++i) {
             const std::string inside = frame::plain(d[i]);
             const double dn = nominal_diameter(d[i]);
-            const std::string formula = "d = 18.8·√(Q/u) = 18.8 × √(" + frame::plain(q[i]) + " / " +
-                                        frame::plain(u[i]) + ") = " + inside + " mm";
+            const std::string formula = "d = 18.8·√(Q/u) = 18.8 × √(" + frame::in_note(q[i], frame::kAsTyped) + " / " +
+                                        frame::in_note(u[i], frame::kAsTyped) + ") = " + inside + " mm";
             const std::string why = d[i] <= 500
                                         ? "DN" + frame::plain(dn) + "：标准管径表中不小于 d 的最小一档"
                                         : "DN" + frame::plain(dn) + "：d > 500 mm，取大于 d 的下一个 50 mm 整倍数";

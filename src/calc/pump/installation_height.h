@@ -49,8 +49,7 @@ constexpr std::array<frame::Row<In>, 9> kFields = {{
      &In::required_npsh},
     {input("Text44", "入口管道阻力（M）：", "0.5", {"Hf", "m", "吸入管路的全部阻力损失，以液柱高度计", "0～5 m"}),
      &In::inlet_loss},
-    {result("Text46", "离心泵安装高度（M]）：",
-            {"Hg", "m", "泵轴线允许高出吸入液面的高度；负值表示须低于液面", ""})},
+    {result("Text46", "离心泵安装高度（M]）：", {"Hg", "m", "泵轴线允许高出吸入液面的高度；负值表示须低于液面", ""})},
 }};
 static_assert(frame::covers_every_member(kFields));
 }  // namespace pump

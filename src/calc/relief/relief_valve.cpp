@@ -8,6 +8,7 @@
 namespace vxr::calc {
 
 using frame::in_note;
+using frame::kAsTyped;
 using frame::Num;
 using frame::pow;
 using frame::sqrt;
@@ -59,10 +60,11 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
         }
 
         const std::string P_text = frame::masked(P.get(), 4);
-        std::vector<std::string> pressure_notes{
-            "P = Ps·(1 + 超压/100) + Pa = " + in_note(Ps) + " × (1 + " + in_note(over) + "/100) + " + in_note(Pa) + " = " + in_note(P) +
-                " MPa（绝压）",
-            "Po = Pb + Pa = " + in_note(Pb) + " + " + in_note(Pa) + " = " + in_note(Po) + " MPa（绝压）"};
+        std::vector<std::string> pressure_notes{"P = Ps·(1 + 超压/100) + Pa = " + in_note(Ps, kAsTyped) + " × (1 + " +
+                                                    in_note(over, kAsTyped) + "/100) + " + in_note(Pa, kAsTyped) +
+                                                    " = " + in_note(P) + " MPa（绝压）",
+                                                "Po = Pb + Pa = " + in_note(Pb, kAsTyped) + " + " +
+                                                    in_note(Pa, kAsTyped) + " = " + in_note(Po) + " MPa（绝压）"};
 
         if (!gas) {
             const Num A = W / (5.1 * K * sqrt(rho * (P - Po)));
@@ -74,8 +76,9 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
                 {"", {}},
                 {"", {}},
                 {A_text,
-                 {"A = W/(5.1·K·√(ρ·(P − Po))) = " + in_note(W) + "/(5.1 × " + in_note(K) + " × √(" + in_note(rho) + " × (" + in_note(P) +
-                      " − " + in_note(Po) + "))) = " + in_note(A) + " mm²",
+                 {"A = W/(5.1·K·√(ρ·(P − Po))) = " + in_note(W, kAsTyped) + "/(5.1 × " + in_note(K, kAsTyped) +
+                      " × √(" + in_note(rho, kAsTyped) + " × (" + in_note(P) + " − " + in_note(Po) +
+                      "))) = " + in_note(A) + " mm²",
                   kNotCovered}},
                 {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + in_note(A) + "/π) = " + in_note(d0) + " mm"}},
             }};
@@ -91,14 +94,16 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
         std::string area_note;
         if (critical) {
             A = W / (0.076 * C * K * P * root_mzt);
-            area_note = "A = W/(7.6×10⁻²·C·K·P·√(M/(Z·T))) = " + in_note(W) + "/(0.076 × " + in_note(C) + " × " + in_note(K) + " × " +
-                        in_note(P) + " × √(" + in_note(M) + "/(" + in_note(Z) + " × " + in_note(T) + "))) = " + in_note(A) + " mm²";
+            area_note = "A = W/(7.6×10⁻²·C·K·P·√(M/(Z·T))) = " + in_note(W, kAsTyped) + "/(0.076 × " + in_note(C) +
+                        " × " + in_note(K, kAsTyped) + " × " + in_note(P) + " × √(" + in_note(M, kAsTyped) + "/(" +
+                        in_note(Z, kAsTyped) + " × " + in_note(T) + "))) = " + in_note(A) + " mm²";
         } else {
             const Num bracket = pow(r, 2 / k) - pow(r, (k + 1) / k);
             A = W / (55.84 * K * P * sqrt(k / (k - 1) * bracket) * root_mzt);
-            area_note = "A = W/(55.84·K·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T))) = " + in_note(W) +
-                        "/(55.84 × " + in_note(K) + " × " + in_note(P) + " × √(" + in_note(k / (k - 1)) + " × " + in_note(bracket) +
-                        ") × √(" + in_note(M) + "/(" + in_note(Z) + " × " + in_note(T) + "))) = " + in_note(A) + " mm²";
+            area_note = "A = W/(55.84·K·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T))) = " +
+                        in_note(W, kAsTyped) + "/(55.84 × " + in_note(K, kAsTyped) + " × " + in_note(P) + " × √(" +
+                        in_note(k / (k - 1)) + " × " + in_note(bracket) + ") × √(" + in_note(M, kAsTyped) + "/(" +
+                        in_note(Z, kAsTyped) + " × " + in_note(T) + "))) = " + in_note(A) + " mm²";
         }
         const Num d0 = sqrt(4 * A / std::numbers::pi);
         const std::string regime = critical ? "临界流动" : "亚临界流动";
@@ -108,13 +113,15 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
             {P_text, pressure_notes},
             {regime, {ratio_note}},
             {frame::masked(rc.get(), 4),
-             {"rc = (2/(k + 1))^(k/(k − 1)) = (2/(" + in_note(k) + " + 1))^(" + in_note(k) + "/(" + in_note(k) +
-              " − 1)) = " + in_note(rc)}},
+             {"rc = (2/(k + 1))^(k/(k − 1)) = (2/(" + in_note(k, kAsTyped) + " + 1))^(" + in_note(k, kAsTyped) + "/(" +
+              in_note(k, kAsTyped) + " − 1)) = " + in_note(rc)}},
             {frame::masked(C.get()),
-             {"C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1))) = 520 × √(" + in_note(k) + " × (2/(" + in_note(k) + " + 1))^((" +
-              in_note(k) + " + 1)/(" + in_note(k) + " − 1))) = " + in_note(C)}},
+             {"C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1))) = 520 × √(" + in_note(k, kAsTyped) + " × (2/(" +
+              in_note(k, kAsTyped) + " + 1))^((" + in_note(k, kAsTyped) + " + 1)/(" + in_note(k, kAsTyped) +
+              " − 1))) = " + in_note(C)}},
             {frame::masked(A.get()),
-             {area_note, "T = t + 273.15 = " + in_note(t) + " + 273.15 = " + in_note(T) + " K", ratio_note, kNotCovered}},
+             {area_note, "T = t + 273.15 = " + in_note(t, kAsTyped) + " + 273.15 = " + in_note(T) + " K", ratio_note,
+              kNotCovered}},
             {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + in_note(A) + "/π) = " + in_note(d0) + " mm"}},
         }};
     });

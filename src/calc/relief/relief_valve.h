@@ -46,19 +46,26 @@ using In = ReliefInput;
 using frame::input, frame::option, frame::result;
 constexpr const char* kMedium = "reliefMedium";
 constexpr std::array<frame::Row<In>, 19> kFields = {{
-    {option(kMedium, "reliefGas", "气体或蒸汽", true, "泄放介质为气体或蒸汽"), {},
+    {option(kMedium, "reliefGas", "气体或蒸汽", true, "泄放介质为气体或蒸汽"),
+     {},
      [](In& in) { in.medium = ReliefMedium::Gas; }},
-    {option(kMedium, "reliefLiquid", "液体", false, "泄放介质为液体"), {}, [](In& in) { in.medium = ReliefMedium::Liquid; }},
-    {input("reliefFlow", "泄放量（kg/h）：", "10000", {"W", "kg/h", "安全阀须泄放的质量流量", "10～500000 kg/h"}), &In::flow},
-    {input("reliefSetPressure", "整定压力（MPa，表压）：", "1.0", {"Ps", "MPa", "安全阀的整定（开启）压力，表压", "0.1～30 MPa"}),
+    {option(kMedium, "reliefLiquid", "液体", false, "泄放介质为液体"),
+     {},
+     [](In& in) { in.medium = ReliefMedium::Liquid; }},
+    {input("reliefFlow", "泄放量（kg/h）：", "10000", {"W", "kg/h", "安全阀须泄放的质量流量", "10～500000 kg/h"}),
+     &In::flow},
+    {input("reliefSetPressure", "整定压力（MPa，表压）：", "1.0",
+           {"Ps", "MPa", "安全阀的整定（开启）压力，表压", "0.1～30 MPa"}),
      &In::set_pressure},
     {input("reliefOverpressure", "超压（%）：", "10", {"", "percent", "泄放时的超压，占整定压力的百分数", "10～21 %"}),
      &In::overpressure},
     {input("reliefBackPressure", "背压（MPa，表压）：", "0", {"Pb", "MPa", "安全阀出口的背压，表压", "0～0.5 MPa"}),
      &In::back_pressure},
-    {input("reliefAtmosphere", "当地大气压（MPa）：", "0.1013", {"Pa", "MPa", "当地大气压（绝压）", "0.08～0.1013 MPa"}),
+    {input("reliefAtmosphere", "当地大气压（MPa）：", "0.1013",
+           {"Pa", "MPa", "当地大气压（绝压）", "0.08～0.1013 MPa"}),
      &In::atmosphere},
-    {input("reliefCoefficient", "额定泄放系数 K：", "0.65", {"K", "", "安全阀的额定泄放系数（制造厂给出）", "0.6～0.975"}),
+    {input("reliefCoefficient", "额定泄放系数 K：", "0.65",
+           {"K", "", "安全阀的额定泄放系数（制造厂给出）", "0.6～0.975"}),
      &In::coefficient},
     {input("reliefMolarMass", "摩尔质量（kg/kmol）：", "29", {"M", "kg/kmol", "气体的摩尔质量", "2～200 kg/kmol"}),
      &In::molar_mass},
@@ -78,6 +85,5 @@ constexpr std::array<frame::Row<In>, 19> kFields = {{
 }};
 static_assert(frame::covers_every_member(kFields));
 }  // namespace relief
-
 
 }  // namespace vxr::calc

@@ -23,7 +23,8 @@ TEST(Dryer, WorkedCases) {
                  {{"defaults: 1000 kg/h from 0.40 to 0.05, air at 20 ℃ and 60 % heated to 120 ℃, leaving at 60 ℃",
                    {},
                    "368.421 | 631.579 | 0.00874 | 0.03240 | 25.15 | 15570.648 | 15706.686 | 443.947 | 60.00"},
-                  {"winter air at −10 ℃ and 80 %, over ice", {{"dryAirTemp", "-10"}, {"dryAirHumidity", "80"}},
+                  {"winter air at −10 ℃ and 80 %, over ice",
+                   {{"dryAirTemp", "-10"}, {"dryAirHumidity", "80"}},
                    "368.421 | 631.579 | 0.00128 | 0.02462 | 19.34 | 15786.288 | 15806.477 | 577.132 | 46.15"},
                   {"a bone-dry product",
                    {{"dryFinalMoisture", "0"}},
@@ -37,18 +38,28 @@ TEST(Dryer, RefusalsNameTheFieldAtFault) {
     const std::string preheat = "预热后空气温度必须高于新鲜空气温度和废气温度。 @ dryPreheatTemp";
     expect_shown(
         "drying",
-        {{"no feed, before all water", {{"dryWetFeed", "0"}, {"dryInitialMoisture", "1"}}, "湿物料处理量必须大于零。 @ dryWetFeed"},
+        {{"no feed, before all water",
+          {{"dryWetFeed", "0"}, {"dryInitialMoisture", "1"}},
+          "湿物料处理量必须大于零。 @ dryWetFeed"},
          {"all water", {{"dryInitialMoisture", "1"}}, moisture + "dryInitialMoisture"},
          {"a product as wet as the feed", {{"dryFinalMoisture", "0.4"}}, moisture + "dryInitialMoisture"},
-         {"a negative product moisture", {{"dryFinalMoisture", "-0.01"}, {"dryAirHumidity", "0"}}, moisture + "dryFinalMoisture"},
+         {"a negative product moisture",
+          {{"dryFinalMoisture", "-0.01"}, {"dryAirHumidity", "0"}},
+          moisture + "dryFinalMoisture"},
          {"dry air", {{"dryAirHumidity", "0"}}, "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
-         {"air above saturation", {{"dryAirHumidity", "100.01"}, {"dryAirTemp", "-61"}}, "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
+         {"air above saturation",
+          {{"dryAirHumidity", "100.01"}, {"dryAirTemp", "-61"}},
+          "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
          {"air below −60 ℃", {{"dryAirTemp", "-60.01"}, {"dryExhaustTemp", "400"}}, range + "dryAirTemp"},
-         {"an exhaust above the critical point", {{"dryExhaustTemp", "373.95"}, {"dryPreheatTemp", "400"}}, range + "dryExhaustTemp"},
+         {"an exhaust above the critical point",
+          {{"dryExhaustTemp", "373.95"}, {"dryPreheatTemp", "400"}},
+          range + "dryExhaustTemp"},
          {"heated no warmer than the exhaust", {{"dryPreheatTemp", "60"}}, preheat},
          {"heated no warmer than the fresh air", {{"dryAirTemp", "120"}, {"dryExhaustTemp", "30"}}, preheat},
          {"a total pressure below the vapour's", {{"dryPressure", "1.4"}}, "总压过低。 @ dryPressure"},
-         {"a saturated exhaust", {{"dryExhaustTemp", "33"}}, "废气已饱和（相对湿度超过100%），请提高废气温度。 @ dryExhaustTemp"},
+         {"a saturated exhaust",
+          {{"dryExhaustTemp", "33"}},
+          "废气已饱和（相对湿度超过100%），请提高废气温度。 @ dryExhaustTemp"},
          {"texts that are no numbers", {{"dryPressure", "x"}, {"dryWetFeed", "y"}}, "请仔细核对数据！ @ dryWetFeed"},
          {"an overflow", {{"dryWetFeed", "1e308"}, {"dryInitialMoisture", "0.9"}}, "请仔细核对数据！ @ none"}});
 }
@@ -61,9 +72,10 @@ TEST(Dryer, WarnsOfAHumidExhaust) {
 }
 
 TEST(Dryer, NotesOutline) {
-    EXPECT_EQ(outline(run("drying")),
-              "W, Gc, X1 / G2 / H0, p0, ps(20 ℃) / H2, 理想干燥器：I2 / φ2, 废气水汽分压 p2, ps(60 ℃) / L / L0 / Qp / η, "
-              "理想干燥器校核：η");
+    EXPECT_EQ(
+        outline(run("drying")),
+        "W, Gc, X1 / G2 / H0, p0, ps(20 ℃) / H2, 理想干燥器：I2 / φ2, 废气水汽分压 p2, ps(60 ℃) / L / L0 / Qp / η, "
+        "理想干燥器校核：η");
 }
 
 // An ideal dryer's heat balance makes η = (t1 − t2)/(t1 − t0), whatever the material and the air.
@@ -73,12 +85,16 @@ TEST(Dryer, IdealDryerEfficiencyOnRandomCases) {
     int finished = 0;
     for (int i = 0; i < 200; ++i) {
         const double w1 = at(0.05, 0.9), t0 = at(-40, 40), t1 = at(t0 + 20, 300), t2 = at(t0, t1);
-        const std::string t[] = {std::to_string(w1), std::to_string(w1 / 3), std::to_string(at(50, 500)),
-                                 std::to_string(t0), std::to_string(at(1, 100)), std::to_string(t1), std::to_string(t2)};
-        const calc::Answer a = run("drying", {{"dryInitialMoisture", t[0].c_str()}, {"dryFinalMoisture", t[1].c_str()},
-                                             {"dryPressure", t[2].c_str()}, {"dryAirTemp", t[3].c_str()},
-                                             {"dryAirHumidity", t[4].c_str()}, {"dryPreheatTemp", t[5].c_str()},
-                                             {"dryExhaustTemp", t[6].c_str()}});
+        const std::string t[] = {std::to_string(w1), std::to_string(w1 / 3),     std::to_string(at(50, 500)),
+                                 std::to_string(t0), std::to_string(at(1, 100)), std::to_string(t1),
+                                 std::to_string(t2)};
+        const calc::Answer a = run("drying", {{"dryInitialMoisture", t[0].c_str()},
+                                              {"dryFinalMoisture", t[1].c_str()},
+                                              {"dryPressure", t[2].c_str()},
+                                              {"dryAirTemp", t[3].c_str()},
+                                              {"dryAirHumidity", t[4].c_str()},
+                                              {"dryPreheatTemp", t[5].c_str()},
+                                              {"dryExhaustTemp", t[6].c_str()}});
         if (std::holds_alternative<calc::Refused>(a)) continue;
         ++finished;
         const std::string eta = shown(a).substr(shown(a).rfind(' ') + 1);

@@ -57,8 +57,9 @@ TEST(ReliefValve, RefusalsOnBothSidesOfEachBound) {
         EXPECT_EQ(shown(run("relief", {{field, at}})), message + " @ " + field) << field << " " << at;
         EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("relief", {{field, beside}})))
             << field << " " << beside;
-        if (message != gas && message != k)
+        if (message != gas && message != k) {
             EXPECT_EQ(shown(run("relief", liquid({{field, at}}))), message + " @ " + field) << "liquid " << at;
+        }
     }
     expect_shown(
         "relief",
