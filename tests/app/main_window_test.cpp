@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "app/form.h"
 #include "app/look.h"
 #include "app/pages.h"
 #include "app/tab_control.h"
@@ -146,6 +147,22 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
                         << controls[j]->objectName().toStdString();
         }
     }
+}
+
+// The added pages' frames stand where their design puts them (twips from the tab control's corner, tab rows
+// included), each as tall as its rows need.
+TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
+    const std::pair<const char*, app::Twips> frames[] = {
+        {"distInputFrame", {120, 990, 9780, 2100}},  {"distResultFrame", {120, 3300, 9780, 2520}},
+        {"evapInputFrame", {120, 990, 9780, 2880}},  {"evapResultFrame", {120, 3990, 9780, 2040}},
+        {"dryInputFrame", {120, 990, 9780, 2040}},   {"dryResultFrame", {120, 3150, 9780, 2460}},
+        {"absInputFrame", {120, 990, 9780, 2100}},   {"absResultFrame", {120, 3300, 9780, 2100}},
+        {"reliefMedium", {120, 990, 9780, 600}},     {"reliefInputFrame", {120, 1710, 9780, 2880}},
+        {"reliefResultFrame", {120, 4710, 9780, 1620}}};
+    for (const auto& [name, at] : frames)
+        EXPECT_EQ(find(name)->geometry(), QRect(app::pixels(at.left), app::pixels(at.top - app::kTabRowsTwips),
+                                                app::pixels(at.width), app::pixels(at.height)))
+            << name;
 }
 
 QImage tabFrame(QStyle* style, QSize size) {

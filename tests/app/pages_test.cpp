@@ -113,6 +113,16 @@ TEST_F(PagesTest, OptionGroupsAreExclusiveWithinTheirFrameOnly) {
     EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
 }
 
+// Enter in any input presses the page's 计算, on an original page and on an added one.
+TEST_F(PagesTest, EnterInAnInputCalculates) {
+    for (const auto& [page, input, result] :
+         {std::tuple{"pipeDiameterPage", "Text9", "Text8"}, {"dryingPage", "dryAirTemp", "dryWater"}}) {
+        showPage(page);
+        EXPECT_FALSE(catchMessage([&] { QTest::keyClick(find(input), Qt::Key_Return); })) << page;
+        EXPECT_FALSE(text(result).isEmpty()) << page;
+    }
+}
+
 // The print buttons: the pipe page's shows its error, the others do nothing; no page closes the window.
 TEST_F(PagesTest, PrintButtons) {
     showPage("pipeDiameterPage");
