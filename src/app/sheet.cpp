@@ -40,8 +40,9 @@ std::vector<CalcPage::Used> CalcPage::currentOptions() const {
     std::vector<Used> used;
     const std::span<const frame::Field> fields = calc_.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind != frame::Kind::Option) continue;
         const auto* option = static_cast<const QAbstractButton*>(controls_[i]);
-        if (fields[i].kind != frame::Kind::Option || !option->isChecked()) continue;
+        if (!option->isChecked()) continue;
         const auto* group = qobject_cast<const QGroupBox*>(option->parentWidget());
         used.push_back({group ? group->title() : QString(), QString::fromStdString(frame::sheet_caption(fields[i]))});
     }

@@ -49,6 +49,19 @@ std::vector<std::vector<const char*>> optionGroups(const calc::Calculation& c) {
     return groups;
 }
 
+}  // namespace
+}  // namespace vxr::test
+
+namespace vxr::app {
+// A page as CTest lists the cases of the suite: by its name.
+void PrintTo(const PageInfo* page, std::ostream* out) {
+    *out << page->name;
+}
+}  // namespace vxr::app
+
+namespace vxr::test {
+namespace {
+
 constexpr double kOddShares[] = {0.0, 0.03, 0.1, 0.3, 1.0};  // of a case's inputs: none, all, or some odd
 
 class PropertyTest : public WindowTest, public ::testing::WithParamInterface<const app::PageInfo*> {

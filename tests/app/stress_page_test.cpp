@@ -56,6 +56,10 @@ struct Scenario {
     bool mark_after_last_node;
 };
 
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
+}
+
 class RoutePropertyTest : public WindowTest, public ::testing::WithParamInterface<Scenario> {
 protected:
     RoutePropertyTest() { showPage("stressPage"); }
