@@ -1,8 +1,7 @@
 // Per page: opening it for the first time on a window just shown (building and painting it), and one calculation
 // through its 计算 button with the page's default inputs (the pipe-stress page with a saved two-segment route ending
 // at node 2; the unit page refreshes its table when its value changes). The calculation's time is the click to the
-// end of its handler; the repaint that follows is not in it. A page or button the window does not have yet is left
-// out, so pages still being written are measured once they are there.
+// end of its handler; the repaint that follows is not in it. The pages are those of the window's page list.
 #include <benchmark/benchmark.h>
 
 #include <QCheckBox>
@@ -12,8 +11,9 @@
 #include <chrono>
 #include <string>
 
-#include "app/form.h"
+#include "app/calc_page.h"
 #include "app/main_window.h"
+#include "app/pages.h"
 #include "app/tab_control.h"
 #include "windows.h"
 
@@ -23,23 +23,11 @@ int messageBoxesClosed();
 
 namespace {
 
-struct Calculation {
-    int page;
-    const char* control;  // the 计算 button, or the unit page's value box
-};
-constexpr Calculation kCalculations[] = {
-    {0, "Command1"},     {1, "Command6"},        {2, "Command3"},      {3, "Command14"},
-    {4, "Command8"},     {5, "distCalculate"},   {6, "evapCalculate"}, {7, "dryCalculate"},
-    {8, "absCalculate"}, {9, "reliefCalculate"}, {10, "Command13"},    {11, "unitValue"},
-};
-
 // Segment 1 runs 10 m along X, segment 2 5 m along Y; segment 2 is saved as the end of the route.
 void saveRoute(QWidget* page) {
     const auto saveSegment = [page](const char* length, const char* lx, const char* ly) {
-        app::setFieldText(page, "Text47", length);
-        app::setFieldText(page, "Text48", lx);
-        app::setFieldText(page, "Text49", ly);
-        app::setFieldText(page, "Text50", "0");
+        for (const auto& [name, text] : {std::pair{"Text47", length}, {"Text48", lx}, {"Text49", ly}, {"Text50", "0"}})
+            page->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromLatin1(text));
         page->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
     };
     saveSegment("10", "10", "0");
@@ -54,19 +42,21 @@ bool hasResult(const QWidget* page) {
     return false;
 }
 
-void calculate(benchmark::State& state, Calculation c) {
+void calculate(benchmark::State& state, const app::PageInfo* info) {
     {  // a window of its own, gone before the next benchmark
         app::MainWindow window;
         showFirstFrame(window);
-        openPage(window, c.page);
-        QWidget* page = window.tabs()->page(c.page);
-        if (c.page == 10) saveRoute(page);
+        const int index = int(info - app::pages().data());
+        openPage(window, index);
+        QWidget* page = window.page(info->name);
+        if (std::string_view(info->name) == "stressPage") saveRoute(page);
         const int boxes_before = messageBoxesClosed();
-        if (auto* button = page->findChild<QPushButton*>(QLatin1String(c.control))) {
+        if (auto* calc_page = qobject_cast<app::CalcPage*>(page)) {
+            QPushButton* button = calc_page->calculateButton();
             for (auto _ : state) button->click();
             QCoreApplication::processEvents();
             if (!hasResult(page)) state.SkipWithError("the calculation wrote no result");
-        } else if (auto* value = page->findChild<QLineEdit*>(QLatin1String(c.control))) {
+        } else if (auto* value = page->findChild<QLineEdit*>(QStringLiteral("unitValue"))) {
             bool odd = false;
             for (auto _ : state) value->setText((odd = !odd) ? QStringLiteral("2") : QStringLiteral("1"));
         }
@@ -90,18 +80,14 @@ void openFirstTime(benchmark::State& state, int index) {
 }  // namespace
 
 void registerPageBenchmarks() {
-    app::MainWindow window;
-    app::TabControl* tabs = window.tabs();
-    for (int i = 0; i < tabs->count(); ++i) {
-        // The page the window opens on is built with it; an empty page has nothing to open.
-        if (i == tabs->currentIndex() || tabs->page(i)->children().isEmpty()) continue;
-        benchmark::RegisterBenchmark(("OpenPage/" + std::to_string(i)).c_str(), openFirstTime, i)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    }
-    for (const Calculation c : kCalculations) {
-        if (!tabs->page(c.page) || !tabs->page(c.page)->findChild<QWidget*>(QLatin1String(c.control))) continue;
-        benchmark::RegisterBenchmark(("Calculate/" + std::to_string(c.page) + "_" + c.control).c_str(), calculate, c)
+    for (const app::PageInfo& info : app::pages()) {
+        // The page the window opens on is built with it.
+        if (std::string_view(info.name) != app::kStartPage)
+            benchmark::RegisterBenchmark((std::string("OpenPage/") + info.name).c_str(), openFirstTime,
+                                         int(&info - app::pages().data()))
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("Calculate/") + info.name).c_str(), calculate, &info)
             ->Unit(benchmark::kMicrosecond);
     }
 }

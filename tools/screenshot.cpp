@@ -1,5 +1,5 @@
 // Developer's tool: opens the calculator on one page and writes a PNG of the window, to look at it as a user does.
-//   vxr_screenshot <page index> <out.png>
+//   vxr_screenshot <page name> <out.png>      page names as in src/app/pages.cpp, e.g. reliefPage
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
@@ -7,17 +7,26 @@
 
 #include "app/look.h"
 #include "app/main_window.h"
+#include "app/pages.h"
 #include "app/tab_control.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: vxr_screenshot <page index> <out.png>\n");
+        std::fprintf(stderr, "usage: vxr_screenshot <page name> <out.png>\n");
         return 2;
     }
     vxr::app::prepareApplication(app);
     vxr::app::MainWindow window;
-    window.tabs()->setCurrentIndex(QString::fromLocal8Bit(argv[1]).toInt());
+    const auto pages = vxr::app::pages();
+    int index = -1;
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        if (QLatin1String(pages[i].name) == QLatin1String(argv[1])) index = static_cast<int>(i);
+    if (index < 0) {
+        std::fprintf(stderr, "no page named %s\n", argv[1]);
+        return 2;
+    }
+    window.tabs()->setCurrentIndex(index);
     window.show();
     int status = 1;
     QTimer::singleShot(500, [&] {

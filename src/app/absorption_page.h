@@ -2,16 +2,12 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/absorption/packed_absorber.h"
 
 namespace vxr::app {
 
 class AbsorptionPage : public CalcPage {
 public:
-    explicit AbsorptionPage(QWidget* parent = nullptr);
-
-private:
-    Bindings<calc::AbsorberInput> fields_;
+    explicit AbsorptionPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <algorithm>
 
@@ -11,14 +13,10 @@
 
 namespace vxr::app {
 
-CalcPage::CalcPage(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
-    createSheetActions();
-}
-
 namespace {
 
 // Where the added pages put their rows inside a frame, in twips: the first row's top, the distance from row to
-// row, a column's width, the caption's left edge and the box's left edge within a column.
+// row, the caption's left edge, and the box.
 constexpr int kFirstRow = 330;
 constexpr int kRowPitch = 420;
 constexpr int kCaptionLeft = 150;
@@ -26,69 +24,131 @@ constexpr int kBoxWidth = 1200;
 constexpr int kBoxHeight = 300;
 constexpr int kGap = 210;  // between a box and the caption of the next column
 
-// A caption's ² and ³ become blanks for the small exponent labels: (the caption as drawn, the digit, its place).
-struct Exponent {
-    QString caption;
-    QString digit;
-    int at = -1;  // index of the blank in the caption; -1 where there is none
-};
-
-Exponent splitExponent(const QString& caption) {
-    for (const QChar c : {QChar(0x00B2), QChar(0x00B3)}) {
-        const int at = caption.indexOf(c);
-        if (at < 0) continue;
-        QString drawn = caption;
-        drawn.replace(at, 1, QStringLiteral("  "));  // two blanks, as the other pages leave for a digit
-        return {drawn, c == QChar(0x00B2) ? QStringLiteral("2") : QStringLiteral("3"), at};
-    }
-    return {caption, {}, -1};
+const calc::Calculation& calculationOf(const PageInfo& info) {
+    const calc::Calculation* c = info.calc();
+    // A page without its calculation is a fault of the page list: stop while the page is being built.
+    if (!c) qFatal("page %s has no calculation", info.name);
+    return *c;
 }
 
 }  // namespace
 
-std::vector<QLineEdit*> CalcPage::frameRows(const char* name, Twips at, std::span<const Row> rows, int columns,
-                                            bool results) {
-    const Form page = Form::page(this);
-    const QString title = results ? QStringLiteral("计算结果：") : QStringLiteral("输入参数：");
-    QGroupBox* frame = page.groupBox(name, at, title);
-    const Form form = Form::inside(frame);
-    const int column_width = (at.width - kCaptionLeft) / columns;
-    std::vector<QLineEdit*> boxes;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int row = static_cast<int>(i) / columns;
-        const int column = static_cast<int>(i) % columns;
-        const int left = kCaptionLeft + column * column_width;
-        const int top = kFirstRow + row * kRowPitch;
-        const Exponent e = splitExponent(QString::fromUtf8(rows[i].caption));
-        const std::string label_name = std::string(rows[i].name) + "Label";
-        QLabel* caption =
-            form.label(label_name.c_str(), {left, top + 45, column_width - kBoxWidth - kGap - 30, 255}, e.caption);
-        const Twips box_at{left + column_width - kBoxWidth - kGap, top, kBoxWidth, kBoxHeight};
-        QLineEdit* box = results ? form.result(rows[i].name, box_at, caption)
-                                 : form.input(rows[i].name, box_at, QString::fromUtf8(rows[i].text), caption);
-        if (e.at >= 0) {
-            const std::string exp_name = std::string(rows[i].name) + "Exponent";
-            form.exponent(exp_name.c_str(), {left, top, 90, 180}, e.digit, label_name.c_str());
+CalcPage::CalcPage(const PageInfo& info, QWidget* parent)
+    : QWidget(parent), info_(info), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {
+    createSheetActions();
+}
+
+QWidget* CalcPage::control(std::string_view name) const {
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (name == fields[i].name) return controls_[i];
+    return nullptr;
+}
+
+QLineEdit* CalcPage::box(std::string_view name) const {
+    return qobject_cast<QLineEdit*>(control(name));
+}
+
+void CalcPage::place(const Form& form, std::span<const Place> places) {
+    const std::span<const frame::Field> fields = calc_.fields();
+    struct Exponent {
+        const Place* place;
+        QString digit;
+    };
+    std::vector<Exponent> exponents;
+    for (const Place& p : places) {
+        const auto found = std::find_if(fields.begin(), fields.end(),
+                                        [&](const frame::Field& f) { return std::string_view(p.field) == f.name; });
+        // A place for a field the table does not have is a fault of the page's code.
+        if (found == fields.end()) qFatal("%s: no field named %s", info_.name, p.field);
+        const frame::Field& f = *found;
+        const DrawnCaption caption = drawnCaption(f.caption, p.blanks);
+        if (!caption.digit.isEmpty() && !p.exponent) qFatal("%s: the exponent of %s has no label", info_.name, f.name);
+        QWidget* w = nullptr;
+        if (f.kind == frame::Kind::Option) {
+            auto* option = form.option(f.name, p.at, caption.text, *f.text != '\0');
+            // The option's own name, without the caption of the box it runs on into.
+            if (caption.text.contains(QLatin1String(" [")))
+                option->setAccessibleName(QString::fromStdString(frame::sheet_caption(f)));
+            w = option;
+        } else {
+            QLabel* label = p.label ? form.label(p.label, p.label_at, caption.text) : nullptr;
+            QLineEdit* box = f.kind == frame::Kind::Result ? form.result(f.name, p.at, label)
+                                                           : form.input(f.name, p.at, QString::fromUtf8(f.text), label);
+            // Captioned by an option's tail: named for accessibility tools.
+            if (!label) box->setAccessibleName(QString::fromStdString(frame::sheet_caption(f)));
+            w = box;
         }
-        boxes.push_back(box);
-        (results ? results_ : inputs_).push_back(box);
+        controls_[static_cast<std::size_t>(found - fields.begin())] = w;
+        if (p.exponent) exponents.push_back({&p, caption.digit});
     }
-    return boxes;
+    // The digits over their captions, each raised above what is drawn before it.
+    for (const Exponent& e : exponents) form.exponent(e.place->exponent, e.place->exponent_at, e.digit, e.place->label);
 }
 
-std::vector<QLineEdit*> CalcPage::inputFrame(const char* name, Twips at, std::span<const Row> rows, int columns) {
-    return frameRows(name, at, rows, columns, false);
+void CalcPage::stackFrames(const char* inputs, const char* results, Stack stack) {
+    const Form page = Form::page(this);
+    const std::span<const frame::Field> fields = calc_.fields();
+    int top = stack.top;
+    for (const frame::Kind kind : {frame::Kind::Input, frame::Kind::Result}) {
+        const bool result = kind == frame::Kind::Result;
+        std::vector<std::size_t> rows;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (fields[i].kind == kind) rows.push_back(i);
+        const int lines = (static_cast<int>(rows.size()) + stack.columns - 1) / stack.columns;
+        const Twips at{120, top, 9780, kFirstRow + lines * kRowPitch + stack.padding};
+        QGroupBox* frame = page.groupBox(result ? results : inputs, at,
+                                         result ? QStringLiteral("计算结果：") : QStringLiteral("输入参数："));
+        const Form form = Form::inside(frame);
+        const int column_width = (at.width - kCaptionLeft) / stack.columns;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const frame::Field& f = fields[rows[k]];
+            const int left = kCaptionLeft + static_cast<int>(k) % stack.columns * column_width;
+            const int row_top = kFirstRow + static_cast<int>(k) / stack.columns * kRowPitch;
+            const DrawnCaption caption = drawnCaption(f.caption, 2);
+            const std::string label_name = std::string(f.name) + "Label";
+            QLabel* label = form.label(label_name.c_str(),
+                                       {left, row_top + 45, column_width - kBoxWidth - kGap - 30, 255}, caption.text);
+            const Twips box_at{left + column_width - kBoxWidth - kGap, row_top, kBoxWidth, kBoxHeight};
+            controls_[rows[k]] = result ? form.result(f.name, box_at, label)
+                                        : form.input(f.name, box_at, QString::fromUtf8(f.text), label);
+            if (!caption.digit.isEmpty()) {
+                const std::string exponent_name = std::string(f.name) + "Exponent";
+                form.exponent(exponent_name.c_str(), {left, row_top, 90, 180}, caption.digit, label_name.c_str());
+            }
+        }
+        top = at.top + at.height + stack.gap;
+    }
 }
 
-std::vector<QLineEdit*> CalcPage::resultFrame(const char* name, Twips at, std::span<const Row> rows, int columns) {
-    return frameRows(name, at, rows, columns, true);
+QPushButton* CalcPage::addedCalculateButton(const char* name) {
+    return Form::page(this).button(name, {7155, 8325, 1200, 345}, QStringLiteral("计  算"));
 }
 
-QPushButton* CalcPage::calculateButton(const char* name) {
-    QPushButton* button = Form::page(this).button(name, {7155, 8325, 1200, 345}, QStringLiteral("计  算"));
-    pressOnEnter(this, button);
+void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (!controls_[i]) qFatal("%s: the field %s has no control", info_.name, fields[i].name);
+    calculate_ = button;
+    focus_ = focus;
+    connect(button, &QPushButton::clicked, this, &CalcPage::calculate);
+    if (enter == Enter::PressesCalculate) pressOnEnter(this, button);
     setReadingTabOrder(this);
-    return button;
+}
+
+void CalcPage::calculate() {
+    calc::Case c;
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind == frame::Kind::Input)
+            c.texts.push_back(static_cast<QLineEdit*>(controls_[i])->text().toStdString());
+        if (fields[i].kind == frame::Kind::Option)
+            c.chosen.push_back(static_cast<QAbstractButton*>(controls_[i])->isChecked());
+    }
+    complete(c);
+    const calc::Answer answer = calc_.run(c);
+    if (const auto* refused = std::get_if<calc::Refused>(&answer)) return refuse(*refused);
+    publish(std::get<frame::Explained>(answer));
 }
 
 void CalcPage::publish(const frame::Explained& explained) {
@@ -96,29 +156,29 @@ void CalcPage::publish(const frame::Explained& explained) {
     s.at = QDateTime::currentDateTime();
     s.inputs = currentInputs();
     s.options = currentOptions();
-    const std::size_t n = std::min(explained.results.size(), results_.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const frame::Explained::Result& r = explained.results[i];
+    const std::span<const frame::Field> fields = calc_.fields();
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < fields.size() && n < explained.results.size(); ++i) {
+        if (fields[i].kind != frame::Kind::Result) continue;
+        const frame::Explained::Result& r = explained.results[n++];
         QStringList lines;
         for (const std::string& note : r.notes) lines << QString::fromStdString(note);
-        QLineEdit* box = results_[i];
+        auto* box = static_cast<QLineEdit*>(controls_[i]);
         box->setText(QString::fromStdString(r.text));
         box->setCursorPosition(0);
         box->setToolTip(lines.join(QLatin1Char('\n')));
-        s.results.push_back({sheetCaption(box), box->text()});
+        s.results.push_back({QString::fromStdString(frame::sheet_caption(fields[i])), box->text()});
         for (const QString& line : lines)
             if (std::find(s.notes.begin(), s.notes.end(), line) == s.notes.end()) s.notes.push_back(line);
     }
     last_ = std::move(s);
 }
 
-void CalcPage::refuse(const std::string& message, QLineEdit* field) {
-    if (message.empty()) {
-        showDataCheck(this);
-    } else {
-        showMessage(this, QStringLiteral("运行错误"), QString::fromStdString(message));
-    }
-    if (!field) return;
+void CalcPage::refuse(const calc::Refused& refusal) {
+    showMessage(this, refusal.app_title ? kAppTitle : QStringLiteral("运行错误"),
+                refusal.message.empty() ? QStringLiteral("请仔细核对数据！") : QString::fromStdString(refusal.message));
+    QLineEdit* field = refusal.field ? box(refusal.field) : nullptr;
+    if (focus_ != Focus::GoesToTheFieldAtFault || !field) return;
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
 }

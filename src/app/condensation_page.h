@@ -1,13 +1,7 @@
 // The page for the film coefficient of a condensing vapour on four kinds of surface; the page shown at start.
 #pragma once
 
-#include <utility>
-#include <vector>
-
 #include "app/calc_page.h"
-#include "calc/heat/condensation.h"
-
-class QRadioButton;
 
 namespace vxr::app {
 
@@ -15,13 +9,7 @@ class CondensationPage : public CalcPage {
     Q_OBJECT
 
 public:
-    explicit CondensationPage(QWidget* parent = nullptr);
-
-private:
-    void calculate();
-
-    Bindings<calc::CondensationInput> fields_;
-    std::vector<std::pair<QRadioButton*, calc::CondensingSurface>> surfaces_;
+    explicit CondensationPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

@@ -2,9 +2,6 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/heat/forced_convection.h"
-
-class QRadioButton;
 
 namespace vxr::app {
 
@@ -12,14 +9,7 @@ class ConvectionPage : public CalcPage {
     Q_OBJECT
 
 public:
-    explicit ConvectionPage(QWidget* parent = nullptr);
-
-private:
-    void calculate();
-
-    Bindings<calc::ConvectionInput> fields_;
-    std::vector<std::pair<QRadioButton*, calc::PipeShape>> shapes_;
-    QRadioButton* heated_ = nullptr;
+    explicit ConvectionPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

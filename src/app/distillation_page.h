@@ -2,16 +2,12 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/distillation/shortcut_column.h"
 
 namespace vxr::app {
 
 class DistillationPage : public CalcPage {
 public:
-    explicit DistillationPage(QWidget* parent = nullptr);
-
-private:
-    Bindings<calc::ColumnInput> fields_;
+    explicit DistillationPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

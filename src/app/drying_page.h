@@ -2,16 +2,12 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/drying/convective_dryer.h"
 
 namespace vxr::app {
 
 class DryingPage : public CalcPage {
 public:
-    explicit DryingPage(QWidget* parent = nullptr);
-
-private:
-    Bindings<calc::DryerInput> fields_;
+    explicit DryingPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

@@ -2,16 +2,12 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/evaporation/single_effect.h"
 
 namespace vxr::app {
 
 class EvaporationPage : public CalcPage {
 public:
-    explicit EvaporationPage(QWidget* parent = nullptr);
-
-private:
-    Bindings<calc::EvaporationInput> fields_;
+    explicit EvaporationPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

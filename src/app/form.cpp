@@ -61,17 +61,6 @@ QLineEdit* Form::result(const char* name, Twips at, QLabel* caption) const {
     return e;
 }
 
-void Form::inputs(std::span<const Field> rows) const {
-    for (const Field& f : rows) {
-        QLabel* caption = f.label ? label(f.label, f.label_at, QString::fromUtf8(f.caption)) : nullptr;
-        input(f.box, f.box_at, QString::fromUtf8(f.text), caption);
-    }
-}
-
-void Form::results(std::span<const Field> rows) const {
-    for (const Field& f : rows) result(f.box, f.box_at, label(f.label, f.label_at, QString::fromUtf8(f.caption)));
-}
-
 QLabel* Form::exponent(const char* name, Twips at, const QString& digit, const char* caption) const {
     auto* l = new QLabel(digit, parent_);
     place(l, name, at);
@@ -125,21 +114,15 @@ QFrame* Form::line(const char* name, int x1, int y, int x2) const {
     return f;
 }
 
-QLineEdit* textBox(const QWidget* page, const char* name) {
-    QLineEdit* box = page->findChild<QLineEdit*>(QString::fromLatin1(name));
-    // A misspelt name is a fault of the page's code: stop while the page is being built, not at a later click.
-    if (!box) qFatal("no text box named %s", name);
-    return box;
-}
-
-std::string fieldText(const QWidget* page, const char* name) {
-    return textBox(page, name)->text().toStdString();
-}
-
-void setFieldText(QWidget* page, const char* name, const std::string& text) {
-    QLineEdit* box = textBox(page, name);
-    box->setText(QString::fromStdString(text));
-    box->setCursorPosition(0);
+DrawnCaption drawnCaption(const char* caption, int blanks) {
+    QString text = QString::fromUtf8(caption);
+    for (const QChar c : {QChar(0x00B2), QChar(0x00B3)}) {
+        const int at = text.indexOf(c);
+        if (at < 0) continue;
+        text.replace(at, 1, QString(blanks, QLatin1Char(' ')));
+        return {text, c == QChar(0x00B2) ? QStringLiteral("2") : QStringLiteral("3")};
+    }
+    return {text, {}};
 }
 
 void pressOnEnter(QWidget* page, QPushButton* button) {

@@ -6,8 +6,6 @@
 #pragma once
 
 #include <QString>
-#include <span>
-#include <string>
 
 class QCheckBox;
 class QFrame;
@@ -35,15 +33,17 @@ struct Twips {
 
 int pixels(int twips);
 
-// One row of a page's table of controls: a caption label (none where an option's caption runs on into the box)
-// and the text box to its right with its default text.
-struct Field {
-    const char* label;
-    Twips label_at;
-    const char* caption;
-    const char* box;
-    Twips box_at;
-    const char* text;
+// Where a page draws one field of its calculation's table (frame/field.h): its control (text box or option button)
+// and the caption label to its left, in twips. A field captioned by an option's tail has no label of its own. Where
+// the caption's unit has an exponent, the small digit is a label of its own over `blanks` blanks of the caption.
+struct Place {
+    const char* field;
+    Twips at;
+    const char* label = nullptr;
+    Twips label_at{};
+    const char* exponent = nullptr;
+    Twips exponent_at{};
+    int blanks = 2;
 };
 
 class Form {
@@ -59,10 +59,6 @@ public:
     QLineEdit* input(const char* name, Twips at, const QString& text, QLabel* caption) const;
     // A result text box: light cyan, red text, read-only for typing but selectable and copyable.
     QLineEdit* result(const char* name, Twips at, QLabel* caption) const;
-    // Each row as its caption and an input box holding the row's default text ...
-    void inputs(std::span<const Field> rows) const;
-    // ... or as its caption and an empty result box.
-    void results(std::span<const Field> rows) const;
     // The small "2"/"3" of a unit, laid over the blanks left for it in the caption label named `caption` (already
     // built on this form). The design's top is kept; the left follows the caption's first blank as measured in the
     // caption's own font, so the digit clears the letter before it whatever font the platform draws.
@@ -82,10 +78,13 @@ private:
     int top_offset_;
 };
 
-// The text box named `name` on a page (or in one of its frames); its text as the core reads it; writing a result.
-QLineEdit* textBox(const QWidget* page, const char* name);
-std::string fieldText(const QWidget* page, const char* name);
-void setFieldText(QWidget* page, const char* name, const std::string& text);
+// A caption as a label draws it: the exponent ² or ³ of its unit as `blanks` blanks (the small digit goes over them),
+// and the digit, empty where the caption has none.
+struct DrawnCaption {
+    QString text;
+    QString digit;
+};
+DrawnCaption drawnCaption(const char* caption, int blanks);
 
 // Enter in any of the page's editable text boxes presses `button`.
 void pressOnEnter(QWidget* page, QPushButton* button);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/hydraulics/friction_loss.h"
 
 namespace vxr::app {
 
@@ -10,12 +9,7 @@ class FrictionPage : public CalcPage {
     Q_OBJECT
 
 public:
-    explicit FrictionPage(QWidget* parent = nullptr);
-
-private:
-    void calculate();
-
-    Bindings<calc::PipeRunInput> fields_;
+    explicit FrictionPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

@@ -5,34 +5,13 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/absorption_page.h"
-#include "app/condensation_page.h"
-#include "app/convection_page.h"
-#include "app/distillation_page.h"
-#include "app/drying_page.h"
-#include "app/evaporation_page.h"
 #include "app/form.h"
-#include "app/friction_page.h"
 #include "app/look.h"
 #include "app/messages.h"
-#include "app/pipe_diameter_page.h"
-#include "app/pump_page.h"
-#include "app/relief_page.h"
-#include "app/stress_page.h"
+#include "app/pages.h"
 #include "app/tab_control.h"
-#include "app/unit_page.h"
 
 namespace vxr::app {
-namespace {
-
-constexpr int kStartPage = 4;  // 冷凝膜系数, the page the window opens on
-
-template <class Page>
-QWidget* build() {
-    return new Page;
-}
-
-}  // namespace
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("Form1"));
@@ -47,23 +26,27 @@ MainWindow::MainWindow() {
     tabs_ = new TabControl(4, pixels(kTabRowsTwips), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setGeometry(pixels(90), pixels(45), pixels(10050), pixels(8970));
-    tabs_->addPage(QStringLiteral("管径计算"), build<PipeDiameterPage>);
-    tabs_->addPage(QStringLiteral("管道阻力计算"), build<FrictionPage>);
-    tabs_->addPage(QStringLiteral("离心泵安装高度计算"), build<PumpPage>);
-    tabs_->addPage(QStringLiteral("传热膜系数计算"), build<ConvectionPage>);
-    tabs_->addPage(QStringLiteral("冷凝膜系数"), build<CondensationPage>);
-    tabs_->addPage(QStringLiteral("精馏计算"), build<DistillationPage>);
-    tabs_->addPage(QStringLiteral("单效蒸发"), build<EvaporationPage>);
-    tabs_->addPage(QStringLiteral("干燥计算"), build<DryingPage>);
-    tabs_->addPage(QStringLiteral("吸收计算"), build<AbsorptionPage>);
-    tabs_->addPage(QStringLiteral("安全阀计算"), build<ReliefPage>);
-    tabs_->addPage(QStringLiteral("管道应力判断"), build<StressPage>);
-    tabs_->addPage(QStringLiteral("单位换算"), build<UnitPage>);
-    tabs_->setCurrentIndex(kStartPage);
+    int start = 0;
+    for (const PageInfo& info : pages()) {
+        const int index = tabs_->addPage(QString::fromUtf8(info.caption), [&info] {
+            QWidget* page = info.build(info);
+            page->setObjectName(QString::fromLatin1(info.name));
+            return page;
+        });
+        if (std::string_view(info.name) == kStartPage) start = index;
+    }
+    tabs_->setCurrentIndex(start);
     setCentralWidget(client);
 
     // The layout is absolute: the window keeps its size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* MainWindow::page(std::string_view name) const {
+    const std::span<const PageInfo> all = pages();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (name == all[i].name) return tabs_->page(static_cast<int>(i));
+    return nullptr;
 }
 
 void MainWindow::buildMenus() {

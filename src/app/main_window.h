@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string_view>
 
 namespace vxr::app {
 
@@ -14,6 +15,8 @@ public:
     MainWindow();
 
     TabControl* tabs() const { return tabs_; }
+    // The page named `name` in the page list (app/pages.h), built now if it has not been yet; nullptr if none.
+    QWidget* page(std::string_view name) const;
 
 private:
     void buildMenus();

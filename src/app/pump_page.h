@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/pump/installation_height.h"
 
 namespace vxr::app {
 
@@ -10,12 +9,7 @@ class PumpPage : public CalcPage {
     Q_OBJECT
 
 public:
-    explicit PumpPage(QWidget* parent = nullptr);
-
-private:
-    void calculate();
-
-    Bindings<calc::PumpSuctionInput> fields_;
+    explicit PumpPage(const PageInfo& info, QWidget* parent = nullptr);
 };
 
 }  // namespace vxr::app

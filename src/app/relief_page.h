@@ -3,22 +3,16 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/relief/relief_valve.h"
-
-class QRadioButton;
 
 namespace vxr::app {
 
 class ReliefPage : public CalcPage {
 public:
-    explicit ReliefPage(QWidget* parent = nullptr);
+    explicit ReliefPage(const PageInfo& info, QWidget* parent = nullptr);
 
 private:
     // Greys the inputs the chosen medium does not use.
     void showMedium();
-
-    Bindings<calc::ReliefInput> fields_;
-    QRadioButton* gas_ = nullptr;
 };
 
 }  // namespace vxr::app

@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
@@ -24,41 +25,26 @@
 
 namespace vxr::app {
 
-QString sheetCaption(const QWidget* control) {
-    if (!control) return {};
-    QString caption = control->accessibleName();
-    if (caption.isEmpty()) {
-        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) caption = button->text();
-        for (const QLabel* l : control->parentWidget()->findChildren<const QLabel*>(Qt::FindDirectChildrenOnly)) {
-            if (l->buddy() != control) continue;
-            caption = l->text();
-            // The small exponent digit stands over the caption's first blanks: ² or ³ in their place.
-            const QString digit = l->property(kExponentProperty).toString();
-            const int blank = caption.indexOf(QLatin1Char(' '));
-            if (!digit.isEmpty() && blank >= 0) {
-                int end = blank;
-                while (end < caption.size() && caption[end] == QLatin1Char(' ')) ++end;
-                caption.replace(blank, end - blank, digit == QLatin1String("2") ? QChar(0x00B2) : QChar(0x00B3));
-            }
-        }
-        if (caption.isEmpty()) caption = control->objectName();
-    }
-    while (caption.endsWith(QChar(0xFF1A)) || caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-    return caption.trimmed();
-}
-
 std::vector<CalcPage::Used> CalcPage::currentInputs() const {
     std::vector<Used> used;
-    for (const QLineEdit* box : inputs_) used.push_back({sheetCaption(box), box->text(), box->isEnabled()});
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind != frame::Kind::Input && fields[i].kind != frame::Kind::Note) continue;
+        const auto* box = static_cast<const QLineEdit*>(controls_[i]);
+        used.push_back({QString::fromStdString(frame::sheet_caption(fields[i])), box->text(), box->isEnabled()});
+    }
     return used;
 }
 
 std::vector<CalcPage::Used> CalcPage::currentOptions() const {
     std::vector<Used> used;
-    for (const QAbstractButton* o : options_) {
-        if (!o->isChecked()) continue;
-        const auto* group = qobject_cast<const QGroupBox*>(o->parentWidget());
-        used.push_back({group ? group->title() : QString(), sheetCaption(o)});
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind != frame::Kind::Option) continue;
+        const auto* option = static_cast<const QAbstractButton*>(controls_[i]);
+        if (!option->isChecked()) continue;
+        const auto* group = qobject_cast<const QGroupBox*>(option->parentWidget());
+        used.push_back({group ? group->title() : QString(), QString::fromStdString(frame::sheet_caption(fields[i]))});
     }
     return used;
 }
@@ -137,7 +123,7 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
     const auto add = [&lines](Line kind, QStringList cells) { lines.push_back({kind, std::move(cells)}); };
     if (!last_) {
         add(Line::Head, {kProgram, QStringLiteral("计算书")});
-        add(Line::Head, {QStringLiteral("页面"), title_});
+        add(Line::Head, {QStringLiteral("页面"), title()});
         add(Line::Head, {QStringLiteral("日期"), stamp(QDateTime::currentDateTime())});
         add(Line::None, {QStringLiteral("尚无计算结果：请先按“计算”。")});
         return lines;
@@ -153,7 +139,7 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         add(Line::Warning,
             {QStringLiteral("注意：计算后已修改%1，下列为计算时所用的值。").arg(edited.join(QStringLiteral("、")))});
     add(Line::Head, {kProgram, QStringLiteral("计算书")});
-    add(Line::Head, {QStringLiteral("页面"), title_});
+    add(Line::Head, {QStringLiteral("页面"), title()});
     add(Line::Head, {QStringLiteral("计算时间"), stamp(last_->at)});
     const auto table = [&](const QString& heading, const std::vector<Used>& used, bool units) {
         if (used.empty()) return;
@@ -249,7 +235,7 @@ bool CalcPage::exportSheet(const QString& path, QString* error) const {
         // QTextDocument::print() keeps a margin of 2 cm of its own.
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(title_ + QStringLiteral(" 计算书"));
+        writer.setTitle(title() + QStringLiteral(" 计算书"));
         writer.setCreator(kProgram);
         QTextDocument document;
         // Latin letters and digits from a Latin font, the rest from a TrueType CJK font: both come back out of
@@ -302,7 +288,7 @@ void CalcPage::copySheet() const {
 
 void CalcPage::saveSheet() {
     QFileDialog dialog(this, QStringLiteral("导出计算书（PDF）"),
-                       QDir::home().filePath(title_ + QStringLiteral("计算书.pdf")),
+                       QDir::home().filePath(title() + QStringLiteral("计算书.pdf")),
                        QStringLiteral("PDF 文件 (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

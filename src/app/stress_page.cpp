@@ -13,30 +13,26 @@
 #include "app/form.h"
 #include "app/look.h"
 #include "app/messages.h"
-#include "calc/flexibility/assessment.h"
 
 namespace vxr::app {
 namespace {
 
-using Pipe = calc::PipeBasics;
-
-constexpr BoundField<Pipe> kPipeFields[] = {
-    {{"Label54", {765, 360, 1905, 285}, "管道外径（mm）：", "Text51", {3645, 315, 1275, 330}, "108"}, &Pipe::diameter},
-    {{"Label55", {765, 855, 1905, 285}, "管道膨胀系数（mm/m)：", "Text52", {3645, 810, 1275, 330}, "0.012"},
-     &Pipe::expansion},
-    {{"Label56", {765, 1350, 2400, 285}, "管道最高工作温度（℃）：", "Text53", {3645, 1305, 1275, 330}, "200"},
-     &Pipe::t_max},
-    {{"Label57", {765, 1845, 2355, 285}, "管道最低工作温度（℃）：", "Text54", {3645, 1800, 1275, 330}, "-10"},
-     &Pipe::t_min},
+constexpr Place kPipe[] = {
+    {"Text51", {3645, 315, 1275, 330}, "Label54", {765, 360, 1905, 285}},
+    {"Text52", {3645, 810, 1275, 330}, "Label55", {765, 855, 1905, 285}},
+    {"Text53", {3645, 1305, 1275, 330}, "Label56", {765, 1350, 2400, 285}},
+    {"Text54", {3645, 1800, 1275, 330}, "Label57", {765, 1845, 2355, 285}},
 };
 
 // The segment fields, in the order a save reads them and a move fills them: the projections, then the length.
-constexpr Field kSegmentFields[] = {
-    {"Label50", {765, 1845, 2130, 285}, "LX（X轴投影长度）±m：", "Text48", {3600, 1800, 1770, 330}, ""},
-    {"Label49", {765, 2295, 2175, 285}, "LY（Y轴投影长度）±m：", "Text49", {3600, 2205, 1770, 330}, ""},
-    {"Label48", {765, 2745, 2130, 285}, "LZ（Z轴投影长度）±m：", "Text50", {3600, 2655, 1770, 330}, ""},
-    {"Label53", {765, 1305, 2130, 285}, "两节点管道长度（m）：", "Text47", {3600, 1305, 1770, 330}, ""},
+constexpr Place kSegment[] = {
+    {"Text48", {3600, 1800, 1770, 330}, "Label50", {765, 1845, 2130, 285}},
+    {"Text49", {3600, 2205, 1770, 330}, "Label49", {765, 2295, 2175, 285}},
+    {"Text50", {3600, 2655, 1770, 330}, "Label48", {765, 2745, 2130, 285}},
+    {"Text47", {3600, 1305, 1770, 330}, "Label53", {765, 1305, 2130, 285}},
 };
+
+constexpr Place kResult[] = {{"Text55", {3510, 7785, 3390, 330}, "Label58", {2340, 7830, 1050, 285}}};
 
 // Enter in each of `boxes` presses `button`.
 void connectEnter(std::initializer_list<QLineEdit*> boxes, QPushButton* button) {
@@ -61,11 +57,9 @@ QLabel* nodeLabel(const Form& form, const char* name, Twips at, const QString& n
 
 }  // namespace
 
-StressPage::StressPage(QWidget* parent) : CalcPage(QStringLiteral("管道应力判断"), parent) {
+StressPage::StressPage(const PageInfo& info, QWidget* parent) : CalcPage(info, parent) {
     const Form form = Form::page(this);
-
-    const Form pipe = Form::inside(form.groupBox("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数：")));
-    bindInputs<Pipe>(pipe, kPipeFields, pipe_);
+    place(Form::inside(form.groupBox("Frame1", {1530, 1215, 6135, 2400}, QStringLiteral("基本参数："))), kPipe);
 
     const Form editor = Form::inside(form.groupBox("Frame2", {1530, 3780, 6135, 3795}, QStringLiteral("管道状态：")));
     editor.label("Label51", {765, 360, 1905, 285}, QStringLiteral("From（管道从节点）："));
@@ -74,33 +68,29 @@ StressPage::StressPage(QWidget* parent) : CalcPage(QStringLiteral("管道应力�
     to_ = nodeLabel(editor, "zhongdian", {3645, 855, 465, 285}, QStringLiteral("1"), QColor(255, 0, 0));
     endMark_ = editor.check("Check1", {4140, 675, 690, 555}, QStringLiteral("终点"));
     end_ = editor.label("Label40", {4950, 855, 420, 285}, QString());
-    editor.inputs(kSegmentFields);
-    lx_ = textBox(this, "Text48");
-    ly_ = textBox(this, "Text49");
-    lz_ = textBox(this, "Text50");
-    length_ = textBox(this, "Text47");
+    place(editor, kSegment);
+    lx_ = box("Text48");
+    ly_ = box("Text49");
+    lz_ = box("Text50");
+    length_ = box("Text47");
     for (QLineEdit* projection : {lx_, ly_, lz_}) projection->setToolTip(QStringLiteral("反方向为负值"));
     QPushButton* save = editor.button("Command9", {720, 3240, 1005, 330}, QStringLiteral("保存更新"));
     previous_ = editor.button("Command10", {2520, 3240, 1050, 330}, QStringLiteral("上一节点"));
     previous_->setEnabled(false);
     QPushButton* next = editor.button("Command11", {4365, 3240, 1005, 330}, QStringLiteral("下一节点"));
 
-    addResult(form.result("Text55", {3510, 7785, 3390, 330},
-                          form.label("Label58", {2340, 7830, 1050, 285}, QStringLiteral("计算结果："))));
+    place(form, kResult);
     // The print button has no action.
     form.button("Command12", {2385, 8415, 1005, 375}, QStringLiteral("打  印"));
     QPushButton* calc = form.button("Command13", {5805, 8415, 1005, 375}, QStringLiteral("计  算"));
+    finish(calc, Enter::LeftToThePage, Focus::StaysWhereItWas);
 
     connect(save, &QPushButton::clicked, this, &StressPage::save);
     connect(previous_, &QPushButton::clicked, this, &StressPage::previous);
     connect(next, &QPushButton::clicked, this, &StressPage::next);
-    connect(calc, &QPushButton::clicked, this, &StressPage::calculate);
     // Enter saves the segment being typed, or assesses the route from the pipe data.
     connectEnter({lx_, ly_, lz_, length_}, save);
-    connectEnter(
-        {pipe_.box(&Pipe::diameter), pipe_.box(&Pipe::expansion), pipe_.box(&Pipe::t_max), pipe_.box(&Pipe::t_min)},
-        calc);
-    setReadingTabOrder(this);
+    connectEnter({box("Text51"), box("Text52"), box("Text53"), box("Text54")}, calc);
 }
 
 void StressPage::save() {
@@ -143,16 +133,8 @@ void StressPage::showSegment() {
     }
 }
 
-void StressPage::calculate() {
-    const calc::FlexibilityAssessment result = calc::assess_flexibility(pipe_.read(), nodes_);
-    switch (result.status) {
-        case calc::FlexibilityAssessment::Status::NoEndNode:
-            return showMessage(this, kAppTitle, QStringLiteral("请确定最终节点"));
-        case calc::FlexibilityAssessment::Status::DataCheck:
-            return showDataCheck(this);
-        case calc::FlexibilityAssessment::Status::Done:
-            return publish(frame::Explained{{{result.verdict, result.notes}}});
-    }
+void StressPage::complete(calc::Case& c) const {
+    c.route = nodes_.route();
 }
 
 }  // namespace vxr::app

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/calc_page.h"
-#include "calc/flexibility/assessment.h"
 #include "calc/flexibility/node_list.h"
 
 class QCheckBox;
@@ -15,18 +14,17 @@ class StressPage : public CalcPage {
     Q_OBJECT
 
 public:
-    explicit StressPage(QWidget* parent = nullptr);
+    explicit StressPage(const PageInfo& info, QWidget* parent = nullptr);
 
 private:
     void save();
     void previous();
     void next();
-    void calculate();
+    void complete(calc::Case& c) const override;
     // Shows the current segment: its node numbers and its saved texts, or empty fields.
     void showSegment();
 
     calc::NodeList nodes_;  // the route, kept for as long as the page lives
-    Bindings<calc::PipeBasics> pipe_;
     QLineEdit* lx_ = nullptr;
     QLineEdit* ly_ = nullptr;
     QLineEdit* lz_ = nullptr;

@@ -34,7 +34,7 @@ QComboBox* combo(QWidget* parent, const char* name, Twips at, QLabel* caption) {
 
 }  // namespace
 
-UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
+UnitPage::UnitPage(const PageInfo&, QWidget* parent) : QWidget(parent) {
     const Form page = Form::page(this);
     // Inputs: a caption column and a box column inside the frame.
     QGroupBox* inputs = page.groupBox("unitInputFrame", {120, 990, 4320, 2160}, QStringLiteral("输入参数："));

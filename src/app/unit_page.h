@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/pages.h"
 #include "calc/units/conversion.h"
 
 class QComboBox;
@@ -20,7 +21,7 @@ class UnitPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit UnitPage(QWidget* parent = nullptr);
+    explicit UnitPage(const PageInfo& info, QWidget* parent = nullptr);
 
 private:
     void load();                     // reads the unit database once and fills the quantities

@@ -54,10 +54,6 @@ Num pow(Num base, Num exponent) {
     return checked(std::pow(base.get(), exponent.get()));
 }
 
-Num sin(Num radians) {
-    return checked(std::sin(radians.get()));
-}
-
 Num sin_degrees(Num degrees) {
     double turn = std::fmod(degrees.get(), 360.0);  // exact
     if (turn < 0) turn += 360.0;

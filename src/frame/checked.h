@@ -2,15 +2,15 @@
 //
 // A calculation computes with `Num` values: every operation tests its result, and a step that is invalid (no
 // number), divides by zero or overflows throws `DataCheckFailure`. Underflow is no failure. Field texts become
-// numbers through `value()`, which throws the same failure for a text that breaks the numeric-text rule. The
-// trap `trap()` runs a calculation body and turns the failure into an empty result, so that a page formula reads
-// like the formula and the caller sees either all results or none.
+// numbers through `value()`, which throws the same failure for a text that breaks the numeric-text rule; the trap is
+// `frame::run` (frame/outcome.h), so that a page formula reads like the formula and the caller sees either all
+// results or none.
 #pragma once
 
-#include <optional>
+#include <string>
 #include <string_view>
-#include <type_traits>
-#include <utility>
+
+#include "frame/number_text.h"
 
 namespace vxr::frame {
 
@@ -45,20 +45,14 @@ Num value(std::string_view text);
 Num sqrt(Num x);                  // fails below zero
 Num ln(Num x);                    // natural logarithm; fails at zero and below
 Num pow(Num base, Num exponent);  // fails for a negative base with a fractional exponent, and 0 to a negative power
-Num sin(Num radians);
 // The sine of an angle in degrees, exact at the multiples of 90° (sin 180° is 0, not 1.2e-16), so that a surface
 // turned through a half or a whole turn reads as horizontal rather than as a sliver of a degree.
 Num sin_degrees(Num degrees);
 Num floor(Num x);
 
-// Runs a calculation body under the failure trap: its result, or nothing if any step failed.
-template <class Body>
-auto trap(Body&& body) -> std::optional<std::invoke_result_t<Body>> {
-    try {
-        return std::forward<Body>(body)();
-    } catch (const DataCheckFailure&) {
-        return std::nullopt;
-    }
+// A checked number as a result's notes write it (`in_note` of frame/number_text.h).
+inline std::string in_note(Num value, int digits = 6) {
+    return in_note(value.get(), digits);
 }
 
 }  // namespace vxr::frame

@@ -66,16 +66,15 @@ std::string masked(double value, int decimals) {
     return d.negative ? "-" + units : units;
 }
 
-std::string significant(double value, int digits) {
+std::string in_note(double value, int digits) {
     if (!std::isfinite(value)) return "0";
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, std::max(digits - 1, 0));
-    return plain(std::strtod(std::string(buffer, result.ptr).c_str(), nullptr));
-}
-
-std::string in_formula(double value, int digits) {
-    const std::string text = digits >= 15 ? plain(value) : significant(value, digits);
+    std::string text = plain(value);
+    if (digits < kAsTyped) {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                          std::max(digits - 1, 0));
+        text = plain(std::strtod(std::string(buffer, result.ptr).c_str(), nullptr));
+    }
     return value < 0 ? "(" + text + ")" : text;
 }
 

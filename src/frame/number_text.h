@@ -1,4 +1,4 @@
-// Writing numbers into result fields: the three-decimal result mask and the plain number text.
+// Writing numbers: into result fields through the result mask or as plain number text, and into a result's notes.
 #pragma once
 
 #include <string>
@@ -14,12 +14,12 @@ std::string masked(double value, int decimals = 3);
 // exponent form such as "1.5E-07" or "1E+15" only for magnitudes below 1E-05 or from 1E+15 up.
 std::string plain(double value);
 
-// A value rounded to `digits` significant digits and written as plain number text: the intermediate values of a
-// result's notes ("Re = 150000", "Pr = 6.76375").
-std::string significant(double value, int digits = 6);
+// How many significant digits a note gives a value the user typed: all of them, as plain number text shows it.
+inline constexpr int kAsTyped = 15;
 
-// A value as it stands in a note's formula: `significant` (15 digits: plain number text), and a negative value in
-// brackets, so that "120 − (-10)" reads right.
-std::string in_formula(double value, int digits = 6);
+// A number as a result's notes write it, in a formula or as an intermediate value: rounded to `digits` significant
+// digits and written as plain number text ("Re = 150000", "Pr = 6.76375"), a negative value in brackets so that
+// "120 − (-10)" reads right. A typed value keeps its digits with `kAsTyped`.
+std::string in_note(double value, int digits = 6);
 
 }  // namespace vxr::frame

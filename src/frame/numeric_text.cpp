@@ -39,8 +39,10 @@ std::optional<char> full_width_char(std::string_view text, std::size_t i) {
     }
 }
 
+// A cell copied from a spreadsheet arrives with its line break ("12\r\n"): line breaks count as blanks around a
+// number, never inside one.
 bool is_blank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 bool is_digit(char c) {
     return c >= '0' && c <= '9';

@@ -5,7 +5,8 @@
 // fault when a text is no number. A physical condition that the data break is refused with its own message and the
 // field at fault (`refuse`); arithmetic that is no number fails with the data-check message and no field. `run`
 // turns either into a `Refusal`, so that a page gets all its results or none, and the focus can go to the field at
-// fault. Fields are named by member pointers of `In`, never by index or name, so they cannot be mixed up.
+// fault. Fields are named by member pointers of `In`, never by index, so they cannot be mixed up; the field table
+// (frame/field.h) gives each its object name.
 #pragma once
 
 #include <string>
@@ -33,6 +34,7 @@ template <class In>
 struct Refusal {
     std::string message;               // empty: the data-check message "请仔细核对数据！"
     std::string In::*field = nullptr;  // the field at fault, where there is one
+    bool app_title = false;            // the message box carries the application's title, not "运行错误"
 };
 
 template <class In>

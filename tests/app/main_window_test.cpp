@@ -13,8 +13,11 @@
 #include <QTest>
 #include <memory>
 
+#include "app/form.h"
 #include "app/look.h"
+#include "app/pages.h"
 #include "app/tab_control.h"
+#include "calc/catalogue.h"
 #include "window_test_support.h"
 
 namespace vxr::test {
@@ -33,11 +36,11 @@ TEST_F(MainWindowTest, TabsAndCaption) {
     EXPECT_EQ(captions.join(' '),
               "管径计算 管道阻力计算 离心泵安装高度计算 传热膜系数计算 冷凝膜系数 精馏计算 单效蒸发 "
               "干燥计算 吸收计算 安全阀计算 管道应力判断 单位换算");
-    EXPECT_EQ(tabs->currentIndex(), 4);
-    EXPECT_TRUE(tabs->page(4)->isVisible() && !tabs->page(0)->isVisible());
-    for (int i = 0; i < 12; ++i) {
-        showPage(i);
-        for (int j = 0; j < 12; ++j) {
+    EXPECT_EQ(tabs->page(tabs->currentIndex())->objectName(), "condensationPage");
+    EXPECT_TRUE(window().page("condensationPage")->isVisible() && !window().page("pipeDiameterPage")->isVisible());
+    for (int i = 0; i < tabs->count(); ++i) {
+        showPage(qPrintable(tabs->page(i)->objectName()));
+        for (int j = 0; j < tabs->count(); ++j) {
             EXPECT_NEAR(tabs->tabRect(j).width(), tabs->width() / 4.0, 1.0) << j;  // four equal tabs a row
             EXPECT_EQ(tabs->tabRect(j).top() < tabs->tabRect(i).top(), j / 4 != i / 4) << i << " " << j;
         }
@@ -45,9 +48,18 @@ TEST_F(MainWindowTest, TabsAndCaption) {
     }
 }
 
+// Every calculation of the core is run by exactly one page of the window.
+TEST(PageList, RunsEveryCalculationOnce) {
+    for (const calc::Calculation& c : calc::calculations())
+        EXPECT_EQ(std::count_if(app::pages().begin(), app::pages().end(),
+                                [&](const app::PageInfo& p) { return p.calc() == &c; }),
+                  1)
+            << c.name();
+}
+
 TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
     auto* tabs = find<app::TabControl>("SSTab1");
-    showPage(0);
+    showPage("pipeDiameterPage");
     type("Text3", "77");
     QTest::keyClick(find("Text3"), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 1);
@@ -55,7 +67,7 @@ TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
     EXPECT_EQ(tabs->currentIndex(), 0);
     tabs->setFocus();
     for (const auto& [key, index] :
-         {std::pair{Qt::Key_Left, 11}, {Qt::Key_Right, 0}, {Qt::Key_Down, 4}, {Qt::Key_Up, 0}}) {
+         {std::pair{Qt::Key_Left, tabs->count() - 1}, {Qt::Key_Right, 0}, {Qt::Key_Down, 4}, {Qt::Key_Up, 0}}) {
         QTest::keyClick(tabs, key);
         EXPECT_EQ(tabs->currentIndex(), index) << key;
     }
@@ -80,21 +92,26 @@ TEST(MainWindowPages, BuiltWhenFirstOpenedAndKeptAfterwards) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     app::TabControl* tabs = window.tabs();
-    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->isBuilt(i), i == 4) << i;
+    const auto tab = [](const char* name) { return int(app::findPage(name) - app::pages().data()); };
+    const auto clickTab = [&](const char* name) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab(name)).center());
+    };
+    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->isBuilt(i), i == tab(app::kStartPage)) << i;
     const auto flow = [&] { return window.findChildren<QLineEdit*>(QStringLiteral("Text3")); };
     EXPECT_TRUE(flow().isEmpty());
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    clickTab("pipeDiameterPage");
     ASSERT_EQ(flow().size(), 1);
     QLineEdit* box = flow()[0];
-    EXPECT_TRUE(box->isVisible() && box->text() == "50" && !tabs->page(4)->isVisible());
-    EXPECT_EQ(tabs->page(0)->geometry(), tabs->page(4)->geometry());  // built after the window was shown
+    EXPECT_TRUE(box->isVisible() && box->text() == "50" && !window.page(app::kStartPage)->isVisible());
+    // Built after the window was shown, in the same place.
+    EXPECT_EQ(window.page("pipeDiameterPage")->geometry(), window.page(app::kStartPage)->geometry());
     box->setText(QStringLiteral("12.5"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(10).center());
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    clickTab("stressPage");
+    clickTab("pipeDiameterPage");
     EXPECT_EQ(flow(), QList<QLineEdit*>{box});  // the same page, not built again
     EXPECT_EQ(box->text(), "12.5");
-    EXPECT_FALSE(tabs->page(1)->isVisible());  // asking for a page builds it hidden
-    EXPECT_TRUE(!tabs->page(12) && !tabs->page(-1));
+    EXPECT_FALSE(window.page("frictionPage")->isVisible());  // asking for a page builds it hidden
+    EXPECT_TRUE(!tabs->page(tabs->count()) && !tabs->page(-1) && !window.page("noSuchPage"));
 }
 
 // On every page: captions are whole, result boxes have the result look, buttons read as designed; on the added pages
@@ -114,8 +131,9 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
         EXPECT_TRUE(!box->isReadOnly() || (box->palette().color(QPalette::Base) == QColor(192, 255, 255) &&
                                            box->palette().color(QPalette::Text) == QColor(255, 0, 0)))
             << box->objectName().toStdString();
-    for (const int page : {5, 6, 7, 8, 9, 11}) {
-        QList<QWidget*> parents{window().tabs()->page(page)};
+    for (const char* page :
+         {"distillationPage", "evaporationPage", "dryingPage", "absorptionPage", "reliefPage", "unitPage"}) {
+        QList<QWidget*> parents{window().page(page)};
         for (QGroupBox* frame : parents[0]->findChildren<QGroupBox*>()) parents << frame;
         for (const QWidget* parent : parents) {
             QList<const QWidget*> controls;
@@ -129,6 +147,22 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
                         << controls[j]->objectName().toStdString();
         }
     }
+}
+
+// The added pages' frames stand where their design puts them (twips from the tab control's corner, tab rows
+// included), each as tall as its rows need.
+TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
+    const std::pair<const char*, app::Twips> frames[] = {
+        {"distInputFrame", {120, 990, 9780, 2100}},  {"distResultFrame", {120, 3300, 9780, 2520}},
+        {"evapInputFrame", {120, 990, 9780, 2880}},  {"evapResultFrame", {120, 3990, 9780, 2040}},
+        {"dryInputFrame", {120, 990, 9780, 2040}},   {"dryResultFrame", {120, 3150, 9780, 2460}},
+        {"absInputFrame", {120, 990, 9780, 2100}},   {"absResultFrame", {120, 3300, 9780, 2100}},
+        {"reliefMedium", {120, 990, 9780, 600}},     {"reliefInputFrame", {120, 1710, 9780, 2880}},
+        {"reliefResultFrame", {120, 4710, 9780, 1620}}};
+    for (const auto& [name, at] : frames)
+        EXPECT_EQ(find(name)->geometry(), QRect(app::pixels(at.left), app::pixels(at.top - app::kTabRowsTwips),
+                                                app::pixels(at.width), app::pixels(at.height)))
+            << name;
 }
 
 QImage tabFrame(QStyle* style, QSize size) {

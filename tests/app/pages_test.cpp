@@ -15,7 +15,7 @@ using PagesTest = WindowTest;
 
 // Notes as tool tips: none before the first calculation, the notes after it, kept when a later one fails.
 TEST_F(PagesTest, ResultsExplainThemselves) {
-    showPage(3);
+    showPage("convectionPage");
     auto* alpha = find<QLineEdit>("Text56");
     EXPECT_TRUE(alpha->toolTip().isEmpty());
     click("Command14");
@@ -31,7 +31,7 @@ TEST_F(PagesTest, ResultsExplainThemselves) {
 
 // An added page's refusal of its own focuses and selects the field at fault (m·X2 > Y2: x2, not the m typed last).
 TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
-    showPage(8);
+    showPage("absorptionPage");
     click("absCalculate");
     const QString height = text("absHeight");
     type("absInletLiquid", "0.001");
@@ -43,9 +43,9 @@ TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
     EXPECT_EQ(text("absHeight"), height);
 }
 
-// The relief valve greys the other medium's inputs; the unit table follows the typing once its database is read.
-TEST_F(PagesTest, ReliefMediaAndTheUnitTable) {
-    showPage(9);
+// The relief valve greys the other medium's inputs.
+TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
+    showPage("reliefPage");
     const char* gas_only[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
     for (const bool gas : {true, false}) {
         if (!gas) click("reliefLiquid");
@@ -53,7 +53,11 @@ TEST_F(PagesTest, ReliefMediaAndTheUnitTable) {
         for (const char* box : gas_only) EXPECT_EQ(find(box)->isEnabled(), gas) << box;
         EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
     }
-    showPage(11);
+}
+
+// The unit table follows the typing once its database is read; an error shows in the status line, never in a box.
+TEST_F(PagesTest, UnitTableFollowsTheTyping) {
+    showPage("unitPage");
     QTRY_VERIFY(find<QComboBox>("unitQuantity")->count() > 0);
     auto* cells = find<QTableWidget>("unitTable");
     const auto cell = [&](const QString& unit) {
@@ -77,38 +81,58 @@ TEST_F(PagesTest, ReliefMediaAndTheUnitTable) {
     EXPECT_EQ(cell("kPa"), "93");
 }
 
-TEST_F(PagesTest, DetailsEasyToGetWrong) {
-    // Trailing blanks of default texts are part of them.
+TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
     for (const auto& [box, expected] :
          {std::pair{"Text1", "RW0101-100 L1B "}, {"Text37", "RW0101-100 L1B "}, {"Text39", "P0101 "}})
         EXPECT_EQ(text(box), expected) << box;
-    // Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
-    for (const auto& [page, digit, caption] : {std::tuple{4, "Label81", "Label82"},
-                                               {4, "Label80", "Label88"},
-                                               {4, "Label74", "Label75"},
-                                               {3, "Label65", "Label72"},
-                                               {3, "Label66", "Label67"}}) {
+}
+
+// Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
+TEST_F(PagesTest, ExponentDigitsStandOverTheirBlanks) {
+    for (const auto& [page, digit, caption] : {std::tuple{"condensationPage", "Label81", "Label82"},
+                                               {"condensationPage", "Label80", "Label88"},
+                                               {"condensationPage", "Label74", "Label75"},
+                                               {"convectionPage", "Label65", "Label72"},
+                                               {"convectionPage", "Label66", "Label67"}}) {
         showPage(page);
         expectExponentOver(digit, caption);
     }
-    // The condensation page's spare result box lies below its frame: never seen, never focused.
-    showPage(4);
+}
+
+// The condensation page's spare result box lies below its frame: never seen, never focused.
+TEST_F(PagesTest, TheSpareResultBoxIsNeverSeen) {
+    showPage("condensationPage");
     EXPECT_TRUE(find("Text69")->visibleRegion().isEmpty());
     EXPECT_EQ(find("Text69")->focusPolicy(), Qt::NoFocus);
-    // Option groups are exclusive within their frame only.
-    showPage(3);
+}
+
+TEST_F(PagesTest, OptionGroupsAreExclusiveWithinTheirFrameOnly) {
+    showPage("convectionPage");
     click("Option5");
     click("Option2");
     EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
 }
 
+// Enter in any input presses the page's 计算, on an original page and on an added one.
+TEST_F(PagesTest, EnterInAnInputCalculates) {
+    for (const auto& [page, input, result] :
+         {std::tuple{"pipeDiameterPage", "Text9", "Text8"}, {"dryingPage", "dryAirTemp", "dryWater"}}) {
+        showPage(page);
+        EXPECT_FALSE(catchMessage([&] { QTest::keyClick(find(input), Qt::Key_Return); })) << page;
+        EXPECT_FALSE(text(result).isEmpty()) << page;
+    }
+}
+
 // The print buttons: the pipe page's shows its error, the others do nothing; no page closes the window.
 TEST_F(PagesTest, PrintButtons) {
-    showPage(0);
+    showPage("pipeDiameterPage");
     const QStringList before = snapshot(window());
     expectMessage(clickAndCatch("Command2"), "错误", "运行错误！");
-    for (const auto& [page, print] :
-         {std::pair{1, "Command5"}, {2, "Command4"}, {3, "Command7"}, {4, "Command16"}, {10, "Command12"}}) {
+    for (const auto& [page, print] : {std::pair{"frictionPage", "Command5"},
+                                      {"pumpPage", "Command4"},
+                                      {"convectionPage", "Command7"},
+                                      {"condensationPage", "Command16"},
+                                      {"stressPage", "Command12"}}) {
         showPage(page);
         click(print);  // fails if a message box opens
     }
@@ -118,9 +142,10 @@ TEST_F(PagesTest, PrintButtons) {
 
 // Tab walks the fields in reading order, on an original page and on an added one (inputs row by row, then the results).
 TEST_F(PagesTest, TabWalksTheFieldsInReadingOrder) {
-    for (const auto& [page, order] :
-         {std::pair{0, QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text12", "Text11"}},
-          {8, QStringList{"absRecovery", "absInletLiquid", "absSlope", "absRatioFactor", "absHOG", "absOutletGas"}}}) {
+    for (const auto& [page, order] : {std::pair{"pipeDiameterPage", QStringList{"Text1", "Text2", "Text3", "Text4",
+                                                                                "Text5", "Text6", "Text12", "Text11"}},
+                                      {"absorptionPage", QStringList{"absRecovery", "absInletLiquid", "absSlope",
+                                                                     "absRatioFactor", "absHOG", "absOutletGas"}}}) {
         showPage(page);
         QWidget* w = find(qPrintable(order[0]));
         w->setFocus();

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cerrno>
 
+#include "app/calc_page.h"
 #include "app/tab_control.h"
 #include "window_test_support.h"
 
@@ -28,7 +29,7 @@ protected:
         // The save dialog keeps its last folder in the user's Qt settings: the tests keep theirs apart.
         static const QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        showPage(3);
+        showPage("convectionPage");
     }
 
     void press(Qt::Key key) {
@@ -82,8 +83,21 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     EXPECT_TRUE(sheet.contains("流体流速\t1.5\tm/s") && sheet.contains("流体加热状态\t流体被加热"));
 }
 
+// With 液体 chosen, the relief valve's sheet names the medium and leaves out the inputs only a gas reads.
+TEST_F(SheetTest, ReliefSheetForALiquid) {
+    showPage("reliefPage");
+    click("reliefLiquid");
+    click("reliefCalculate");
+    const QStringList sheet = qobject_cast<app::CalcPage*>(window().page("reliefPage"))->sheetText().split('\n');
+    for (const char* row : {"介质\t液体", "液体密度\t1000\tkg/m³", "泄放量\t10000\tkg/h", "流动状态\t液体\t",
+                            "最小泄放面积\t90.954\tmm²"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+    for (const char* gas_only : {"摩尔质量", "泄放温度", "压缩因子", "绝热指数", "气体或蒸汽"})
+        EXPECT_TRUE(sheet.filter(QString::fromUtf8(gas_only)).isEmpty()) << gas_only;
+}
+
 TEST_F(SheetTest, RightClickOffersTheSheetExceptInATextBox) {
-    auto* menu = window().tabs()->page(3)->findChild<QMenu*>("sheetMenu");
+    auto* menu = window().page("convectionPage")->findChild<QMenu*>("sheetMenu");
     for (const auto& [where, offered] : {std::pair{"Label68", true}, {"Frame3", true}, {"Text63", false}}) {
         QWidget* w = find(where);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "calc/flexibility/assessment.h"
+#include "calc/catalogue.h"
 #include "window_test_support.h"
 
 namespace vxr::test {
@@ -32,29 +32,37 @@ struct Model {
     }
     // What the core makes of the route up to the end node and the pipe data: the verdict, or nothing where it refuses.
     std::optional<QString> coreVerdict(const QStringList& pipe) const {
-        calc::NodeList nodes;
         const auto s = [](const QString& t) { return t.toStdString(); };
-        for (int n = 1; n <= *end; ++n, nodes.next())
-            if (const auto& r = records[std::size_t(n)])
-                nodes.save({s(r->at(3)), s(r->at(0)), s(r->at(1)), s(r->at(2))}, n == *end);
-        const auto a = calc::assess_flexibility({s(pipe[0]), s(pipe[1]), s(pipe[2]), s(pipe[3])}, nodes);
-        if (a.status != calc::FlexibilityAssessment::Status::Done) return std::nullopt;
-        return QString::fromStdString(a.verdict);
+        calc::Case c{{s(pipe[0]), s(pipe[1]), s(pipe[2]), s(pipe[3])}, {}, {end, {}}};
+        for (int n = 1; n <= *end; ++n) {
+            const auto& r = records[std::size_t(n)];
+            c.route.segments.push_back(
+                r ? std::optional<calc::SegmentTexts>({s(r->at(3)), s(r->at(0)), s(r->at(1)), s(r->at(2))})
+                  : std::nullopt);
+        }
+        const calc::Answer a = calc::find_calculation("stress")->run(c);
+        if (std::holds_alternative<calc::Refused>(a)) return std::nullopt;
+        return QString::fromStdString(std::get<frame::Explained>(a).results[0].text);
     }
 };
 
 // How a sequence is drawn: the weights of the steps (type, save, next, previous, tick the check box, calculate), how
 // often a save marks the end node (from node 100 on only, if so set) and how often a segment is full of odd texts.
 struct Scenario {
+    const char* name;
     std::uint64_t seed;
     std::vector<int> weights;
     double mark_share, wild_share;
     bool mark_after_last_node;
 };
 
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
+}
+
 class RoutePropertyTest : public WindowTest, public ::testing::WithParamInterface<Scenario> {
 protected:
-    RoutePropertyTest() { showPage(10); }
+    RoutePropertyTest() { showPage("stressPage"); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
     // A piece of route as an engineer types it, now and then with odd texts or an empty field.
     Texts4 segment(double odd_share) {
@@ -149,14 +157,15 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
 // Short routes with end nodes, where most calculations reach a verdict; one long route out to the hundredth node and
 // against its limit, with end nodes only after that; back and forth over a route whose end node moves back.
 INSTANTIATE_TEST_SUITE_P(Routes, RoutePropertyTest,
-                         ::testing::Values(Scenario{11, {25, 25, 20, 15, 5, 10}, 0.2, 0.2, false},
-                                           Scenario{12, {15, 20, 45, 8, 4, 8}, 0.05, 0.0, true},
-                                           Scenario{13, {20, 20, 25, 25, 5, 5}, 0.1, 0.3, false}));
+                         ::testing::Values(Scenario{"ShortRoutes", 11, {25, 25, 20, 15, 5, 10}, 0.2, 0.2, false},
+                                           Scenario{"ToTheHundredthNode", 12, {15, 20, 45, 8, 4, 8}, 0.05, 0.0, true},
+                                           Scenario{"BackAndForth", 13, {20, 20, 25, 25, 5, 5}, 0.1, 0.3, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Enter in a segment field saves the segment; Enter in a pipe-data field assesses the route (a straight one, 3-4-5:
 // it takes up no expansion); 打印 does nothing. The node labels are bold, the start node blue, the end node red.
 TEST_F(WindowTest, StressPageEnterPressesTheButtonOfItsField) {
-    showPage(10);
+    showPage("stressPage");
     for (const auto& [name, colour] : {std::pair{"qidian", QColor(Qt::blue)}, {"zhongdian", QColor(Qt::red)}})
         EXPECT_TRUE(find(name)->palette().color(QPalette::WindowText) == colour && find(name)->font().bold());
     const auto enterIn = [&](const char* field) {

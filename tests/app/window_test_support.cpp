@@ -8,6 +8,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/pages.h"
 #include "app/tab_control.h"
 
 namespace vxr::test {
@@ -91,12 +92,16 @@ WindowTest::WindowTest() {
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     // Pages are built when first opened; a test may read any page's controls from the start.
-    for (int i = 0; i < window_->tabs()->count(); ++i) window_->tabs()->page(i);
+    for (const app::PageInfo& page : app::pages()) window_->page(page.name);
     QCoreApplication::processEvents();  // and what a page does just after it is built (the unit database)
 }
 
-void WindowTest::showPage(int index) {
+void WindowTest::showPage(const char* name) {
     app::TabControl* tabs = window_->tabs();
+    int index = -1;
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->page(i)->objectName() == QLatin1String(name)) index = i;
+    ASSERT_GE(index, 0) << "no page named " << name;
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
     EXPECT_EQ(tabs->currentIndex(), index);
 }

@@ -57,7 +57,7 @@ protected:
         if (!w) ADD_FAILURE() << "no control named " << name;
         return w;
     }
-    void showPage(int index);                                  // clicks the page's tab
+    void showPage(const char* name);                           // clicks the tab of the page so named
     void type(const char* field, const QString& text);         // clears the text box and types into it with keys
     void setText(const char* field, const QString& text);      // sets a text directly (for long texts)
     QString text(const char* field) const;                     // a text box's text or a label's or button's caption

@@ -6,10 +6,10 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
+using frame::kAsTyped;
 using frame::masked;
 using frame::Num;
-using frame::plain;
-using frame::significant;
 
 namespace {
 
@@ -17,10 +17,6 @@ namespace {
 constexpr double kDiluteLimit = 0.1;
 // Closer to 1 than this, S counts as 1 and N_OG takes its limit (the general form divides 0 by 0).
 constexpr double kUnitFactor = 1e-9;
-
-std::string s6(Num v) {
-    return significant(v.get());
-}
 
 bool unit_factor(Num S) {
     return std::abs(1 - S.get()) < kUnitFactor;
@@ -74,17 +70,17 @@ frame::Outcome<AbsorberInput> packed_absorber(const AbsorberInput& in) {
                           X1_text = masked(X1.get(), 5), S_text = masked(S.get(), 4), NOG_text = masked(NOG.get(), 3),
                           Z_text = masked(Z.get(), 3);
         const std::string Y1_note =
-            "Y1 = y1/(1 − y1) = " + plain(y1.get()) + "/(1 − " + plain(y1.get()) + ") = " + s6(Y1);
+            "Y1 = y1/(1 − y1) = " + in_note(y1, kAsTyped) + "/(1 − " + in_note(y1, kAsTyped) + ") = " + in_note(Y1);
         const std::string X2_note =
-            "X2 = x2/(1 − x2) = " + plain(x2.get()) + "/(1 − " + plain(x2.get()) + ") = " + s6(X2);
+            "X2 = x2/(1 − x2) = " + in_note(x2, kAsTyped) + "/(1 − " + in_note(x2, kAsTyped) + ") = " + in_note(X2);
         const std::string NOG_note =
-            limit ? "N_OG = (Y1 − Y2)/(Y2 − m·X2) = (" + s6(Y1) + " − " + s6(Y2) + ")/(" + s6(Y2) + " − " +
-                        plain(m.get()) + " × " + s6(X2) + ") = " + NOG_text + "（S = 1 时的极限）"
-                  : "N_OG = 1/(1 − S)·ln[(1 − S)·(Y1 − m·X2)/(Y2 − m·X2) + S] = 1/(1 − " + s6(S) + ")·ln[(1 − " +
-                        s6(S) + ") × " + s6(driving) + " + " + s6(S) + "] = " + NOG_text;
+            limit ? "N_OG = (Y1 − Y2)/(Y2 − m·X2) = (" + in_note(Y1) + " − " + in_note(Y2) + ")/(" + in_note(Y2) +
+                        " − " + in_note(m, kAsTyped) + " × " + in_note(X2) + ") = " + NOG_text + "（S = 1 时的极限）"
+                  : "N_OG = 1/(1 − S)·ln[(1 − S)·(Y1 − m·X2)/(Y2 − m·X2) + S] = 1/(1 − " + in_note(S) + ")·ln[(1 − " +
+                        in_note(S) + ") × " + in_note(driving) + " + " + in_note(S) + "] = " + NOG_text;
         std::vector<std::string> warnings;
         if (y1 > kDiluteLimit)
-            warnings.push_back("注意：进塔气体组成 y1 = " + plain(y1.get()) +
+            warnings.push_back("注意：进塔气体组成 y1 = " + in_note(y1, kAsTyped) +
                                " 大于 0.1，低浓度吸收的假定（V、L 不变，平衡线为直线）误差增大。");
         auto notes = [&](std::vector<std::string> lines) {
             lines.insert(lines.end(), warnings.begin(), warnings.end());
@@ -92,22 +88,26 @@ frame::Outcome<AbsorberInput> packed_absorber(const AbsorberInput& in) {
         };
 
         return frame::Explained{{
-            {Y2_text, notes({"Y2 = Y1·(1 − φ/100) = " + s6(Y1) + " × (1 − " + plain(phi.get()) + "/100) = " + Y2_text,
-                             Y1_note, "Y2 = " + s6(Y2)})},
-            {min_text, notes({"(L/V)min = (Y1 − Y2)/(Y1/m − X2) = (" + s6(Y1) + " − " + s6(Y2) + ")/(" + s6(Y1) + "/" +
-                                  plain(m.get()) + " − " + s6(X2) + ") = " + min_text,
-                              Y1_note, X2_note, "Y2 = " + s6(Y2), "(L/V)min = " + s6(min_ratio)})},
-            {ratio_text, notes({"L/V = β·(L/V)min = " + plain(beta.get()) + " × " + s6(min_ratio) + " = " + ratio_text,
-                                "L/V = " + s6(ratio)})},
-            {L_text, notes({"L = (L/V)·V = " + s6(ratio) + " × " + s6(V) + " = " + L_text + " kmol/h",
-                            "V = G·(1 − y1) = " + plain(G.get()) + " × (1 − " + plain(y1.get()) + ") = " + s6(V) +
-                                " kmol/h（惰性气体）"})},
-            {X1_text, notes({"X1 = X2 + (Y1 − Y2)/(L/V) = " + s6(X2) + " + (" + s6(Y1) + " − " + s6(Y2) + ")/" +
-                                 s6(ratio) + " = " + X1_text,
-                             "X1 = " + s6(X1)})},
-            {S_text, notes({"S = m/(L/V) = " + plain(m.get()) + "/" + s6(ratio) + " = " + S_text, "S = " + s6(S)})},
-            {NOG_text, notes({NOG_note, "(Y1 − m·X2)/(Y2 − m·X2) = " + s6(driving), "N_OG = " + s6(NOG)})},
-            {Z_text, notes({"Z = HOG·N_OG = " + plain(HOG.get()) + " × " + s6(NOG) + " = " + Z_text + " m"})},
+            {Y2_text,
+             notes({"Y2 = Y1·(1 − φ/100) = " + in_note(Y1) + " × (1 − " + in_note(phi, kAsTyped) + "/100) = " + Y2_text,
+                    Y1_note, "Y2 = " + in_note(Y2)})},
+            {min_text, notes({"(L/V)min = (Y1 − Y2)/(Y1/m − X2) = (" + in_note(Y1) + " − " + in_note(Y2) + ")/(" +
+                                  in_note(Y1) + "/" + in_note(m, kAsTyped) + " − " + in_note(X2) + ") = " + min_text,
+                              Y1_note, X2_note, "Y2 = " + in_note(Y2), "(L/V)min = " + in_note(min_ratio)})},
+            {ratio_text,
+             notes({"L/V = β·(L/V)min = " + in_note(beta, kAsTyped) + " × " + in_note(min_ratio) + " = " + ratio_text,
+                    "L/V = " + in_note(ratio)})},
+            {L_text, notes({"L = (L/V)·V = " + in_note(ratio) + " × " + in_note(V) + " = " + L_text + " kmol/h",
+                            "V = G·(1 − y1) = " + in_note(G, kAsTyped) + " × (1 − " + in_note(y1, kAsTyped) +
+                                ") = " + in_note(V) + " kmol/h（惰性气体）"})},
+            {X1_text, notes({"X1 = X2 + (Y1 − Y2)/(L/V) = " + in_note(X2) + " + (" + in_note(Y1) + " − " + in_note(Y2) +
+                                 ")/" + in_note(ratio) + " = " + X1_text,
+                             "X1 = " + in_note(X1)})},
+            {S_text, notes({"S = m/(L/V) = " + in_note(m, kAsTyped) + "/" + in_note(ratio) + " = " + S_text,
+                            "S = " + in_note(S)})},
+            {NOG_text, notes({NOG_note, "(Y1 − m·X2)/(Y2 − m·X2) = " + in_note(driving), "N_OG = " + in_note(NOG)})},
+            {Z_text,
+             notes({"Z = HOG·N_OG = " + in_note(HOG, kAsTyped) + " × " + in_note(NOG) + " = " + Z_text + " m"})},
         }};
     });
 }

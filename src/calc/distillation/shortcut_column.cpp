@@ -7,16 +7,12 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
+using frame::kAsTyped;
 using frame::masked;
 using frame::Num;
-using frame::plain;
-using frame::significant;
 
 namespace {
-
-std::string s6(Num v) {
-    return significant(v.get());
-}
 
 Num equilibrium(Num x, Num alpha) {
     return alpha * x / (1 + (alpha - 1) * x);
@@ -97,14 +93,15 @@ frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in) {
                           plates_text = masked(stages - 1, 0), N1_text = masked(N1.get(), 2),
                           feed_text = masked(feed_plate, 0);
         const std::string pinch_note =
-            q == 1 ? "q = 1：xq = xF = " + s6(xq) + "，yq = α·xq/(1 + (α − 1)·xq) = " + s6(yq)
-                   : "q = " + plain(q.get()) +
-                         "：xq 为 (q − 1)·α·x/(1 + (α − 1)·x) − q·x + xF = 0 在 0 与 1 之间的根，xq = " + s6(xq) +
-                         "，yq = " + s6(yq);
-        const std::string gilliland = "X = (R − Rmin)/(R + 1) = " + s6(X) + "，Y = 0.75·(1 − X^0.5668) = " + s6(Y);
-        const std::string Nmin_note = "Nmin = ln[(xD/(1 − xD))·((1 − xW)/xW)]/ln α = ln[(" + plain(xD.get()) +
-                                      "/(1 − " + plain(xD.get()) + ")) × ((1 − " + plain(xW.get()) + ")/" +
-                                      plain(xW.get()) + ")]/ln " + plain(alpha.get()) + " = " + Nmin_text +
+            q == 1 ? "q = 1：xq = xF = " + in_note(xq) + "，yq = α·xq/(1 + (α − 1)·xq) = " + in_note(yq)
+                   : "q = " + in_note(q, kAsTyped) +
+                         "：xq 为 (q − 1)·α·x/(1 + (α − 1)·x) − q·x + xF = 0 在 0 与 1 之间的根，xq = " + in_note(xq) +
+                         "，yq = " + in_note(yq);
+        const std::string gilliland =
+            "X = (R − Rmin)/(R + 1) = " + in_note(X) + "，Y = 0.75·(1 − X^0.5668) = " + in_note(Y);
+        const std::string Nmin_note = "Nmin = ln[(xD/(1 − xD))·((1 − xW)/xW)]/ln α = ln[(" + in_note(xD, kAsTyped) +
+                                      "/(1 − " + in_note(xD, kAsTyped) + ")) × ((1 − " + in_note(xW, kAsTyped) + ")/" +
+                                      in_note(xW, kAsTyped) + ")]/ln " + in_note(alpha, kAsTyped) + " = " + Nmin_text +
                                       "（含再沸器）";
         // Stage ⌈N⌉ is the reboiler: a feed plate there, whether reached or capped, means feeding the reboiler.
         std::vector<std::string> feed_notes;
@@ -115,29 +112,32 @@ frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in) {
             feed_notes = {"加料板 = ⌈N1⌉ + 1 = " + masked(rectifying, 0) + " + 1 = " + feed_text + "（自塔顶数起）"};
         if (feed_plate == stages)
             feed_notes.push_back("注意：精馏段所需理论板数已达全塔，进料由再沸器（第 " + feed_text + " 块）加入。");
-        feed_notes.push_back("N1 = " + s6(N1) + "，N = " + s6(N));
+        feed_notes.push_back("N1 = " + in_note(N1) + "，N = " + in_note(N));
 
         return frame::Explained{{
             {D_text,
-             {"D = F·(xF − xW)/(xD − xW) = " + plain(F.get()) + " × (" + plain(xF.get()) + " − " + plain(xW.get()) +
-                  ")/(" + plain(xD.get()) + " − " + plain(xW.get()) + ") = " + D_text + " kmol/h",
-              "D = " + s6(D) + " kmol/h"}},
-            {W_text, {"W = F − D = " + plain(F.get()) + " − " + s6(D) + " = " + W_text + " kmol/h"}},
+             {"D = F·(xF − xW)/(xD − xW) = " + in_note(F, kAsTyped) + " × (" + in_note(xF, kAsTyped) + " − " +
+                  in_note(xW, kAsTyped) + ")/(" + in_note(xD, kAsTyped) + " − " + in_note(xW, kAsTyped) +
+                  ") = " + D_text + " kmol/h",
+              "D = " + in_note(D) + " kmol/h"}},
+            {W_text, {"W = F − D = " + in_note(F, kAsTyped) + " − " + in_note(D) + " = " + W_text + " kmol/h"}},
             {Rmin_text,
-             {"Rmin = (xD − yq)/(yq − xq) = (" + plain(xD.get()) + " − " + s6(yq) + ")/(" + s6(yq) + " − " + s6(xq) +
-                  ") = " + Rmin_text,
-              pinch_note, "Rmin = " + s6(Rmin)}},
-            {R_text, {"R = k·Rmin = " + plain(k.get()) + " × " + s6(Rmin) + " = " + R_text, "R = " + s6(R)}},
-            {Nmin_text, {Nmin_note, "Nmin = " + s6(Nmin)}},
+             {"Rmin = (xD − yq)/(yq − xq) = (" + in_note(xD, kAsTyped) + " − " + in_note(yq) + ")/(" + in_note(yq) +
+                  " − " + in_note(xq) + ") = " + Rmin_text,
+              pinch_note, "Rmin = " + in_note(Rmin)}},
+            {R_text,
+             {"R = k·Rmin = " + in_note(k, kAsTyped) + " × " + in_note(Rmin) + " = " + R_text, "R = " + in_note(R)}},
+            {Nmin_text, {Nmin_note, "Nmin = " + in_note(Nmin)}},
             {N_text,
-             {"N = (Nmin + Y)/(1 − Y) = (" + s6(Nmin) + " + " + s6(Y) + ")/(1 − " + s6(Y) + ") = " + N_text +
-                  "（含再沸器）",
-              gilliland, "N = " + s6(N)}},
+             {"N = (Nmin + Y)/(1 − Y) = (" + in_note(Nmin) + " + " + in_note(Y) + ")/(1 − " + in_note(Y) +
+                  ") = " + N_text + "（含再沸器）",
+              gilliland, "N = " + in_note(N)}},
             {plates_text,
-             {"⌈N⌉ − 1 = " + masked(stages, 0) + " − 1 = " + plates_text + "（不含再沸器）", "N = " + s6(N)}},
+             {"⌈N⌉ − 1 = " + masked(stages, 0) + " − 1 = " + plates_text + "（不含再沸器）", "N = " + in_note(N)}},
             {N1_text,
-             {"N1 = (N1min + Y)/(1 − Y) = (" + s6(N1min) + " + " + s6(Y) + ")/(1 − " + s6(Y) + ") = " + N1_text,
-              "N1min = ln[(xD/(1 − xD))·((1 − xF)/xF)]/ln α = " + s6(N1min), gilliland}},
+             {"N1 = (N1min + Y)/(1 − Y) = (" + in_note(N1min) + " + " + in_note(Y) + ")/(1 − " + in_note(Y) +
+                  ") = " + N1_text,
+              "N1min = ln[(xD/(1 − xD))·((1 − xF)/xF)]/ln α = " + in_note(N1min), gilliland}},
             {feed_text, feed_notes},
         }};
     });

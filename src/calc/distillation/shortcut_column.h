@@ -19,8 +19,10 @@
 // W 61.111, Rmin 1.444, R 2.167, Nmin 6.43, N 11.93, plates 11, N1 7.10, feed plate 9.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "frame/field.h"
 #include "frame/outcome.h"
 
 namespace vxr::calc {
@@ -45,5 +47,38 @@ Pinch feed_pinch(double xF, double q, double alpha);
 
 // Results in the page's order: D, W, Rmin, R, Nmin, N, plates, N1, feed plate.
 frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in);
+
+namespace distillation {
+using In = ColumnInput;
+using frame::input, frame::result;
+constexpr std::array<frame::Row<In>, 16> kFields = {{
+    {input("distFeed", "进料量（kmol/h）：", "100", {"F", "kmol/h", "进料的摩尔流量", "1～10000 kmol/h"}), &In::feed},
+    {input("distFeedComp", "进料组成 xF：", "0.4", {"xF", "", "进料中易挥发组分的摩尔分数", "0.05～0.95"}),
+     &In::feed_comp},
+    {input("distTopComp", "塔顶产品组成 xD：", "0.95", {"xD", "", "塔顶产品中易挥发组分的摩尔分数", "0.8～0.999"}),
+     &In::top_comp},
+    {input("distBottomComp", "塔底产品组成 xW：", "0.05", {"xW", "", "塔底产品中易挥发组分的摩尔分数", "0.001～0.2"}),
+     &In::bottom_comp},
+    {input("distAlpha", "相对挥发度 α：", "2.5",
+           {"α", "", "易挥发组分对难挥发组分的相对挥发度（全塔平均）", "1.1～10"}),
+     &In::alpha},
+    {input(
+         "distQ", "进料热状况参数 q：", "1",
+         {"q", "", "q = 1 饱和液体；0 < q < 1 气液混合；q = 0 饱和蒸汽；q > 1 过冷液体；q < 0 过热蒸汽", "-0.5～1.5"}),
+     &In::q},
+    {input("distRefluxFactor", "回流比/最小回流比：", "1.5", {"R/Rmin", "", "操作回流比为最小回流比的倍数", "1.1～2"}),
+     &In::reflux_factor},
+    {result("distTopFlow", "塔顶产品量（kmol/h）：", {"D", "kmol/h", "塔顶产品的摩尔流量", ""})},
+    {result("distBottomFlow", "塔底产品量（kmol/h）：", {"W", "kmol/h", "塔底产品的摩尔流量", ""})},
+    {result("distMinReflux", "最小回流比：", {"Rmin", "", "Underwood 法最小回流比（q 线与平衡线交点）", ""})},
+    {result("distReflux", "回流比：", {"R", "", "操作回流比 R = (R/Rmin)·Rmin", ""})},
+    {result("distMinStages", "最少理论板数（含再沸器）：", {"Nmin", "", "Fenske 方程全回流最少理论板数", ""})},
+    {result("distStages", "理论板数（含再沸器）：", {"N", "", "Gilliland 关联（Eduljee 式）求得的理论板数", ""})},
+    {result("distPlates", "理论板数（不含再沸器，圆整）：", {"", "", "⌈N⌉ − 1", ""})},
+    {result("distRectifyingStages", "精馏段理论板数：", {"N1", "", "精馏段理论板数", ""})},
+    {result("distFeedPlate", "加料板位置（自塔顶数起）：", {"", "", "加料板 ⌈N1⌉ + 1，自塔顶数起", ""})},
+}};
+static_assert(frame::covers_every_member(kFields));
+}  // namespace distillation
 
 }  // namespace vxr::calc

@@ -5,6 +5,8 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
+using frame::kAsTyped;
 using frame::masked;
 using frame::Num;
 using frame::plain;
@@ -12,21 +14,14 @@ using In = DryerInput;
 
 namespace {
 
-// A number put into a formula: a typed one as typed, a computed one to 6 significant digits.
-std::string p(Num v) {
-    return frame::in_formula(v.get(), 15);
-}
-std::string s(Num v) {
-    return frame::in_formula(v.get());
-}
-
 // Above this relative humidity the exhaust may condense on a cooler wall of the collector or the duct.
 constexpr double kCondensationRisk = 80.0;
 
-// "ps(20 ℃) = 2.33921 kPa（…）": the saturation pressure with the equation it came from.
+// "ps(20 ℃) = 2.33921 kPa（…）": the saturation pressure with the equation it came from; the temperature, an
+// argument, as typed and without brackets ("ps(-10 ℃)").
 std::string saturation_note(Num t, Num ps) {
     const char* source = over_ice(t.get()) ? "（冰面升华压力，IAPWS 2011）" : "（水的饱和蒸汽压，IAPWS-IF97）";
-    return "ps(" + plain(t.get()) + " ℃) = " + s(ps) + " kPa" + source;
+    return "ps(" + plain(t.get()) + " ℃) = " + in_note(ps) + " kPa" + source;
 }
 
 }  // namespace
@@ -85,9 +80,9 @@ frame::Outcome<In> convective_dryer(const In& in) {
         const std::string etat = masked(eta.get(), 2);
 
         std::vector<std::string> rh = {
-            "φ2 = 100·[H2·P/(0.622 + H2)]/ps(t2) = 100 × " + s(p2) + "/" + s(ps2) + " = " + phi2t + " %",
-            "废气水汽分压 p2 = H2·P/(0.622 + H2) = " + s(H2) + " × " + p(P) + "/(0.622 + " + s(H2) + ") = " + s(p2) +
-                " kPa",
+            "φ2 = 100·[H2·P/(0.622 + H2)]/ps(t2) = 100 × " + in_note(p2) + "/" + in_note(ps2) + " = " + phi2t + " %",
+            "废气水汽分压 p2 = H2·P/(0.622 + H2) = " + in_note(H2) + " × " + in_note(P, kAsTyped) + "/(0.622 + " +
+                in_note(H2) + ") = " + in_note(p2) + " kPa",
             saturation_note(t2, ps2),
         };
         if (phi2 > kCondensationRisk)
@@ -97,28 +92,33 @@ frame::Outcome<In> convective_dryer(const In& in) {
 
         return frame::Explained{{
             {Wt,
-             {"W = Gc(X1 − X2) = " + s(Gc) + " × (" + s(X1) + " − " + s(X2) + ") = " + Wt + " kg/h",
-              "Gc = G1(1 − w1) = " + p(G1) + " × (1 − " + p(w1) + ") = " + s(Gc) + " kg绝干料/h",
-              "X1 = w1/(1 − w1) = " + s(X1) + "，X2 = w2/(1 − w2) = " + s(X2) + " kg水/kg绝干料"}},
-            {productt, {"G2 = G1 − W = " + p(G1) + " − " + s(W) + " = " + productt + " kg/h"}},
+             {"W = Gc(X1 − X2) = " + in_note(Gc) + " × (" + in_note(X1) + " − " + in_note(X2) + ") = " + Wt + " kg/h",
+              "Gc = G1(1 − w1) = " + in_note(G1, kAsTyped) + " × (1 − " + in_note(w1, kAsTyped) + ") = " + in_note(Gc) +
+                  " kg绝干料/h",
+              "X1 = w1/(1 − w1) = " + in_note(X1) + "，X2 = w2/(1 − w2) = " + in_note(X2) + " kg水/kg绝干料"}},
+            {productt, {"G2 = G1 − W = " + in_note(G1, kAsTyped) + " − " + in_note(W) + " = " + productt + " kg/h"}},
             {H0t,
-             {"H0 = 0.622·p0/(P − p0) = 0.622 × " + s(p0) + "/(" + p(P) + " − " + s(p0) + ") = " + H0t + " kg水/kg干气",
-              "p0 = φ0/100·ps(t0) = " + p(phi0) + "/100 × " + s(ps0) + " = " + s(p0) + " kPa",
+             {"H0 = 0.622·p0/(P − p0) = 0.622 × " + in_note(p0) + "/(" + in_note(P, kAsTyped) + " − " + in_note(p0) +
+                  ") = " + H0t + " kg水/kg干气",
+              "p0 = φ0/100·ps(t0) = " + in_note(phi0, kAsTyped) + "/100 × " + in_note(ps0) + " = " + in_note(p0) +
+                  " kPa",
               saturation_note(t0, ps0)}},
             {H2t,
-             {"H2 = (I1 − 1.01·t2)/(1.88·t2 + 2490) = (" + s(I1) + " − 1.01 × " + p(t2) + ")/(1.88 × " + p(t2) +
-                  " + 2490) = " + H2t + " kg水/kg干气",
-              "理想干燥器：I2 = I1 = (1.01 + 1.88·H0)·t1 + 2490·H0 = " + s(I1) + " kJ/kg干气"}},
+             {"H2 = (I1 − 1.01·t2)/(1.88·t2 + 2490) = (" + in_note(I1) + " − 1.01 × " + in_note(t2, kAsTyped) +
+                  ")/(1.88 × " + in_note(t2, kAsTyped) + " + 2490) = " + H2t + " kg水/kg干气",
+              "理想干燥器：I2 = I1 = (1.01 + 1.88·H0)·t1 + 2490·H0 = " + in_note(I1) + " kJ/kg干气"}},
             {phi2t, rh},
-            {Lt, {"L = W/(H2 − H0) = " + s(W) + "/(" + s(H2) + " − " + s(H0) + ") = " + Lt + " kg干气/h"}},
-            {freshT, {"L0 = L(1 + H0) = " + s(L) + " × (1 + " + s(H0) + ") = " + freshT + " kg/h"}},
+            {Lt,
+             {"L = W/(H2 − H0) = " + in_note(W) + "/(" + in_note(H2) + " − " + in_note(H0) + ") = " + Lt +
+              " kg干气/h"}},
+            {freshT, {"L0 = L(1 + H0) = " + in_note(L) + " × (1 + " + in_note(H0) + ") = " + freshT + " kg/h"}},
             {Qpt,
-             {"Qp = L(1.01 + 1.88·H0)(t1 − t0)/3600 = " + s(L) + " × " + s(cH0) + " × (" + p(t1) + " − " + p(t0) +
-              ")/3600 = " + Qpt + " kW"}},
+             {"Qp = L(1.01 + 1.88·H0)(t1 − t0)/3600 = " + in_note(L) + " × " + in_note(cH0) + " × (" +
+              in_note(t1, kAsTyped) + " − " + in_note(t0, kAsTyped) + ")/3600 = " + Qpt + " kW"}},
             {etat,
-             {"η = 100·W(2490 + 1.88·t2)/(3600·Qp) = 100 × " + s(W) + " × (2490 + 1.88 × " + p(t2) + ")/(3600 × " +
-                  s(Qp) + ") = " + etat + " %",
-              "理想干燥器校核：η = (t1 − t2)/(t1 − t0) = " + s(100 * (t1 - t2) / (t1 - t0)) + " %"}},
+             {"η = 100·W(2490 + 1.88·t2)/(3600·Qp) = 100 × " + in_note(W) + " × (2490 + 1.88 × " +
+                  in_note(t2, kAsTyped) + ")/(3600 × " + in_note(Qp) + ") = " + etat + " %",
+              "理想干燥器校核：η = (t1 − t2)/(t1 − t0) = " + in_note(100 * (t1 - t2) / (t1 - t0)) + " %"}},
         }};
     });
 }

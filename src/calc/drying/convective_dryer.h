@@ -20,9 +20,11 @@
 // air/h, fresh air 15706.686 kg/h, Qp 443.947 kW, η 60.00 %.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "frame/checked.h"
+#include "frame/field.h"
 #include "frame/outcome.h"
 
 namespace vxr::calc {
@@ -44,5 +46,42 @@ frame::Num air_humidity(frame::Num vapour_pressure, frame::Num total_pressure);
 
 // W, product, H0, H2, φ2, L, fresh air, Qp and η, each through its mask with its notes; or why not.
 frame::Outcome<DryerInput> convective_dryer(const DryerInput& in);
+
+namespace drying {
+using In = DryerInput;
+using frame::input, frame::result;
+constexpr std::array<frame::Row<In>, 17> kFields = {{
+    {input("dryWetFeed", "湿物料处理量（kg/h）：", "1000",
+           {"G1", "kg/h", "进入干燥器的湿物料质量流量", "10～50000 kg/h"}),
+     &In::wet_feed},
+    {input("dryInitialMoisture", "初始湿基含水量（质量分数）：", "0.40",
+           {"w1", "", "湿物料的湿基含水量：水的质量/湿物料质量", "0.05～0.9"}),
+     &In::initial_moisture},
+    {input("dryFinalMoisture", "产品湿基含水量（质量分数）：", "0.05",
+           {"w2", "", "干燥产品的湿基含水量，须小于 w1", "0～0.2"}),
+     &In::final_moisture},
+    {input("dryPressure", "总压（kPa）：", "101.325", {"P", "kPa", "干燥系统中湿空气的总压（绝压）", "80～110 kPa"}),
+     &In::pressure},
+    {input("dryAirTemp", "新鲜空气温度（℃）：", "20", {"t0", "degC", "进入预热器的新鲜空气温度", "-40～45 ℃"}),
+     &In::air_temp},
+    {input("dryAirHumidity", "新鲜空气相对湿度（%）：", "60", {"φ0", "percent", "新鲜空气的相对湿度", "10～100 %"}),
+     &In::air_humidity},
+    {input("dryPreheatTemp", "预热后空气温度（℃）：", "120",
+           {"t1", "degC", "空气离开预热器、进入干燥器的温度", "60～400 ℃"}),
+     &In::preheat_temp},
+    {input("dryExhaustTemp", "废气温度（℃）：", "60", {"t2", "degC", "空气离开干燥器时的温度", "40～150 ℃"}),
+     &In::exhaust_temp},
+    {result("dryWater", "水分蒸发量（kg/h）：", {"W", "kg/h", "W = Gc·(X1 − X2)", ""})},
+    {result("dryProduct", "干燥产品量（kg/h）：", {"G2", "kg/h", "G2 = G1 − W", ""})},
+    {result("dryFreshHumidity", "新鲜空气湿度（kg水/kg干气）：", {"H0", "", "新鲜空气的湿度", ""})},
+    {result("dryExhaustHumidity", "废气湿度（kg水/kg干气）：", {"H2", "", "理想干燥器出口废气的湿度", ""})},
+    {result("dryExhaustRH", "废气相对湿度（%）：", {"φ2", "percent", "废气的相对湿度", ""})},
+    {result("dryDryAir", "绝干空气消耗量（kg干气/h）：", {"L", "kg/h", "L = W/(H2 − H0)", ""})},
+    {result("dryFreshAir", "新鲜空气消耗量（kg/h）：", {"L0", "kg/h", "L0 = L·(1 + H0)", ""})},
+    {result("dryHeater", "预热器热负荷（kW）：", {"Qp", "kW", "预热器加热空气所需的热量", ""})},
+    {result("dryEfficiency", "干燥热效率（%）：", {"η", "percent", "汽化水分所用热量占预热器供热的百分数", ""})},
+}};
+static_assert(frame::covers_every_member(kFields));
+}  // namespace drying
 
 }  // namespace vxr::calc

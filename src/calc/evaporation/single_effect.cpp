@@ -4,21 +4,11 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
+using frame::kAsTyped;
 using frame::masked;
 using frame::Num;
 using In = EvaporationInput;
-
-namespace {
-
-// A number put into a formula: a typed one as typed, a computed one to 6 significant digits.
-std::string p(Num v) {
-    return frame::in_formula(v.get(), 15);
-}
-std::string s(Num v) {
-    return frame::in_formula(v.get());
-}
-
-}  // namespace
 
 frame::Outcome<In> single_effect_evaporator(const In& in) {
     return frame::run<In>([&] {
@@ -64,27 +54,31 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
         const std::string dtt = masked(dt.get()), At = masked(A.get());
 
         std::vector<std::string> duty = {
-            "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + p(F) + " × " + p(cp0) + " × (" + s(t1) + " − " +
-                p(t0) + ") + " + s(W) + " × " + p(r1) + "] × (1 + " + p(pct) + "/100)/3600 = " + Qt + " kW",
-            "料液加热 F·cp0·(t1 − t0) = " + frame::significant(sensible.get()) +
-                " kJ/h，水分汽化 W·r1 = " + frame::significant(latent.get()) + " kJ/h",
-            "热损失 = " + frame::significant(((sensible + latent) * pct / 100 / 3600).get()) + " kW",
+            "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + in_note(F, kAsTyped) + " × " +
+                in_note(cp0, kAsTyped) + " × (" + in_note(t1) + " − " + in_note(t0, kAsTyped) + ") + " + in_note(W) +
+                " × " + in_note(r1, kAsTyped) + "] × (1 + " + in_note(pct, kAsTyped) + "/100)/3600 = " + Qt + " kW",
+            "料液加热 F·cp0·(t1 − t0) = " + in_note(sensible.get()) +
+                " kJ/h，水分汽化 W·r1 = " + in_note(latent.get()) + " kJ/h",
+            "热损失 = " + in_note(((sensible + latent) * pct / 100 / 3600).get()) + " kW",
         };
         if (t0 > t1)
             duty.push_back("注意：进料温度高于溶液沸点，料液进入蒸发器后自蒸发，料液加热一项为负（放出热量）。");
         std::vector<std::string> area = {
-            "A = 1000·Q/(K·Δt) = 1000 × " + s(Q) + "/(" + p(K) + " × " + s(dt) + ") = " + At + " m²",
+            "A = 1000·Q/(K·Δt) = 1000 × " + in_note(Q) + "/(" + in_note(K, kAsTyped) + " × " + in_note(dt) +
+                ") = " + At + " m²",
         };
         if (dt < 5) area.push_back("注意：有效传热温差小于 5 ℃，传热面积对温差和 K 值的误差十分敏感。");
 
         return frame::Explained{{
-            {Wt, {"W = F(1 − x0/x1) = " + p(F) + " × (1 − " + p(x0) + "/" + p(x1) + ") = " + Wt + " kg/h"}},
-            {productt, {"F − W = " + p(F) + " − " + s(W) + " = " + productt + " kg/h"}},
-            {t1t, {"t1 = T1 + Δ = " + p(T1) + " + " + p(loss) + " = " + t1t + " ℃"}},
+            {Wt,
+             {"W = F(1 − x0/x1) = " + in_note(F, kAsTyped) + " × (1 − " + in_note(x0, kAsTyped) + "/" +
+              in_note(x1, kAsTyped) + ") = " + Wt + " kg/h"}},
+            {productt, {"F − W = " + in_note(F, kAsTyped) + " − " + in_note(W) + " = " + productt + " kg/h"}},
+            {t1t, {"t1 = T1 + Δ = " + in_note(T1, kAsTyped) + " + " + in_note(loss, kAsTyped) + " = " + t1t + " ℃"}},
             {Qt, duty},
-            {Dt, {"D = 3600·Q/r = 3600 × " + s(Q) + "/" + p(r) + " = " + Dt + " kg/h"}},
-            {et, {"D/W = " + s(D) + "/" + s(W) + " = " + et + " kg/kg"}},
-            {dtt, {"Δt = T − t1 = " + p(T) + " − " + s(t1) + " = " + dtt + " ℃"}},
+            {Dt, {"D = 3600·Q/r = 3600 × " + in_note(Q) + "/" + in_note(r, kAsTyped) + " = " + Dt + " kg/h"}},
+            {et, {"D/W = " + in_note(D) + "/" + in_note(W) + " = " + et + " kg/kg"}},
+            {dtt, {"Δt = T − t1 = " + in_note(T, kAsTyped) + " − " + in_note(t1) + " = " + dtt + " ℃"}},
             {At, area},
         }};
     });

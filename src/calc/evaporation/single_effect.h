@@ -18,8 +18,10 @@
 // product 3333.333 kg/h, t1 68.100 ℃, Q 5108.066 kW, D 8482.029 kg/h, D/W 1.272, Δt 65.200 ℃, A 52.230 m².
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "frame/field.h"
 #include "frame/outcome.h"
 
 namespace vxr::calc {
@@ -42,5 +44,50 @@ struct EvaporationInput {
 
 // W, product, t1, Q, D, D/W, Δt and A, each through its mask with its notes; or why not.
 frame::Outcome<EvaporationInput> single_effect_evaporator(const EvaporationInput& in);
+
+namespace evaporation {
+using In = EvaporationInput;
+using frame::input, frame::result, frame::Property;
+constexpr std::array<frame::Row<In>, 20> kFields = {{
+    {input("evapFeed", "进料量（kg/h）：", "10000", {"F", "kg/h", "进入蒸发器的料液质量流量", "100～100000 kg/h"}),
+     &In::feed},
+    {input("evapFeedConc", "进料浓度（质量分数）：", "0.10", {"x0", "", "料液中溶质的质量分数", "0.01～0.5"}),
+     &In::feed_conc},
+    {input("evapProductConc", "完成液浓度（质量分数）：", "0.30",
+           {"x1", "", "完成液中溶质的质量分数，须大于 x0", "0.05～0.8"}),
+     &In::product_conc},
+    {input("evapFeedTemp", "进料温度（℃）：", "20", {"t0", "degC", "料液进入蒸发器时的温度", "0～150 ℃"}),
+     &In::feed_temp},
+    {input("evapFeedCp", "进料比热容（kJ/(kg·℃)）：", "3.77",
+           {"cp0", "kJ/(kg K)", "料液（溶液）的比热容", "2～4.2 kJ/(kg·℃)"}),
+     &In::feed_cp},
+    {input("evapVapourTemp", "二次蒸汽温度（℃）：", "60.1",
+           {"T1", "degC", "蒸发室压力下二次蒸汽的饱和温度", "40～150 ℃"}),
+     &In::vapour_temp},
+    {input("evapVapourLatent", "二次蒸汽汽化热（kJ/kg）：", "2355",
+           {"r1", "kJ/kg", "二次蒸汽温度下水的汽化热", "2000～2400 kJ/kg", Property::LatentHeat}),
+     &In::vapour_latent},
+    {input("evapTempLoss", "温度差损失（℃）：", "8", {"Δ", "K", "沸点升高与液柱静压等引起的温度差损失之和", "0～30 ℃"}),
+     &In::temp_loss},
+    {input("evapSteamTemp", "加热蒸汽温度（℃）：", "133.3", {"T", "degC", "加热蒸汽的饱和温度", "100～200 ℃"}),
+     &In::steam_temp},
+    {input("evapSteamLatent", "加热蒸汽汽化热（kJ/kg）：", "2168",
+           {"r", "kJ/kg", "加热蒸汽温度下水的汽化热", "1900～2260 kJ/kg", Property::LatentHeat}),
+     &In::steam_latent},
+    {input("evapK", "总传热系数（W/(m²·℃)）：", "1500", {"K", "W/(m2 K)", "蒸发器的总传热系数", "500～3000 W/(m²·℃)"}),
+     &In::heat_transfer},
+    {input("evapHeatLoss", "热损失（占有效热量 %）：", "5", {"p", "percent", "热损失占有效热量的百分数", "0～10 %"}),
+     &In::heat_loss_percent},
+    {result("evapWater", "水分蒸发量（kg/h）：", {"W", "kg/h", "W = F·(1 − x0/x1)", ""})},
+    {result("evapProduct", "完成液量（kg/h）：", {"F − W", "kg/h", "完成液的质量流量", ""})},
+    {result("evapBoilingPoint", "溶液沸点（℃）：", {"t1", "degC", "t1 = T1 + Δ", ""})},
+    {result("evapDuty", "传热量（kW）：", {"Q", "kW", "蒸发器的热负荷", ""})},
+    {result("evapSteam", "加热蒸汽消耗量（kg/h）：", {"D", "kg/h", "D = 3600·Q/r", ""})},
+    {result("evapEconomy", "单位蒸汽消耗量（kg/kg）：", {"D/W", "", "每蒸发 1 kg 水消耗的加热蒸汽量", ""})},
+    {result("evapTempDiff", "有效传热温差（℃）：", {"Δt", "K", "Δt = T − t1", ""})},
+    {result("evapArea", "传热面积（m²）：", {"A", "m2", "A = 1000·Q/(K·Δt)", ""})},
+}};
+static_assert(frame::covers_every_member(kFields));
+}  // namespace evaporation
 
 }  // namespace vxr::calc

@@ -5,8 +5,9 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
 using frame::Num;
-using frame::significant;
+using In = FlexibilityInput;
 
 namespace {
 
@@ -16,10 +17,9 @@ struct RouteSums {
 };
 
 // Sums records 1…end in route order; a record never saved adds nothing.
-RouteSums sum_route(const NodeList& nodes, int end) {
+RouteSums sum_route(const Route& route) {
     RouteSums s;
-    for (int n = 1; n <= end; ++n) {
-        const auto& record = nodes.record(n);
+    for (const std::optional<SegmentTexts>& record : route.segments) {
         if (!record) continue;
         s.lx = s.lx + frame::value(record->lx);
         s.ly = s.ly + frame::value(record->ly);
@@ -31,14 +31,15 @@ RouteSums sum_route(const NodeList& nodes, int end) {
 
 }  // namespace
 
-FlexibilityAssessment assess_flexibility(const PipeBasics& pipe, const NodeList& nodes) {
-    const auto end = nodes.end_node();
-    if (!end) return {FlexibilityAssessment::Status::NoEndNode, 0.0, {}, {}};
-
-    const auto done = frame::trap([&] {
-        const RouteSums s = sum_route(nodes, *end);
-        const Num alpha = frame::value(pipe.expansion);
-        const Num dt = frame::value(pipe.t_max) - frame::value(pipe.t_min);
+frame::Outcome<In> assess_flexibility(const In& in) {
+    return frame::run<In>([&] {
+        if (!in.route.end) throw frame::Refusal<In>{"请确定最终节点", nullptr, true};
+        const frame::Fields<In> f(in);
+        const Num alpha = f(&In::expansion);
+        const Num d = f(&In::diameter);
+        const RouteSums s = sum_route(in.route);
+        const Num t_max = f(&In::t_max);
+        const Num dt = t_max - f(&In::t_min);
 
         // Free expansion along each axis, then their resultant.
         const Num dx = s.lx * alpha * dt;
@@ -48,29 +49,23 @@ FlexibilityAssessment assess_flexibility(const PipeBasics& pipe, const NodeList&
 
         // Anchor distance; a straight route leaves no slack L − U.
         const Num u = frame::pow(frame::pow(s.lx, 2) + frame::pow(s.ly, 2) + frame::pow(s.lz, 2), 0.5);
-        const Num d = frame::value(pipe.diameter);
-        FlexibilityAssessment a{FlexibilityAssessment::Status::Done, 0.0, {}, {}};
-        a.notes = {
-            "ΣLX = " + significant(s.lx.get()) + " m  ΣLY = " + significant(s.ly.get()) +
-                " m  ΣLZ = " + significant(s.lz.get()) + " m",
-            "L = " + significant(s.length.get()) + " m  U = √(ΣLX² + ΣLY² + ΣLZ²) = " + significant(u.get()) + " m",
-            "Y = |α·ΔT|·U = " + significant(y.get()) + " mm"};
+        std::vector<std::string> notes = {
+            "ΣLX = " + in_note(s.lx.get()) + " m  ΣLY = " + in_note(s.ly.get()) + " m  ΣLZ = " + in_note(s.lz.get()) +
+                " m",
+            "L = " + in_note(s.length.get()) + " m  U = √(ΣLX² + ΣLY² + ΣLZ²) = " + in_note(u.get()) + " m",
+            "Y = |α·ΔT|·U = " + in_note(y.get()) + " mm"};
         if (s.length == u) {
             if (s.length == 0) throw frame::DataCheckFailure{};
             const bool expands = y > 0;
-            a.verdict = expands ? kNotSuitable : kSuitable;
-            a.notes.push_back(expands ? "L − U = 0：直管段两端固定，无法吸收热膨胀"
-                                      : "L − U = 0，但 Y = 0：没有热膨胀需要吸收");
-            return a;
+            notes.push_back(expands ? "L − U = 0：直管段两端固定，无法吸收热膨胀"
+                                    : "L − U = 0，但 Y = 0：没有热膨胀需要吸收");
+            return frame::Explained{{{expands ? kNotSuitable : kSuitable, notes}}};
         }
-        a.ratio = (d * y / frame::pow(s.length - u, 2)).get();
-        a.verdict = a.ratio <= kFlexibilityLimit ? kSuitable : kNotSuitable;
-        a.notes.push_back("R = D·Y/(L − U)² = " + significant(a.ratio) +
-                          (a.ratio <= kFlexibilityLimit ? " ≤ 208.3" : " > 208.3"));
-        return a;
+        const double ratio = (d * y / frame::pow(s.length - u, 2)).get();
+        const bool suitable = ratio <= kFlexibilityLimit;
+        notes.push_back("R = D·Y/(L − U)² = " + in_note(ratio) + (suitable ? " ≤ 208.3" : " > 208.3"));
+        return frame::Explained{{{suitable ? kSuitable : kNotSuitable, notes}}};
     });
-    if (!done) return {};
-    return *done;
 }
 
 }  // namespace vxr::calc

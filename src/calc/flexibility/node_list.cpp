@@ -33,4 +33,10 @@ SegmentTexts NodeList::current() const {
     return record(to_).value_or(SegmentTexts{});
 }
 
+Route NodeList::route() const {
+    Route r{end_, {}};
+    for (int n = 1; end_ && n <= *end_; ++n) r.segments.push_back(record(n));
+    return r;
+}
+
 }  // namespace vxr::calc

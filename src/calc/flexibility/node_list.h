@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vxr::calc {
 
@@ -20,6 +21,12 @@ struct SegmentTexts {
     std::string lz;      // projection on Z, m
 
     friend bool operator==(const SegmentTexts&, const SegmentTexts&) = default;
+};
+
+// The route as the assessment reads it: the end node, and records 1 to the end node as saved (nothing: never saved).
+struct Route {
+    std::optional<int> end;
+    std::vector<std::optional<SegmentTexts>> segments;  // record n at index n − 1
 };
 
 class NodeList {
@@ -48,6 +55,9 @@ public:
 
     // What the editor shows for the current segment: its saved texts, or four empty texts.
     SegmentTexts current() const;
+
+    // The route from node 0 to the end node (no segments while there is no end node).
+    Route route() const;
 
 private:
     std::array<std::optional<SegmentTexts>, kMaxNode + 1> records_{};  // index 0 is never used

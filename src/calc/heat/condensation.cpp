@@ -9,10 +9,10 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
 using frame::Num;
 using frame::pow;
-using frame::significant;
-using frame::value;
+using In = CondensationInput;
 
 namespace {
 
@@ -20,19 +20,24 @@ constexpr double kLaminarFilmReynolds = 1800;
 
 }  // namespace
 
-frame::Outcome<CondensationInput> condensation_film_coefficient(const CondensationInput& in) {
-    return frame::run<CondensationInput>([&] {
+frame::Outcome<In> condensation_film_coefficient(const In& in) {
+    return frame::run<In>([&] {
+        const frame::Fields<In> f(in);
         constexpr double g = 9.81;
         // kJ/kg to J/kg for every surface, so a latent heat that is no number fails even where r is not used.
-        const Num r = value(in.latent_heat) * 1000;
+        const Num r = f(&In::latent_heat) * 1000;
 
         const auto density_group = [&] {
-            const Num rho_l = value(in.condensate_density);
-            return rho_l * (rho_l - value(in.vapour_density)) * g;
+            const Num rho_l = f(&In::condensate_density);
+            return rho_l * (rho_l - f(&In::vapour_density)) * g;
         };
-        const auto delta_t = [&] { return value(in.saturation_temperature) - value(in.wall_temperature); };
-        const auto lambda = [&] { return value(in.conductivity); };
-        const auto mu = [&] { return value(in.viscosity); };
+        // Each field read in a statement of its own, so that the one at fault is the same with every compiler.
+        const auto delta_t = [&] {
+            const Num ts = f(&In::saturation_temperature);
+            return ts - f(&In::wall_temperature);
+        };
+        const auto lambda = [&] { return f(&In::conductivity); };
+        const auto mu = [&] { return f(&In::viscosity); };
 
         std::vector<std::string> notes;
         Num alpha;
@@ -41,16 +46,16 @@ frame::Outcome<CondensationInput> condensation_film_coefficient(const Condensati
         std::optional<std::pair<Num, Num>> film;  // (L, μ)
         switch (in.surface) {
             case CondensingSurface::Inclined: {
-                const Num sine = frame::sin_degrees(value(in.angle));
-                const Num m = mu(), length = value(in.length);
+                const Num sine = frame::sin_degrees(f(&In::angle));
+                const Num m = mu(), length = f(&In::length);
                 dt = delta_t();
                 alpha = 1.13 * pow(density_group() * sine * r * pow(lambda(), 3) / (m * length * dt), 0.25);
-                notes.push_back("α = 1.13·[ρl·(ρl − ρv)·g·sinθ·r·λ³/(μ·L·Δt)]^0.25，sinθ = " + significant(sine.get()));
+                notes.push_back("α = 1.13·[ρl·(ρl − ρv)·g·sinθ·r·λ³/(μ·L·Δt)]^0.25，sinθ = " + in_note(sine.get()));
                 film.emplace(length, m);
                 break;
             }
             case CondensingSurface::VerticalTube: {
-                const Num m = mu(), length = value(in.length);
+                const Num m = mu(), length = f(&In::length);
                 dt = delta_t();
                 alpha = 1.13 * pow(density_group() * r * pow(lambda(), 3) / (m * length * dt), 0.25);
                 notes.push_back("α = 1.13·[ρl·(ρl − ρv)·g·r·λ³/(μ·L·Δt)]^0.25");
@@ -60,31 +65,33 @@ frame::Outcome<CondensationInput> condensation_film_coefficient(const Condensati
             case CondensingSurface::HorizontalTubeOutside: {
                 // The latent heat is raised by the subcooling of the film, 0.68·cp·Δt.
                 dt = delta_t();
-                const Num r_corrected = r * (1 + 0.68 * value(in.specific_heat) * dt / r);
-                const Num denominator = mu() * value(in.outside_diameter) * dt;
+                const Num r_corrected = r * (1 + 0.68 * f(&In::specific_heat) * dt / r);
+                const Num m = mu();
+                const Num denominator = m * f(&In::outside_diameter) * dt;
                 alpha = 0.725 * pow(density_group() * r_corrected * pow(lambda(), 3) / denominator, 0.25);
                 notes.push_back("α = 0.725·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dₒ·Δt)]^0.25");
-                notes.push_back("r′ = r·(1 + 0.68·cp·Δt/r) = " + significant(r_corrected.get()) + " J/kg");
+                notes.push_back("r′ = r·(1 + 0.68·cp·Δt/r) = " + in_note(r_corrected.get()) + " J/kg");
                 break;
             }
             case CondensingSurface::HorizontalTubeInside: {
                 dt = delta_t();
-                const Num r_corrected = r + 0.375 * value(in.specific_heat) * dt;
-                const Num denominator = mu() * value(in.inside_diameter) * dt;
+                const Num r_corrected = r + 0.375 * f(&In::specific_heat) * dt;
+                const Num m = mu();
+                const Num denominator = m * f(&In::inside_diameter) * dt;
                 alpha = 0.555 * pow(density_group() * r_corrected * pow(lambda(), 3) / denominator, 0.25);
                 notes.push_back("α = 0.555·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dᵢ·Δt)]^0.25（管内低速冷凝）");
-                notes.push_back("r′ = r + 0.375·cp·Δt = " + significant(r_corrected.get()) + " J/kg");
+                notes.push_back("r′ = r + 0.375·cp·Δt = " + in_note(r_corrected.get()) + " J/kg");
                 break;
             }
         }
         const std::string text = frame::masked(alpha.get());
-        notes.insert(notes.begin(), "Δt = ts − tw = " + significant(dt.get()) + " ℃");
+        notes.insert(notes.begin(), "Δt = ts − tw = " + in_note(dt.get()) + " ℃");
         notes.push_back("α = " + text + " W/(m²·℃)");
         // The note never fails the calculation: a film Reynolds number that is no number is left out.
         if (film) {
             const double re = 4 * alpha.get() * film->first.get() * dt.get() / (r.get() * film->second.get());
             if (std::isfinite(re)) {
-                notes.push_back("膜雷诺数 Re = 4·α·L·Δt/(r·μ) = " + significant(re));
+                notes.push_back("膜雷诺数 Re = 4·α·L·Δt/(r·μ) = " + in_note(re));
                 if (re > kLaminarFilmReynolds) notes.push_back("注意：Re > 1800，液膜已非层流，层流膜公式偏低");
             }
         }

@@ -7,12 +7,15 @@
 //   hf = λ · (Le / D) · u² / 2              J/kg;   h = hf / g,  g = 9.807 m/s²
 //
 // There is no smooth-pipe or transition law: from Re = 2000 up the factor depends on the roughness alone.
+// Worked example (the page's defaults): d 100 mm, 1.5 m/s water (ρ 1000, μ 0.001), ε 0.5 mm, 60 m with 105.5
+// bores of fittings: Re = 150000, λ = 0.0303512, hf = 56.510 J/kg, h = 5.762 m.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string>
 
+#include "frame/field.h"
 #include "frame/outcome.h"
 
 namespace vxr::calc {
@@ -54,6 +57,40 @@ inline constexpr std::array<FittingKind, kFittingKinds> kFittings = {{
     {&PipeRunInput::ball_valves, 30},
     {&PipeRunInput::flow_meters, 400},
 }};
+
+namespace friction {
+using In = PipeRunInput;
+using frame::input, frame::note, frame::result, frame::Property;
+constexpr frame::About kCount{"n", "", "该管件的个数", "0～20"};
+constexpr std::array<frame::Row<In>, 19> kFields = {{
+    {note("Text37", "管段号：", "RW0101-100 L1B ", "管段号（仅作记录）")},
+    {note("Text36", "介质：", "水", "介质名称（仅作记录）")},
+    {note("Text30", "管道种类：", "无缝钢管", "管道种类（仅作记录）")},
+    {input("Text34", "密度（千克/立方米）：", "1000",
+           {"ρ", "kg/m3", "流体在操作条件下的密度", "0.5～2000 kg/m³", Property::Density}),
+     &In::density},
+    {input("Text33", "流速(米/秒)：", "1.5", {"u", "m/s", "管内平均流速", "0.3～30 m/s"}), &In::velocity},
+    {input("Text35", "介质粘度（Pa.s）：", "0.001",
+           {"μ", "Pa s", "流体在操作条件下的动力粘度", "1e-5～1 Pa·s", Property::Viscosity}),
+     &In::viscosity},
+    {input("Text32", "管道内径（毫米）：", "100", {"d", "mm", "管道内径", "10～1000 mm"}), &In::inside_diameter},
+    {input("Text31", "管道粗糙度（毫米）：", "0.5",
+           {"ε", "mm", "管壁绝对粗糙度（新无缝钢管约 0.05～0.1 mm，旧钢管 0.2～0.5 mm）", "0.001～3 mm"}),
+     &In::roughness},
+    {input("Text23", "管道长度（米）：", "60", {"L", "m", "直管段长度", "1～5000 m"}), &In::length},
+    {input("Text29", "45度弯头（个）：", "1", kCount), &In::elbows_45},
+    {input("Text28", "90度弯头（个）：", "2", kCount), &In::elbows_90},
+    {input("Text24", "180度弯头（个）：", "1", kCount), &In::return_bends},
+    {input("Text25", "截止阀（个）：", "1", kCount), &In::globe_valves},
+    {input("Text22", "闸阀（个）：", "1", kCount), &In::gate_valves},
+    {input("Text21", "止回阀（个）：", "1", kCount), &In::check_valves},
+    {input("Text20", "球阀（个）：", "1", kCount), &In::ball_valves},
+    {input("Text19", "流量计（个）：", "1", kCount), &In::flow_meters},
+    {result("Text27", "计算管道阻力（焦耳/千克）：", {"hf", "J/kg", "单位质量流体的摩擦阻力损失", ""})},
+    {result("Text26", "计算管道阻力（米）：", {"Hf", "m", "以流体液柱高度表示的阻力损失 hf/g", ""})},
+}};
+static_assert(frame::covers_every_member(kFields));
+}  // namespace friction
 
 // The loss of the run, or nothing when the data do not allow it (zero velocity or viscosity, a smooth or negative
 // roughness in fully rough flow, a text that is not a number).

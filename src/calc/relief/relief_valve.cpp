@@ -7,15 +7,13 @@
 
 namespace vxr::calc {
 
+using frame::in_note;
+using frame::kAsTyped;
 using frame::Num;
 using frame::pow;
 using frame::sqrt;
 
 namespace {
-
-std::string s6(Num v) {
-    return frame::significant(v.get());
-}
 
 constexpr const char* kNotCovered = "注意：本方法不含液体的粘度修正，也不适用于两相流。";
 
@@ -62,10 +60,11 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
         }
 
         const std::string P_text = frame::masked(P.get(), 4);
-        std::vector<std::string> pressure_notes{
-            "P = Ps·(1 + 超压/100) + Pa = " + s6(Ps) + " × (1 + " + s6(over) + "/100) + " + s6(Pa) + " = " + s6(P) +
-                " MPa（绝压）",
-            "Po = Pb + Pa = " + s6(Pb) + " + " + s6(Pa) + " = " + s6(Po) + " MPa（绝压）"};
+        std::vector<std::string> pressure_notes{"P = Ps·(1 + 超压/100) + Pa = " + in_note(Ps, kAsTyped) + " × (1 + " +
+                                                    in_note(over, kAsTyped) + "/100) + " + in_note(Pa, kAsTyped) +
+                                                    " = " + in_note(P) + " MPa（绝压）",
+                                                "Po = Pb + Pa = " + in_note(Pb, kAsTyped) + " + " +
+                                                    in_note(Pa, kAsTyped) + " = " + in_note(Po) + " MPa（绝压）"};
 
         if (!gas) {
             const Num A = W / (5.1 * K * sqrt(rho * (P - Po)));
@@ -77,10 +76,11 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
                 {"", {}},
                 {"", {}},
                 {A_text,
-                 {"A = W/(5.1·K·√(ρ·(P − Po))) = " + s6(W) + "/(5.1 × " + s6(K) + " × √(" + s6(rho) + " × (" + s6(P) +
-                      " − " + s6(Po) + "))) = " + s6(A) + " mm²",
+                 {"A = W/(5.1·K·√(ρ·(P − Po))) = " + in_note(W, kAsTyped) + "/(5.1 × " + in_note(K, kAsTyped) +
+                      " × √(" + in_note(rho, kAsTyped) + " × (" + in_note(P) + " − " + in_note(Po) +
+                      "))) = " + in_note(A) + " mm²",
                   kNotCovered}},
-                {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + s6(A) + "/π) = " + s6(d0) + " mm"}},
+                {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + in_note(A) + "/π) = " + in_note(d0) + " mm"}},
             }};
         }
 
@@ -94,31 +94,35 @@ frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in) {
         std::string area_note;
         if (critical) {
             A = W / (0.076 * C * K * P * root_mzt);
-            area_note = "A = W/(7.6×10⁻²·C·K·P·√(M/(Z·T))) = " + s6(W) + "/(0.076 × " + s6(C) + " × " + s6(K) + " × " +
-                        s6(P) + " × √(" + s6(M) + "/(" + s6(Z) + " × " + s6(T) + "))) = " + s6(A) + " mm²";
+            area_note = "A = W/(7.6×10⁻²·C·K·P·√(M/(Z·T))) = " + in_note(W, kAsTyped) + "/(0.076 × " + in_note(C) +
+                        " × " + in_note(K, kAsTyped) + " × " + in_note(P) + " × √(" + in_note(M, kAsTyped) + "/(" +
+                        in_note(Z, kAsTyped) + " × " + in_note(T) + "))) = " + in_note(A) + " mm²";
         } else {
             const Num bracket = pow(r, 2 / k) - pow(r, (k + 1) / k);
             A = W / (55.84 * K * P * sqrt(k / (k - 1) * bracket) * root_mzt);
-            area_note = "A = W/(55.84·K·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T))) = " + s6(W) +
-                        "/(55.84 × " + s6(K) + " × " + s6(P) + " × √(" + s6(k / (k - 1)) + " × " + s6(bracket) +
-                        ") × √(" + s6(M) + "/(" + s6(Z) + " × " + s6(T) + "))) = " + s6(A) + " mm²";
+            area_note = "A = W/(55.84·K·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T))) = " +
+                        in_note(W, kAsTyped) + "/(55.84 × " + in_note(K, kAsTyped) + " × " + in_note(P) + " × √(" +
+                        in_note(k / (k - 1)) + " × " + in_note(bracket) + ") × √(" + in_note(M, kAsTyped) + "/(" +
+                        in_note(Z, kAsTyped) + " × " + in_note(T) + "))) = " + in_note(A) + " mm²";
         }
         const Num d0 = sqrt(4 * A / std::numbers::pi);
         const std::string regime = critical ? "临界流动" : "亚临界流动";
-        const std::string ratio_note = "Po/P = " + s6(Po) + "/" + s6(P) + " = " + s6(r) +
-                                       (critical ? " ≤ rc = " : " > rc = ") + s6(rc) + "：" + regime;
+        const std::string ratio_note = "Po/P = " + in_note(Po) + "/" + in_note(P) + " = " + in_note(r) +
+                                       (critical ? " ≤ rc = " : " > rc = ") + in_note(rc) + "：" + regime;
         return frame::Explained{{
             {P_text, pressure_notes},
             {regime, {ratio_note}},
             {frame::masked(rc.get(), 4),
-             {"rc = (2/(k + 1))^(k/(k − 1)) = (2/(" + s6(k) + " + 1))^(" + s6(k) + "/(" + s6(k) +
-              " − 1)) = " + s6(rc)}},
+             {"rc = (2/(k + 1))^(k/(k − 1)) = (2/(" + in_note(k, kAsTyped) + " + 1))^(" + in_note(k, kAsTyped) + "/(" +
+              in_note(k, kAsTyped) + " − 1)) = " + in_note(rc)}},
             {frame::masked(C.get()),
-             {"C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1))) = 520 × √(" + s6(k) + " × (2/(" + s6(k) + " + 1))^((" +
-              s6(k) + " + 1)/(" + s6(k) + " − 1))) = " + s6(C)}},
+             {"C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1))) = 520 × √(" + in_note(k, kAsTyped) + " × (2/(" +
+              in_note(k, kAsTyped) + " + 1))^((" + in_note(k, kAsTyped) + " + 1)/(" + in_note(k, kAsTyped) +
+              " − 1))) = " + in_note(C)}},
             {frame::masked(A.get()),
-             {area_note, "T = t + 273.15 = " + s6(t) + " + 273.15 = " + s6(T) + " K", ratio_note, kNotCovered}},
-            {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + s6(A) + "/π) = " + s6(d0) + " mm"}},
+             {area_note, "T = t + 273.15 = " + in_note(t, kAsTyped) + " + 273.15 = " + in_note(T) + " K", ratio_note,
+              kNotCovered}},
+            {frame::masked(d0.get()), {"d0 = √(4·A/π) = √(4 × " + in_note(A) + "/π) = " + in_note(d0) + " mm"}},
         }};
     });
 }

@@ -12,8 +12,10 @@
 // one there. A liquid's viscosity correction and two-phase flow are outside the method.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "frame/field.h"
 #include "frame/outcome.h"
 
 namespace vxr::calc {
@@ -38,5 +40,50 @@ struct ReliefInput {
 // Results in order: relieving pressure, flow regime, critical pressure ratio, C (both empty for a liquid), minimum
 // relieving area, minimum throat diameter.
 frame::Outcome<ReliefInput> relief_valve(const ReliefInput& in);
+
+namespace relief {
+using In = ReliefInput;
+using frame::input, frame::option, frame::result;
+constexpr const char* kMedium = "reliefMedium";
+constexpr std::array<frame::Row<In>, 19> kFields = {{
+    {option(kMedium, "reliefGas", "气体或蒸汽", true, "泄放介质为气体或蒸汽"),
+     {},
+     [](In& in) { in.medium = ReliefMedium::Gas; }},
+    {option(kMedium, "reliefLiquid", "液体", false, "泄放介质为液体"),
+     {},
+     [](In& in) { in.medium = ReliefMedium::Liquid; }},
+    {input("reliefFlow", "泄放量（kg/h）：", "10000", {"W", "kg/h", "安全阀须泄放的质量流量", "10～500000 kg/h"}),
+     &In::flow},
+    {input("reliefSetPressure", "整定压力（MPa，表压）：", "1.0",
+           {"Ps", "MPa", "安全阀的整定（开启）压力，表压", "0.1～30 MPa"}),
+     &In::set_pressure},
+    {input("reliefOverpressure", "超压（%）：", "10", {"", "percent", "泄放时的超压，占整定压力的百分数", "10～21 %"}),
+     &In::overpressure},
+    {input("reliefBackPressure", "背压（MPa，表压）：", "0", {"Pb", "MPa", "安全阀出口的背压，表压", "0～0.5 MPa"}),
+     &In::back_pressure},
+    {input("reliefAtmosphere", "当地大气压（MPa）：", "0.1013",
+           {"Pa", "MPa", "当地大气压（绝压）", "0.08～0.1013 MPa"}),
+     &In::atmosphere},
+    {input("reliefCoefficient", "额定泄放系数 K：", "0.65",
+           {"K", "", "安全阀的额定泄放系数（制造厂给出）", "0.6～0.975"}),
+     &In::coefficient},
+    {input("reliefMolarMass", "摩尔质量（kg/kmol）：", "29", {"M", "kg/kmol", "气体的摩尔质量", "2～200 kg/kmol"}),
+     &In::molar_mass},
+    {input("reliefTemperature", "泄放温度（℃）：", "50", {"t", "degC", "泄放状态下气体的温度", "-100～600 ℃"}),
+     &In::temperature},
+    {input("reliefZ", "压缩因子 Z：", "1", {"Z", "", "泄放状态下气体的压缩因子", "0.3～1.1"}), &In::compressibility},
+    {input("reliefAdiabaticExponent", "绝热指数 k：", "1.4", {"k", "", "气体的绝热指数 cp/cv", "1.01～1.67"}),
+     &In::exponent},
+    {input("reliefDensity", "液体密度（kg/m³）：", "1000", {"ρ", "kg/m3", "泄放温度下液体的密度", "500～2000 kg/m³"}),
+     &In::density},
+    {result("reliefPressure", "泄放压力（MPa，绝压）：", {"P", "MPa", "P = Ps·(1 + 超压/100) + Pa", ""})},
+    {result("reliefRegime", "流动状态：", {"", "", "Po/P ≤ rc 为临界流动，否则为亚临界流动", ""})},
+    {result("reliefCriticalRatio", "临界压力比：", {"rc", "", "rc = (2/(k + 1))^(k/(k − 1))", ""})},
+    {result("reliefC", "气体特性系数 C：", {"C", "", "C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1)))", ""})},
+    {result("reliefArea", "最小泄放面积（mm²）：", {"A", "mm2", "安全阀所需的最小泄放面积", ""})},
+    {result("reliefThroat", "最小喉径（mm）：", {"d0", "mm", "d0 = √(4·A/π)", ""})},
+}};
+static_assert(frame::covers_every_member(kFields));
+}  // namespace relief
 
 }  // namespace vxr::calc

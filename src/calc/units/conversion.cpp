@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "frame/checked.h"
 #include "frame/number_text.h"
+#include "frame/numeric_text.h"
 
 namespace vxr::calc::units {
 namespace {
@@ -15,7 +15,7 @@ std::optional<Unit> read(const Database& database, const char* expression) {
 }
 
 std::optional<double> number(std::string_view text) {
-    return frame::trap([&] { return frame::value(text).get(); });
+    return frame::parse_number(text);
 }
 
 // ℃ and ℉ written as their slopes, for a temperature difference.

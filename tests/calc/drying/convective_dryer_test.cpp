@@ -1,51 +1,107 @@
-#include "calc/drying/convective_dryer.h"
-#include <gtest/gtest.h>
+// The convective dryer: its saturation line, worked cases, the refusals in reading order, the warning of a humid
+// exhaust on both sides of its bound, the notes' outline, and the ideal dryer's heat balance on random cases.
 #include <random>
+
+#include "calc/case_support.h"
 #include "calc/drying/water_saturation.h"
-#include "calc/outcome_support.h"
 #include "frame/number_text.h"
 
-using namespace vxr;
-using In = calc::DryerInput;
-using frame::significant;
-constexpr auto G1 = &In::wet_feed, w1 = &In::initial_moisture, w2 = &In::final_moisture, P = &In::pressure,
-               t0 = &In::air_temp, phi0 = &In::air_humidity, t1 = &In::preheat_temp, t2 = &In::exhaust_temp;
-const auto run = test::runner(calc::convective_dryer, In{"1000", "0.40", "0.05", "101.325", "20", "60", "120", "60"});
-// IAPWS-IF97's own table for the saturation line, IAPWS 2011's check value over ice, the switch at 0 ℃; the
-// page's checks, and the warning of an exhaust above 80 % (at 79 % and at exactly 80 %, t1 = 115 ℃, not yet).
-TEST(DryerCore, SaturationDefaultsChecksAndTheIdealDryer) {
-    // clang-format off
-    using namespace calc;
-    EXPECT_EQ(significant(if97_saturation_pressure(300), 9) + " " + significant(if97_saturation_pressure(600), 9) +
-        " " + significant(ice_sublimation_pressure(230), 13) + " " + significant(saturation_pressure(-10)) + " " +
-        significant(saturation_pressure(0)), "3536.58941 12344314.6 8.947352740189 0.259874 0.611213");
-    EXPECT_EQ(test::results(run({})), (std::vector<std::string>{"368.421", "631.579", "0.00874", "0.03240", "25.15",
-        "15570.648", "15706.686", "443.947", "60.00"}));
-    EXPECT_EQ(frame::masked(air_humidity(2.76, 101.32).get(), 5), "0.01742");
-    EXPECT_EQ(test::shown(run({{t0, "-10"}, {phi0, "80"}}), 2), "0.00128");
-    EXPECT_EQ(std::tuple(test::warns(run({{t2, "40"}}), 4), test::warns(run({{t2, "41"}}), 4),
-        test::warns(run({{t1, "115"}, {t2, "40.09099313666324"}}), 4)), std::tuple(true, false, false));
-    const std::string moisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。", rh = "相对湿度须在 0 到 100 之间。",
-        range = "温度超出水蒸气饱和压力公式的范围（−60～373.946 ℃）。", preheat = "预热后空气温度必须高于新鲜空气温度和废气温度。";
-    // Where two fields are typed, the first condition in reading order is the one refused; a dry product is no fault.
-    test::expect_refusals<In>(run, {{{{G1, "0"}, {w1, "1"}}, "湿物料处理量必须大于零。", G1}, {{{w1, "1"}}, moisture, w1},
-        {{{w2, "0.4"}}, moisture, w1}, {{{w2, "-0.01"}, {phi0, "0"}}, moisture, w2}, {{{w2, "0"}}, "finished", nullptr},
-        {{{phi0, "0"}}, rh, phi0}, {{{phi0, "100.01"}, {t0, "-61"}}, rh, phi0}, {{{t1, "60"}}, preheat, t1},
-        {{{t0, "-60.01"}, {t2, "400"}}, range, t0}, {{{t2, "373.95"}, {t1, "400"}}, range, t2},
-        {{{t0, "120"}, {t2, "30"}}, preheat, t1}, {{{P, "1.4"}}, "总压过低。", P},
-        {{{t2, "33"}}, "废气已饱和（相对湿度超过100%），请提高废气温度。", t2}, {{{P, "x"}, {G1, "y"}}, "", G1},
-        {{{G1, "1e308"}, {w1, "0.9"}}, "", nullptr}});
-    // An ideal dryer's heat balance makes η = (t1 − t2)/(t1 − t0), whatever the material and the air.
+namespace vxr::test {
+namespace {
+
+// IAPWS-IF97's table 35 for the saturation line, IAPWS 2011's check value over ice, and the switch at 0 ℃.
+TEST(Dryer, SaturationPressureFromBothEquations) {
+    EXPECT_EQ(frame::in_note(calc::if97_saturation_pressure(300), 9), "3536.58941");
+    EXPECT_EQ(frame::in_note(calc::if97_saturation_pressure(600), 9), "12344314.6");
+    EXPECT_EQ(frame::in_note(calc::ice_sublimation_pressure(230), 13), "8.947352740189");
+    EXPECT_EQ(frame::in_note(calc::saturation_pressure(-10)), "0.259874");
+    EXPECT_EQ(frame::in_note(calc::saturation_pressure(0)), "0.611213");
+}
+
+TEST(Dryer, WorkedCases) {
+    expect_shown("drying",
+                 {{"defaults: 1000 kg/h from 0.40 to 0.05, air at 20 ℃ and 60 % heated to 120 ℃, leaving at 60 ℃",
+                   {},
+                   "368.421 | 631.579 | 0.00874 | 0.03240 | 25.15 | 15570.648 | 15706.686 | 443.947 | 60.00"},
+                  {"winter air at −10 ℃ and 80 %, over ice",
+                   {{"dryAirTemp", "-10"}, {"dryAirHumidity", "80"}},
+                   "368.421 | 631.579 | 0.00128 | 0.02462 | 19.34 | 15786.288 | 15806.477 | 577.132 | 46.15"},
+                  {"a bone-dry product",
+                   {{"dryFinalMoisture", "0"}},
+                   "400.000 | 600.000 | 0.00874 | 0.03240 | 25.15 | 16905.275 | 17052.973 | 482.000 | 60.00"}});
+}
+
+// Where two fields are typed, the first condition in reading order is the one refused.
+TEST(Dryer, RefusalsNameTheFieldAtFault) {
+    const std::string moisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。 @ ";
+    const std::string range = "温度超出水蒸气饱和压力公式的范围（−60～373.946 ℃）。 @ ";
+    const std::string preheat = "预热后空气温度必须高于新鲜空气温度和废气温度。 @ dryPreheatTemp";
+    expect_shown(
+        "drying",
+        {{"no feed, before all water",
+          {{"dryWetFeed", "0"}, {"dryInitialMoisture", "1"}},
+          "湿物料处理量必须大于零。 @ dryWetFeed"},
+         {"all water", {{"dryInitialMoisture", "1"}}, moisture + "dryInitialMoisture"},
+         {"a product as wet as the feed", {{"dryFinalMoisture", "0.4"}}, moisture + "dryInitialMoisture"},
+         {"a negative product moisture",
+          {{"dryFinalMoisture", "-0.01"}, {"dryAirHumidity", "0"}},
+          moisture + "dryFinalMoisture"},
+         {"dry air", {{"dryAirHumidity", "0"}}, "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
+         {"air above saturation",
+          {{"dryAirHumidity", "100.01"}, {"dryAirTemp", "-61"}},
+          "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
+         {"air below −60 ℃", {{"dryAirTemp", "-60.01"}, {"dryExhaustTemp", "400"}}, range + "dryAirTemp"},
+         {"an exhaust above the critical point",
+          {{"dryExhaustTemp", "373.95"}, {"dryPreheatTemp", "400"}},
+          range + "dryExhaustTemp"},
+         {"heated no warmer than the exhaust", {{"dryPreheatTemp", "60"}}, preheat},
+         {"heated no warmer than the fresh air", {{"dryAirTemp", "120"}, {"dryExhaustTemp", "30"}}, preheat},
+         {"a total pressure below the vapour's", {{"dryPressure", "1.4"}}, "总压过低。 @ dryPressure"},
+         {"a saturated exhaust",
+          {{"dryExhaustTemp", "33"}},
+          "废气已饱和（相对湿度超过100%），请提高废气温度。 @ dryExhaustTemp"},
+         {"texts that are no numbers", {{"dryPressure", "x"}, {"dryWetFeed", "y"}}, "请仔细核对数据！ @ dryWetFeed"},
+         {"an overflow", {{"dryWetFeed", "1e308"}, {"dryInitialMoisture", "0.9"}}, "请仔细核对数据！ @ none"}});
+}
+
+// Above 80 % relative humidity the exhaust may condense: φ2 = 80 % exactly (t1 115 ℃, t2 40.0909931… ℃) does not
+// warn, a hundredth of a degree cooler does.
+TEST(Dryer, WarnsOfAHumidExhaust) {
+    for (const auto& [t2, expected] : {std::pair{"40.09099313666324", false}, {"40.08", true}, {"41", false}})
+        EXPECT_EQ(warns(run("drying", {{"dryPreheatTemp", "115"}, {"dryExhaustTemp", t2}}), 4), expected) << t2;
+}
+
+TEST(Dryer, NotesOutline) {
+    EXPECT_EQ(
+        outline(run("drying")),
+        "W, Gc, X1 / G2 / H0, p0, ps(20 ℃) / H2, 理想干燥器：I2 / φ2, 废气水汽分压 p2, ps(60 ℃) / L / L0 / Qp / η, "
+        "理想干燥器校核：η");
+}
+
+// An ideal dryer's heat balance makes η = (t1 − t2)/(t1 − t0), whatever the material and the air.
+TEST(Dryer, IdealDryerEfficiencyOnRandomCases) {
     std::mt19937 random(14);
     const auto at = [&](double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(random); };
-    const auto s = [](double v) { return std::to_string(v); };
     int finished = 0;
     for (int i = 0; i < 200; ++i) {
-        const double w = at(0.05, 0.9), a = at(-40, 40), b = at(a + 20, 300), c = at(a, b);
-        const In in{"1000", s(w), s(w / 3), s(at(50, 500)), s(a), s(at(1, 100)), s(b), s(c)};
-        const auto eta = test::shown(calc::convective_dryer(in), 8);
-        if (eta && ++finished) { EXPECT_NEAR(std::stod(*eta), 100 * (b - c) / (b - a), 0.0051) << in.exhaust_temp; }
+        const double w1 = at(0.05, 0.9), t0 = at(-40, 40), t1 = at(t0 + 20, 300), t2 = at(t0, t1);
+        const std::string t[] = {std::to_string(w1), std::to_string(w1 / 3),     std::to_string(at(50, 500)),
+                                 std::to_string(t0), std::to_string(at(1, 100)), std::to_string(t1),
+                                 std::to_string(t2)};
+        const calc::Answer a = run("drying", {{"dryInitialMoisture", t[0].c_str()},
+                                              {"dryFinalMoisture", t[1].c_str()},
+                                              {"dryPressure", t[2].c_str()},
+                                              {"dryAirTemp", t[3].c_str()},
+                                              {"dryAirHumidity", t[4].c_str()},
+                                              {"dryPreheatTemp", t[5].c_str()},
+                                              {"dryExhaustTemp", t[6].c_str()}});
+        if (std::holds_alternative<calc::Refused>(a)) continue;
+        ++finished;
+        const std::string eta = shown(a).substr(shown(a).rfind(' ') + 1);
+        EXPECT_NEAR(std::stod(eta), 100 * (t1 - t2) / (t1 - t0), 0.0051) << t[6];
     }
     EXPECT_GT(finished, 100);
 }
-// clang-format on
+
+}  // namespace
+}  // namespace vxr::test

@@ -1,32 +1,76 @@
-#include "calc/evaporation/single_effect.h"
-#include <gtest/gtest.h>
-#include "calc/outcome_support.h"
+// The single-effect evaporator: worked cases, refusals and warnings at and beside their bounds, and the notes.
+#include "calc/case_support.h"
 
-using namespace vxr;
-using In = calc::EvaporationInput;
-using Texts = std::vector<std::string>;
-constexpr auto F = &In::feed, x0 = &In::feed_conc, x1 = &In::product_conc, t0 = &In::feed_temp, cp0 = &In::feed_cp,
-               r1 = &In::vapour_latent, loss = &In::temp_loss, T = &In::steam_temp, r = &In::steam_latent,
-               K = &In::heat_transfer, pct = &In::heat_loss_percent;
-const auto run = test::runner(calc::single_effect_evaporator, In{"10000", "0.10", "0.30", "20", "3.77", "60.1", "2355",
-                                                                 "8", "133.3", "2168", "1500", "5"});
-TEST(EvaporationCore, ChecksAndConditions) {
-    const auto out = run({});
-    EXPECT_EQ(test::results(out),
-              (Texts{"6666.667", "3333.333", "68.100", "5108.066", "8482.029", "1.272", "65.200", "52.230"}));
-    EXPECT_EQ(test::notes(out), "W = F(1 − x0/x1) = 10000 × (1 − 0.1/0.3) = 6666.667 kg/h");
-    // 9072 kg/h from 1 % to 1.5 %, boiling at 100 ℃; the book: 3024, 6048, 4108 kg/h and 149.3 m².
-    const In book{"9072", "0.01", "0.015", "37.8", "4.14", "100", "2257", "0", "110", "2230", "1704", "0"};
-    EXPECT_EQ(test::results(single_effect_evaporator(book)),
-              (Texts{"3024.000", "6048.000", "100.000", "2544.800", "4108.198", "1.359", "10.000", "149.343"}));
-    // clang-format off
-    const std::string conc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。",
-        positive = "比热容、汽化热和传热系数必须大于零。", negative = "温度差损失和热损失不能为负。";
-    // Where two fields are typed, the first condition in reading order is the one refused.
-    test::expect_refusals<In>(run, {{{{F, "0"}, {x0, "0"}}, "进料量必须大于零。", F}, {{{x0, "0"}}, conc, x0},
-        {{{x0, "0.3"}}, conc, x0}, {{{x1, "1"}}, conc, x1}, {{{r1, "0"}, {K, "-1"}}, positive, r1},
-        {{{cp0, "-3"}}, positive, cp0}, {{{r, "0"}}, positive, r}, {{{K, "0"}, {loss, "-1"}}, positive, K},
-        {{{loss, "-0.1"}}, negative, loss}, {{{pct, "-5"}, {T, "0"}}, negative, pct},
-        {{{T, "68.1"}}, "加热蒸汽温度必须高于溶液沸点。", T}, {{{t0, "1500"}}, "传热量不为正，请核对进料温度。", t0},
-        {{{cp0, "abc"}, {F, "0"}}, "", cp0}, {{{K, "1e308"}, {F, "1e308"}}, "", nullptr}});
+namespace vxr::test {
+namespace {
+
+// Results: W, product, t1, Q, D, D/W, Δt, A. The book's case, 9072 kg/h from 1 % to 1.5 % boiling at 100 ℃: 3024,
+// 6048 and 4108 kg/h, 149.3 m². Without heat loss Q = 17513370 kJ/h.
+TEST(Evaporator, WorkedCases) {
+    const Typed book = {{"evapFeed", "9072"},         {"evapFeedConc", "0.01"}, {"evapProductConc", "0.015"},
+                        {"evapFeedTemp", "37.8"},     {"evapFeedCp", "4.14"},   {"evapVapourTemp", "100"},
+                        {"evapVapourLatent", "2257"}, {"evapTempLoss", "0"},    {"evapSteamTemp", "110"},
+                        {"evapSteamLatent", "2230"},  {"evapK", "1704"},        {"evapHeatLoss", "0"}};
+    const Typed lossless = {{"evapHeatLoss", "0"}};
+    expect_shown(
+        "evaporation",
+        {{"defaults", {}, "6666.667 | 3333.333 | 68.100 | 5108.066 | 8482.029 | 1.272 | 65.200 | 52.230"},
+         {"book", book, "3024.000 | 6048.000 | 100.000 | 2544.800 | 4108.198 | 1.359 | 10.000 | 149.343"},
+         {"no loss", lossless, "6666.667 | 3333.333 | 68.100 | 4864.825 | 8078.123 | 1.212 | 65.200 | 49.743"}});
 }
+
+// Typed at a bound, a field is refused (the first condition in reading order); typed just beside it, the case
+// finishes. W = 5000 kg/h of r1 2000 kJ/kg from 10000 kg/h of cp0 4 boiling at 68 ℃: a feed at 318 ℃ brings all
+// the heat, Q = 0.
+TEST(Evaporator, RefusalsOnBothSidesOfEachBound) {
+    const std::string conc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。";
+    const std::string zero = "比热容、汽化热和传热系数必须大于零。", sign = "温度差损失和热损失不能为负。";
+    const std::string none = "进料量必须大于零。", cold = "加热蒸汽温度必须高于溶液沸点。";
+    const std::tuple<const char*, const char*, const char*, std::string> bounds[] = {
+        {"evapFeed", "0", "0.001", none},        {"evapFeedConc", "0", "0.001", conc},
+        {"evapFeedConc", "0.3", "0.2999", conc}, {"evapProductConc", "1", "0.999", conc},
+        {"evapFeedCp", "0", "0.001", zero},      {"evapVapourLatent", "0", "0.001", zero},
+        {"evapSteamLatent", "0", "0.001", zero}, {"evapK", "0", "0.001", zero},
+        {"evapTempLoss", "-0.1", "0", sign},     {"evapHeatLoss", "-0.1", "0", sign},
+        {"evapSteamTemp", "68.1", "68.2", cold}};
+    for (const auto& [field, at, beside, message] : bounds) {
+        EXPECT_EQ(shown(run("evaporation", {{field, at}})), message + " @ " + field) << field << " " << at;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("evaporation", {{field, beside}})))
+            << field << " " << beside;
+    }
+    Typed hot = {{"evapFeedConc", "0.25"}, {"evapProductConc", "0.5"},   {"evapFeedCp", "4"},
+                 {"evapVapourTemp", "60"}, {"evapVapourLatent", "2000"}, {"evapFeedTemp", "318"}};
+    expect_shown("evaporation", {{"Q = 0", hot, "传热量不为正，请核对进料温度。 @ evapFeedTemp"}});
+    hot.back().second = "317.9";
+    expect_shown("evaporation",
+                 {{"Q > 0", hot, "5000.000 | 5000.000 | 68.000 | 1.167 | 1.937 | 0.000 | 65.300 | 0.012"},
+                  {"F 0, x0 0", {{"evapFeed", "0"}, {"evapFeedConc", "0"}}, none + " @ evapFeed"},
+                  {"r1 0, K < 0", {{"evapVapourLatent", "0"}, {"evapK", "-1"}}, zero + " @ evapVapourLatent"},
+                  {"K 0, Δ < 0", {{"evapK", "0"}, {"evapTempLoss", "-1"}}, zero + " @ evapK"},
+                  {"p < 0, T 0", {{"evapHeatLoss", "-5"}, {"evapSteamTemp", "0"}}, sign + " @ evapHeatLoss"},
+                  {"no number, F 0", {{"evapFeedCp", "abc"}, {"evapFeed", "0"}}, "请仔细核对数据！ @ evapFeedCp"},
+                  {"F·cp0 overflows", {{"evapK", "1e308"}, {"evapFeed", "1e308"}}, "请仔细核对数据！ @ none"}});
+}
+
+// Boiling at 68 ℃ exactly (60 + 8): a feed at the boiling point, and Δt = 5 ℃, do not warn; a hundredth beyond does.
+TEST(Evaporator, WarningsOnBothSidesOfTheirBounds) {
+    const auto warned = [](const char* field, const char* text, std::size_t result) {
+        return warns(run("evaporation", {{"evapVapourTemp", "60"}, {field, text}}), result);
+    };
+    EXPECT_FALSE(warned("evapFeedTemp", "68", 3));
+    EXPECT_TRUE(warned("evapFeedTemp", "68.01", 3));
+    EXPECT_FALSE(warned("evapSteamTemp", "73", 7));
+    EXPECT_TRUE(warned("evapSteamTemp", "72.99", 7));
+    EXPECT_EQ(outline(run("evaporation", {{"evapSteamTemp", "73.09"}, {"evapFeedTemp", "68.2"}})),
+              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 注意：进 / D / D/W / Δt / A, 注意：有");
+}
+
+TEST(Evaporator, Notes) {
+    EXPECT_EQ(outline(run("evaporation")), "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失 / D / D/W / Δt / A");
+    EXPECT_EQ(notes(run("evaporation"), 0)[0], "W = F(1 − x0/x1) = 10000 × (1 − 0.1/0.3) = 6666.667 kg/h");
+    EXPECT_EQ(notes(run("evaporation"), 3)[1],
+              "料液加热 F·cp0·(t1 − t0) = 1813370 kJ/h，水分汽化 W·r1 = 15700000 kJ/h");
+}
+
+}  // namespace
+}  // namespace vxr::test

@@ -1,55 +1,75 @@
-#include "calc/flexibility/assessment.h"
-#include <gtest/gtest.h>
-#include "frame/number_text.h"
+// Flexibility assessment of a pipe route: worked routes, the verdict's bound R ≤ 208.3 on both sides, the refusals,
+// and the notes.
+#include <tuple>
 
-using namespace vxr::calc;
-// clang-format off
-using Segment = std::optional<SegmentTexts>;  // nothing: never saved
-// Saves the segments in route order, then marks `end` (if any) by saving its segment once more.
-static NodeList route(const std::vector<Segment>& segments, std::optional<int> end) {
-    NodeList nodes;
-    for (const Segment& s : segments) { if (s) nodes.save(*s, false); if (&s != &segments.back()) nodes.next(); }
-    while (end && nodes.to() > *end) nodes.previous();
-    if (end) nodes.save(*nodes.record(*end), true);
-    return nodes;
+#include "calc/case_support.h"
+#include "calc/flexibility/assessment.h"
+
+namespace vxr::test {
+namespace {
+
+using S = calc::SegmentTexts;  // length, LX, LY, LZ
+const auto x = [](const char* l) { return S{l, l, "0", "0"}; };
+const auto y = [](const char* l) { return S{l, "0", l, "0"}; };
+const calc::Route kL{2, {x("10"), y("10")}};  // 10 m along X, then 10 m along Y
+
+// The verdict with its last note (R against its limit), or the refusal; on the defaults D 108 mm, α 0.012, 200/−10 ℃.
+std::string judged(const Typed& typed, const calc::Route& route) {
+    const calc::Answer a = run("stress", typed, route);
+    return shown(a) + (notes(a).empty() ? "" : " / " + notes(a).back());
 }
-// R to 6 digits and the verdict, or why there is none.
-static std::string judged(const FlexibilityAssessment& a) {
-    using S = FlexibilityAssessment::Status;
-    if (a.status != S::Done) return a.status == S::NoEndNode ? "no end node" : "data check";
-    const std::string verdict = a.verdict == kSuitable ? "suitable" : a.verdict == kNotSuitable ? "unsuitable" : "?";
-    return vxr::frame::significant(a.ratio) + " " + verdict;
+using Row = std::tuple<const char*, Typed, calc::Route, std::string>;
+
+TEST(FlexibilityAssessment, WorkedRoutes) {
+    const std::string ok = "合适。满足柔性要求。 / ", no = "不合适。需要调整管道系统。 / ", r = "R = D·Y/(L − U)² = ";
+    const Row rows[] = {
+        {"the L", {}, kL, ok + r + "112.166 ≤ 208.3"},
+        {"the L, 5 m along Y", {}, {2, {x("10"), y("5")}}, no + r + "208.559 > 208.3"},
+        {"a U", {}, {3, {x("6"), y("4"), S{"6", "-6", "0", "0"}}}, ok + r + "7.56 ≤ 208.3"},
+        {"Z as X and Y", {}, {2, {S{"10", "0", "0", "10"}, x("10")}}, ok + r + "112.166 ≤ 208.3"},
+        {"Tmax and Tmin swapped", {{"Text53", "-10"}, {"Text54", "200"}}, kL, ok + r + "112.166 ≤ 208.3"},
+        {"a gap never saved", {}, {3, {x("10"), std::nullopt, y("10")}}, ok + r + "112.166 ≤ 208.3"},
+        {"nearly straight", {}, {1, {S{"10.5", "10", "0", "0"}}}, no + r + "10886.4 > 208.3"},
+        {"straight", {}, {1, {x("10")}}, no + "L − U = 0：直管段两端固定，无法吸收热膨胀"},
+        {"straight, no ΔT", {{"Text53", "-10"}}, {1, {x("10")}}, ok + "L − U = 0，但 Y = 0：没有热膨胀需要吸收"}};
+    for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
 }
-TEST(AssessmentTest, TableAndNotes) {
-    const auto x = [](const char* l) { return Segment(SegmentTexts{l, l, "0", "0"}); };
-    const auto y = [](const char* l) { return Segment(SegmentTexts{l, "0", l, "0"}); };
-    const PipeBasics pipe{"108", "0.012", "200", "-10"}, limit{"208.3", "1", "1", "0"};
-    const Segment diagonal = SegmentTexts{"2", "1", "0", "0"}, back = SegmentTexts{"6", "-6", "0", "0"}, unsaved;
-    const std::vector<Segment> L = {x("10"), y("10")};
-    const char* ok = "112.166 suitable";  // the L of 10 m along X and 10 m along Y
-    const std::tuple<PipeBasics, std::vector<Segment>, std::optional<int>, const char*> cases[] = {
-        {pipe, L, 2, ok}, {pipe, {x("10"), y("5")}, 2, "208.559 unsuitable"}, {pipe, L, std::nullopt, "no end node"},
-        {pipe, {x("6"), y("4"), back}, 3, "7.56 suitable"},
-        // Z counts like X and Y; temperatures either way round; an unsaved segment is zero; none past the end is read.
-        {pipe, {SegmentTexts{"10", "0", "0", "10"}, x("10")}, 2, ok}, {{"108", "0.012", "-10", "200"}, L, 2, ok},
-        {pipe, {x("10"), unsaved, y("10")}, 3, ok}, {pipe, {x("10"), y("10"), x("a")}, 2, ok},
-        {limit, {diagonal}, 1, "208.3 suitable"}, {{"208.30000001", "1", "1", "0"}, {diagonal}, 1, "208.3 unsuitable"},
-        // A straight route takes up nothing: unsuitable where it expands, suitable where not; nearly straight has R.
-        {pipe, {x("10")}, 1, "0 unsuitable"}, {{"108", "0.012", "20", "20"}, {x("10")}, 1, "0 suitable"},
-        {pipe, {SegmentTexts{"10.5", "10", "0", "0"}}, 1, "10886.4 unsuitable"},
-        // No length up to the end; a stored text or a pipe text that is no number; D·Y overflows.
-        {pipe, {unsaved, x("0"), x("10")}, 2, "data check"},
-        {pipe, {x("10"), SegmentTexts{"10", "0", "10", " "}}, 2, "data check"},
-        {{"108", "0.012", "200", ""}, L, 2, "data check"}, {{"1e307", "0.012", "200", "-10"}, L, 2, "data check"}};
-    for (const auto& [basics, segments, end, expected] : cases)
-        EXPECT_EQ(judged(assess_flexibility(basics, route(segments, end))), expected) << segments.size();
-    // The notes: the sums, L and U, Y, then R against its limit or why a straight route fails.
-    std::string notes;
-    for (const auto& segments : {L, std::vector<Segment>{x("10")}})
-        for (const auto& line : assess_flexibility(pipe, route(segments, int(segments.size()))).notes)
-            notes += line + " / ";
-    EXPECT_EQ(notes, "ΣLX = 10 m  ΣLY = 10 m  ΣLZ = 0 m / L = 20 m  U = √(ΣLX² + ΣLY² + ΣLZ²) = 14.1421 m / "
-                     "Y = |α·ΔT|·U = 35.6382 mm / R = D·Y/(L − U)² = 112.166 ≤ 208.3 / "
-                     "ΣLX = 10 m  ΣLY = 0 m  ΣLZ = 0 m / L = 10 m  U = √(ΣLX² + ΣLY² + ΣLZ²) = 10 m / "
-                     "Y = |α·ΔT|·U = 25.2 mm / L − U = 0：直管段两端固定，无法吸收热膨胀 / ");
+
+// One segment of 2 m, 1 m of it along X, α 1, ΔT 1: Y = 1 mm, L − U = 1 m, R = D.
+TEST(FlexibilityAssessment, VerdictBound) {
+    const calc::Route r{1, {S{"2", "1", "0", "0"}}};
+    const char* rows[][2] = {
+        {"208.29999999", calc::kSuitable}, {"208.3", calc::kSuitable}, {"208.30000001", calc::kNotSuitable}};
+    for (const auto& [d, verdict] : rows)
+        EXPECT_EQ(shown(run("stress", {{"Text51", d}, {"Text52", "1"}, {"Text53", "1"}, {"Text54", "0"}}, r)), verdict)
+            << "R = " << d;
 }
+
+// The end node first, under the application's title; then α before D; arithmetic names no field.
+TEST(FlexibilityAssessment, Refusals) {
+    const std::string none = "请仔细核对数据！ @ none";
+    const Row rows[] = {{"no end node", {}, {std::nullopt, kL.segments}, "请确定最终节点 @ none"},
+                        {"no end node, before a bad field", {{"Text51", "x"}}, {}, "请确定最终节点 @ none"},
+                        {"no length up to the end", {}, {2, {std::nullopt, x("0")}}, none},
+                        {"nothing saved", {}, {2, {std::nullopt, std::nullopt}}, none},
+                        {"a stored length that is no number", {}, {2, {x("10"), S{"abc", "0", "10", "0"}}}, none},
+                        {"a stored blank", {}, {2, {x("10"), S{"10", "0", "10", " "}}}, none},
+                        {"an empty Tmin", {{"Text54", ""}}, kL, "请仔细核对数据！ @ Text54"},
+                        {"α before D", {{"Text51", "x"}, {"Text52", "y"}}, kL, "请仔细核对数据！ @ Text52"},
+                        {"D·Y overflows", {{"Text51", "1e307"}}, kL, none}};
+    for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
+    EXPECT_TRUE(std::get<calc::Refused>(run("stress")).app_title);
+    EXPECT_FALSE(std::get<calc::Refused>(run("stress", {{"Text54", ""}}, kL)).app_title);
+}
+
+TEST(FlexibilityAssessment, NotesOutline) {
+    EXPECT_EQ(outline(run("stress", {}, kL)), "ΣLX, L, Y, R");
+    EXPECT_EQ(notes(run("stress", {}, kL)),
+              (std::vector<std::string>{"ΣLX = 10 m  ΣLY = 10 m  ΣLZ = 0 m",
+                                        "L = 20 m  U = √(ΣLX² + ΣLY² + ΣLZ²) = 14.1421 m", "Y = |α·ΔT|·U = 35.6382 mm",
+                                        "R = D·Y/(L − U)² = 112.166 ≤ 208.3"}));
+    EXPECT_EQ(outline(run("stress", {}, {1, {x("10")}})), "ΣLX, L, Y, L − U");
+}
+
+}  // namespace
+}  // namespace vxr::test

@@ -1,51 +1,75 @@
-#include "calc/heat/condensation.h"
-#include <gtest/gtest.h>
-#include "calc/outcome_support.h"
+// Film condensation: each surface, the angle's bounds, the fields each surface reads, refusals, the warning of a
+// turbulent film on both sides of Re = 1800, and the notes.
+#include "calc/case_support.h"
 
-using namespace vxr;
-using In = calc::CondensationInput;
-using Surface = calc::CondensingSurface;
-// clang-format off
-constexpr Surface kInclined = Surface::Inclined, kVertical = Surface::VerticalTube,
-    kOutside = Surface::HorizontalTubeOutside, kInside = Surface::HorizontalTubeInside;
-constexpr auto rho_l = &In::condensate_density, rho_v = &In::vapour_density, theta = &In::angle, r = &In::latent_heat,
-    lambda = &In::conductivity, mu = &In::viscosity, L = &In::length, ts = &In::saturation_temperature,
-    tw = &In::wall_temperature, cp = &In::specific_heat, d_o = &In::outside_diameter, d_i = &In::inside_diameter;
-// The page's default texts, steam at 150 ℃ on a wall at 120 ℃, on a surface, changed by `edits`.
-const auto run = [](Surface s, const test::Edits<In>& e) {
-    return condensation_film_coefficient(test::edited<In>(
-        {"1000", "0.001", "90", "1000", "0.618", "0.001", "3", "150", "120", "4180", "0.108", "0.1", s}, e)); };
-TEST(Condensation, TableAndNotes) {
-    const std::optional<std::string> fails;  // the data-check failure
-    const std::tuple<Surface, test::Edits<In>, std::optional<std::string>> cases[] = {
-        // Each surface with the defaults, g = 9.81; the inclined surface at 90° is the vertical tube.
-        {kVertical, {}, "2544.933"}, {kInclined, {}, "2544.933"}, {kOutside, {}, "3825.999"}, {kInside, {}, "2959.105"},
-        // r′ = r·(1 + 0.68·cp·Δt/r) fails at r = 0, r′ = r + 0.375·cp·Δt does not; every surface reads r.
-        {kOutside, {{r, "0"}}, fails}, {kInside, {{r, "0"}}, "1362.239"}, {kVertical, {{r, "0"}}, "0.000"},
-        // Steam at 100 ℃ in a 25 mm tube at 90 ℃: r′ = 2272810 J/kg, group 9.12071e16 (SI), α = 0.555·group^0.25.
-        {kInside, {{rho_l, "958"}, {rho_v, "0.6"}, {r, "2257"}, {lambda, "0.68"}, {mu, "0.000282"}, {ts, "100"},
-            {tw, "90"}, {cp, "4216"}, {d_i, "0.025"}}, "9644.954"},
-        // The angle is in degrees; half turns either way are horizontal, below it the film cannot run.
-        {kInclined, {{theta, "30"}}, "2140.025"}, {kInclined, {{theta, "180"}}, "0.000"},
-        {kInclined, {{theta, "-180"}}, "0.000"}, {kInclined, {{theta, "200"}}, fails},
-        // Fields a surface never reads may hold any text; an empty one it reads is no zero.
-        {kVertical, {{theta, ""}, {cp, "x"}, {d_o, ""}, {d_i, "abc"}}, "2544.933"},
-        {kOutside, {{theta, ""}, {d_i, ""}, {L, "x"}}, "3825.999"}, {kVertical, {{r, ""}}, fails},
-        {kInside, {{theta, ""}, {L, ""}, {d_o, ""}}, "2959.105"}, {kOutside, {{cp, ""}}, fails},
-        {kInside, {{cp, ""}}, fails}, {kVertical, {{tw, "150"}}, fails}, {kInside, {{tw, "160"}}, fails}};
-    for (const auto& [surface, edits, expected] : cases)
-        EXPECT_EQ(test::shown(run(surface, edits)), expected) << test::typed(edits);
-    // The notes: Δt, the form, r′, the film Reynolds number with its warning above 1800 (none at exactly 1800).
-    const std::string dt = "Δt = ts − tw = 30 ℃ / α = ", re = " W/(m²·℃) / 膜雷诺数 Re = 4·α·L·Δt/(r·μ) = ",
-        vertical = dt + "1.13·[ρl·(ρl − ρv)·g·r·λ³/(μ·L·Δt)]^0.25 / α = ";
-    const std::tuple<Surface, test::Edits<In>, std::string> notes[] = {
-        {kVertical, {{L, "30"}}, vertical + "1431.121" + re + "5152.04 / 注意：Re > 1800，液膜已非层流，层流膜公式偏低"},
-        {kVertical, {{L, "7.382092899031373"}}, vertical + "2031.944" + re + "1800"},
-        {kInclined, {{theta, "30"}}, dt + "1.13·[ρl·(ρl − ρv)·g·sinθ·r·λ³/(μ·L·Δt)]^0.25，sinθ = 0.5 / "
-            "α = 2140.025" + re + "770.409"},
-        {kInside, {}, dt + "0.555·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dᵢ·Δt)]^0.25（管内低速冷凝） / "
-            "r′ = r + 0.375·cp·Δt = 1047020 J/kg / α = 2959.105 W/(m²·℃)"},
-        {kOutside, {}, dt + "0.725·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dₒ·Δt)]^0.25 / r′ = r·(1 + 0.68·cp·Δt/r) = 1085270 J/kg / "
-            "α = 3825.999 W/(m²·℃)"}};
-    for (const auto& [surface, edits, expected] : notes) EXPECT_EQ(test::notes(run(surface, edits)), expected);
+namespace vxr::test {
+
+// Option10 inclined, Option9 vertical tube, Option8 outside and Option7 inside a horizontal tube.
+TEST(Condensation, WorkedCases) {
+    const Typed steam = {{"Option7", "1"},   {"Text82", "958"},      {"Text79", "0.6"}, {"Text78", "2257"},
+                         {"Text81", "0.68"}, {"Text80", "0.000282"}, {"Text76", "100"}, {"Text75", "90"},
+                         {"Text72", "4216"}, {"Text70", "0.025"}};
+    expect_shown("condensation",
+                 {{"defaults: steam at 150 ℃ on a vertical tube at 120 ℃, L 3 m", {}, "2544.933"},
+                  {"inclined at 90°: the vertical tube", {{"Option10", "1"}}, "2544.933"},
+                  {"inclined at 30°: sin θ = 0.5", {{"Option10", "1"}, {"Text74", "30"}}, "2140.025"},
+                  {"outside a horizontal tube, dₒ 0.108 m", {{"Option8", "1"}}, "3825.999"},
+                  {"inside a horizontal tube, dᵢ 0.1 m", {{"Option7", "1"}}, "2959.105"},
+                  {"Δt 10 ℃", {{"Text76", "130"}}, "3349.320"},
+                  {"no latent heat on a vertical tube", {{"Text78", "0"}}, "0.000"},
+                  {"no latent heat inside: r′ = 0.375·cp·Δt", {{"Option7", "1"}, {"Text78", "0"}}, "1362.239"},
+                  {"steam at 100 ℃ inside a 25 mm tube at 90 ℃: 0.555·(9.12071e16)^0.25", steam, "9644.954"}});
 }
+
+// The angle in degrees: from flat facing up (0°) to flat facing down (±180°) the film runs; past either it cannot.
+TEST(Condensation, AngleBounds) {
+    const char* none = "请仔细核对数据！ @ none";
+    const char* rows[][2] = {{"0", "0.000"},    {"-0.001", none},  {"180", "0.000"},
+                             {"180.001", none}, {"-180", "0.000"}, {"200", none}};
+    for (const auto& [angle, alpha] : rows)
+        EXPECT_EQ(shown(run("condensation", {{"Option10", "1"}, {"Text74", angle}})), alpha) << angle << "°";
+}
+
+// Each surface finishes with the fields it never reads blank; every surface reads r.
+TEST(Condensation, FieldsReadAndRefusals) {
+    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
+    expect_shown("condensation",
+                 {{"inclined", {{"Option10", "1"}, {"Text72", ""}, {"Text71", ""}, {"Text70", ""}}, "2544.933"},
+                  {"vertical", {{"Text74", ""}, {"Text72", "x"}, {"Text71", ""}, {"Text70", "abc"}}, "2544.933"},
+                  {"outside", {{"Option8", "1"}, {"Text74", ""}, {"Text70", ""}, {"Text73", "x"}}, "3825.999"},
+                  {"inside", {{"Option7", "1"}, {"Text74", ""}, {"Text73", ""}, {"Text71", ""}}, "2959.105"},
+                  {"the vertical r", {{"Text78", ""}}, named + "Text78"},
+                  {"the inside r", {{"Option7", "1"}, {"Text78", ""}}, named + "Text78"},
+                  {"the outside cp", {{"Option8", "1"}, {"Text72", ""}}, named + "Text72"},
+                  {"the inside cp", {{"Option7", "1"}, {"Text72", ""}}, named + "Text72"},
+                  {"no Δt", {{"Text75", "150"}}, none},
+                  {"a wall above the vapour", {{"Option7", "1"}, {"Text75", "160"}}, none},
+                  {"r·(1 + 0.68·cp·Δt/r) at r = 0", {{"Option8", "1"}, {"Text78", "0"}}, none},
+                  {"r in J/kg overflows", {{"Text78", "1e306"}}, none}});
+}
+
+// Re = 4·α·L·Δt/(r·μ) is exactly 1800 at L = 7.382092899031373 m: no warning; the next double up warns. The film
+// Reynolds number belongs to the surfaces a film runs down over L; the horizontal tubes note r′ instead.
+TEST(Condensation, NotesAndWarning) {
+    for (const auto& [length, expected] :
+         {std::pair{"3", false}, {"7.382092899031373", false}, {"7.382092899031374", true}, {"30", true}}) {
+        EXPECT_EQ(warns(run("condensation", {{"Text73", length}})), expected) << "vertical, L " << length;
+        EXPECT_EQ(warns(run("condensation", {{"Option10", "1"}, {"Text73", length}})), expected)
+            << "inclined, L " << length;
+    }
+    EXPECT_EQ(outline(run("condensation")), "Δt, α, α, 膜雷诺数 Re");
+    EXPECT_EQ(outline(run("condensation", {{"Option8", "1"}})), "Δt, α, r′, α");
+    EXPECT_EQ(outline(run("condensation", {{"Option7", "1"}})), "Δt, α, r′, α");
+    EXPECT_EQ(notes(run("condensation", {{"Text73", "30"}})),
+              (std::vector<std::string>{"Δt = ts − tw = 30 ℃", "α = 1.13·[ρl·(ρl − ρv)·g·r·λ³/(μ·L·Δt)]^0.25",
+                                        "α = 1431.121 W/(m²·℃)", "膜雷诺数 Re = 4·α·L·Δt/(r·μ) = 5152.04",
+                                        "注意：Re > 1800，液膜已非层流，层流膜公式偏低"}));
+    EXPECT_EQ(notes(run("condensation", {{"Option10", "1"}, {"Text74", "30"}})).at(1),
+              "α = 1.13·[ρl·(ρl − ρv)·g·sinθ·r·λ³/(μ·L·Δt)]^0.25，sinθ = 0.5");
+    EXPECT_EQ(notes(run("condensation", {{"Option8", "1"}})).at(2), "r′ = r·(1 + 0.68·cp·Δt/r) = 1085270 J/kg");
+    EXPECT_EQ(notes(run("condensation", {{"Option7", "1"}})).at(1) + " / " +
+                  notes(run("condensation", {{"Option7", "1"}})).at(2),
+              "α = 0.555·[ρl·(ρl − ρv)·g·r′·λ³/(μ·dᵢ·Δt)]^0.25（管内低速冷凝） / r′ = r + 0.375·cp·Δt = 1047020 J/kg");
+}
+
+}  // namespace vxr::test

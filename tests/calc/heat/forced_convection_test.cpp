@@ -1,54 +1,98 @@
-#include "calc/heat/forced_convection.h"
-#include <gtest/gtest.h>
-#include "calc/outcome_support.h"
+// Forced convection: each shape heated and cooled, the flow-range bounds, the fields each branch reads, refusals,
+// every warning bound on both sides, and the notes.
+#include <tuple>
 
-using namespace vxr;
-using In = calc::ConvectionInput;
-using Shape = calc::PipeShape;
-// clang-format off
-constexpr Shape kStraight = Shape::Straight, kBent = Shape::Bent, kCoil = Shape::Coil, kAnnulus = Shape::Annulus;
-constexpr bool kHeated = true, kCooled = false;
-constexpr auto d = &In::diameter, u = &In::velocity, rho = &In::density, mu = &In::viscosity, cp = &In::specific_heat,
-    lambda = &In::conductivity, R = &In::bend_radius, D = &In::coil_diameter, L = &In::length,
-    d1 = &In::inner_diameter, d2 = &In::outer_diameter;
-// The page's default texts, water at 1.5 m/s in a 0.1 m pipe (Re = 150000, Pr = 6.76), changed by `edits`.
-const auto run = [](Shape shape, bool heated, const test::Edits<In>& edits) {
-    return convection_film_coefficient(test::edited<In>(
-        {"0.1", "1.5", "1000", "0.001", "4180", "0.618", "0.5", "0.8", "2", "0.15", "0.1", shape, heated}, edits)); };
-TEST(ForcedConvection, TableAndNotes) {
-    const std::optional<std::string> fails;  // the data-check failure
-    const auto re = [](const char* r, const char* m) { return test::Edits<In>{{d, "1"}, {u, "1"}, {rho, r}, {mu, m}}; };
-    const std::tuple<Shape, bool, test::Edits<In>, std::optional<std::string>> cases[] = {
-        // Each shape and heating state (turbulent, thin fluid: n enters, f does not); Pr = 5 takes the Pr ≥ 5 form.
-        {kStraight, kHeated, {}, "4223.422"}, {kStraight, kCooled, {}, "3488.556"}, {kBent, kHeated, {}, "5718.513"},
-        {kCoil, kCooled, {}, "5014.799"}, {kAnnulus, kCooled, {}, "2591.344"},
-        {kAnnulus, kHeated, {{cp, "2000"}}, "1824.498"}, {kAnnulus, kHeated, {{cp, "5000"}, {lambda, "1"}}, "3795.201"},
-        // Flow ranges and the viscosity split; f enters the viscous forms and laminar flow, n the thin forms.
-        {kStraight, kHeated, {{mu, "0.005"}}, "2137.276"}, {kStraight, kCooled, {{mu, "0.005"}}, "1933.726"},
-        {kStraight, kCooled, {{u, "0.05"}}, "199.322"}, {kStraight, kCooled, {{u, "0.01"}}, "74.619"},
-        // Closed bounds (re: Re = ρ/μ): 10000 turbulent, 2300 transition, μ 0.002 the thin-fluid form; a laminar bend.
-        {kStraight, kHeated, re("10000", "1"), "509.922"}, {kStraight, kHeated, re("9999", "1"), "490.575"},
-        {kStraight, kCooled, re("20", "0.002"), "49.213"}, {kStraight, kHeated, re("2300", "1"), "73.425"},
-        {kStraight, kHeated, re("2299", "1"), "226.788"}, {kBent, kHeated, {{u, "0.01"}}, "111.669"},
-        // Fields a branch never reads may hold any text; the annulus computes the straight pipe first, failures too.
-        {kStraight, kHeated, {{R, ""}, {D, "a"}, {d1, "x"}, {d2, ""}, {L, ""}}, "4223.422"},
-        {kAnnulus, kCooled, {{R, ""}, {D, ""}, {L, ""}}, "2591.344"}, {kStraight, kHeated, {{mu, "0"}}, fails},
-        {kStraight, kHeated, {{u, "0.01"}, {L, ""}}, fails}, {kAnnulus, kHeated, {{u, "0.01"}, {L, ""}}, fails},
-        {kAnnulus, kHeated, {{d2, "-0.1"}}, fails}, {kAnnulus, kHeated, {{cp, "1.2.3"}}, fails},
-        {kStraight, kHeated, {{rho, "1e308"}, {u, "1e10"}}, fails}};
-    for (const auto& [shape, heated, edits, expected] : cases)
-        EXPECT_EQ(test::shown(run(shape, heated, edits)), expected) << test::typed(edits);
-    // The notes: Re and its range, Pr, the form, the warnings at L/d 60 and Pr 160 (none with a length not a number).
-    const std::string re_pr = "Re = 150000（湍流）  Pr = ", thin = " / α = 0.023·(λ/d)·Re^0.8·Pr^0.4 = ";
-    const std::pair<test::Edits<In>, std::string> notes[] = {
-        {{{L, "6"}}, re_pr + "6.76375" + thin + "4223.422 W/(m²·℃)"},
-        {{{L, "5.99"}, {cp, "16000"}}, re_pr + "25.89" + thin + "7225.068 W/(m²·℃) / 注意：L/d = 59.9 < 60，未计入进口段影响"},
-        {{{L, "x"}, {cp, "98880"}}, re_pr + "160" + thin + "14970.535 W/(m²·℃)"},
-        {{{L, "x"}, {cp, "98890"}}, re_pr + "160.016" + thin + "14971.140 W/(m²·℃) / "
-            "注意：Pr = 160.016 超出关联式适用范围 0.7～160"},
-        {{{u, "0.01"}}, "Re = 1000（层流）  Pr = 6.76375 / α = 1.86·Re^0.33·Pr^0.33·(d/L)^0.33·1.05·(λ/d) = "
-            "82.473 W/(m²·℃)"},
-        {{{mu, "0.005"}, {L, "60"}, {cp, "17000"}},  // the viscous form: Pr 137.5 is inside its wider range
-         "Re = 30000（湍流）  Pr = 137.54 / α = 0.027·(λ/d)·Re^0.8·Pr^0.33·1.05 = 3395.632 W/(m²·℃)"}};
-    for (const auto& [edits, expected] : notes) EXPECT_EQ(test::notes(run(kStraight, kHeated, edits)), expected);
+#include "calc/case_support.h"
+
+namespace vxr::test {
+
+TEST(ForcedConvection, WorkedCases) {
+    expect_shown(
+        "convection",
+        {{"defaults: water at 1.5 m/s in 0.1 m, straight, heated: Re 150000, Pr 6.76", {}, "4223.422"},
+         {"cooled", {{"Option2", "1"}}, "3488.556"},
+         {"bent", {{"Option4", "1"}}, "5718.513"},
+         {"coil", {{"Option5", "1"}}, "6071.169"},
+         {"coil, cooled", {{"Option5", "1"}, {"Option2", "1"}}, "5014.799"},
+         {"annulus, heated", {{"Option6", "1"}}, "2591.344"},
+         {"annulus, cooled alike", {{"Option6", "1"}, {"Option2", "1"}}, "2591.344"},
+         {"annulus, Pr 3.24", {{"Option6", "1"}, {"Text65", "2000"}}, "1824.498"},
+         {"annulus, Pr 4.999: the Pr < 5 form", {{"Option6", "1"}, {"Text64", "1"}, {"Text65", "4999"}}, "3717.415"},
+         {"annulus, Pr 5: the Pr ≥ 5 form", {{"Option6", "1"}, {"Text64", "1"}, {"Text65", "5000"}}, "3795.201"},
+         {"viscous, Re 30000", {{"Text66", "0.005"}}, "2137.276"},
+         {"viscous, cooled", {{"Text66", "0.005"}, {"Option2", "1"}}, "1933.726"},
+         {"transition, Re 5000", {{"Text63", "0.05"}}, "241.309"},
+         {"transition, cooled", {{"Text63", "0.05"}, {"Option2", "1"}}, "199.322"},
+         {"laminar, Re 1000", {{"Text63", "0.01"}}, "82.473"},
+         {"laminar, cooled", {{"Text63", "0.01"}, {"Option2", "1"}}, "74.619"},
+         {"laminar, bent", {{"Text63", "0.01"}, {"Option4", "1"}}, "111.669"}});
 }
+
+// Re = ρ/μ in a 1 m pipe at 1 m/s. The ranges close downwards: Re 10000 is turbulent, 2300 transition; μ = 0.002
+// Pa·s still takes the thin-fluid form, a hair more the viscous one.
+TEST(ForcedConvection, FlowRangeBounds) {
+    const char* rows[][3] = {{"10000", "1", "509.922"},      {"9999", "1", "490.575"},  {"2300", "1", "73.425"},
+                             {"2299", "1", "226.788"},       {"20", "0.002", "63.856"}, {"150", "0.002", "320.076"},
+                             {"150", "0.0020001", "328.762"}};
+    for (const auto& [rho, mu, alpha] : rows)
+        EXPECT_EQ(shown(run("convection", {{"Text59", "1"}, {"Text63", "1"}, {"Text67", rho}, {"Text66", mu}})), alpha)
+            << "ρ " << rho << ", μ " << mu;
+}
+
+// Each shape finishes with the other shapes' fields blank; the straight pipe's α is computed for the annulus too,
+// its failures with it.
+TEST(ForcedConvection, FieldsReadAndRefusals) {
+    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
+    expect_shown(
+        "convection",
+        {{"straight", {{"Text62", ""}, {"Text61", "a"}, {"Text60", "x"}, {"Text58", ""}, {"Text57", ""}}, "4223.422"},
+         {"bent", {{"Option4", "1"}, {"Text61", ""}, {"Text60", ""}, {"Text58", ""}}, "5718.513"},
+         {"coil", {{"Option5", "1"}, {"Text62", ""}, {"Text60", ""}, {"Text58", ""}}, "6071.169"},
+         {"annulus", {{"Option6", "1"}, {"Text62", ""}, {"Text61", ""}, {"Text57", ""}}, "2591.344"},
+         {"no viscosity", {{"Text66", "0"}}, none},
+         {"a negative velocity: a negative Re to the power 0.33", {{"Text63", "-1.5"}}, none},
+         {"an annulus of negative d₂", {{"Option6", "1"}, {"Text58", "-0.1"}}, none},
+         {"an overflow", {{"Text67", "1e308"}, {"Text63", "1e10"}}, none},
+         {"laminar with no length", {{"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
+         {"a laminar annulus with no length", {{"Option6", "1"}, {"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
+         {"the annulus's specific heat", {{"Option6", "1"}, {"Text65", "1.2.3"}}, named + "Text65"}});
+}
+
+// The turbulent and transition forms warn past each bound, not at it: L/d 60; Pr 0.7 and 160 for the thin-fluid
+// form; Pr 16700 for the viscous one (a heavy oil at Re 9000, L/d 60), the annulus held to 160. Laminar never warns.
+TEST(ForcedConvection, NotesAndWarnings) {
+    const auto oil = [](const char* cp, const char* shape = "Option3") {
+        return Typed{{"Text59", "1"},    {"Text63", "10"}, {"Text67", "900"}, {"Text66", "1"},
+                     {"Text64", "0.12"}, {"Text57", "60"}, {"Text65", cp},    {shape, "1"}};
+    };
+    const auto air = [](const char* cp) {
+        return Typed{{"Text57", "6"}, {"Text66", "0.0007"}, {"Text64", "0.5"}, {"Text65", cp}};
+    };
+    const std::tuple<const char*, Typed, const char*> rows[] = {
+        {"defaults, L/d 20", {}, "Re, α, 注意：L/d"},
+        {"L/d 60", {{"Text57", "6"}}, "Re, α"},
+        {"L/d 59.999", {{"Text57", "5.9999"}}, "Re, α, 注意：L/d"},
+        {"a length that is no number: no L/d check", {{"Text57", "x"}}, "Re, α"},
+        {"laminar, L/d 20", {{"Text63", "0.01"}}, "Re, α"},
+        {"Pr 160", {{"Text57", "6"}, {"Text65", "98880"}}, "Re, α"},
+        {"Pr 160.002", {{"Text57", "6"}, {"Text65", "98881"}}, "Re, α, 注意：Pr"},
+        {"Pr 0.7", air("500"), "Re, α"},
+        {"Pr 0.69986", air("499.9"), "Re, α, 注意：Pr"},
+        {"oil, Pr 16700", oil("2004"), "Re, α"},
+        {"oil, Pr 16700.1", oil("2004.01"), "Re, α, 注意：Pr"},
+        {"oil in the annulus, Pr 16700", oil("2004", "Option6"), "Re, α, 圆环隙 (d₂/d₁)^0.53, 注意：Pr"},
+        {"bent", {{"Option4", "1"}}, "Re, α, 弯管校正系数 1 + 1.77·d/R, 注意：L/d"}};
+    for (const auto& [name, typed, heads] : rows) EXPECT_EQ(outline(run("convection", typed)), heads) << name;
+    EXPECT_EQ(notes(run("convection", oil("2004.01"))).back(), "注意：Pr = 16700.1 超出关联式适用范围 0.7～16700");
+    EXPECT_EQ(notes(run("convection", air("499.9"))).back(), "注意：Pr = 0.69986 超出关联式适用范围 0.7～160");
+    EXPECT_EQ(notes(run("convection")), (std::vector<std::string>{"Re = 150000（湍流）  Pr = 6.76375",
+                                                                  "α = 0.023·(λ/d)·Re^0.8·Pr^0.4 = 4223.422 W/(m²·℃)",
+                                                                  "注意：L/d = 20 < 60，未计入进口段影响"}));
+    // The laminar and the viscous forms carry f, the thin form n.
+    EXPECT_EQ(notes(run("convection", {{"Text63", "0.01"}})).at(1),
+              "α = 1.86·Re^0.33·Pr^0.33·(d/L)^0.33·1.05·(λ/d) = 82.473 W/(m²·℃)");
+    EXPECT_EQ(notes(run("convection", {{"Text66", "0.005"}, {"Option2", "1"}})).at(1),
+              "α = 0.027·(λ/d)·Re^0.8·Pr^0.33·0.95 = 1933.726 W/(m²·℃)");
+}
+
+}  // namespace vxr::test

@@ -1,27 +1,57 @@
-#include "calc/hydraulics/pipe_diameter.h"
-#include <gtest/gtest.h>
-#include "calc/outcome_support.h"
+// Pipe sizing: the nominal diameter at each standard size and just above it, worked sections, refusals that size no
+// section, and the notes of the two rules that choose a size (the table up to 500 mm, the next 50 mm above it).
+#include <cmath>
 
-using namespace vxr;
-TEST(PipeDiameter, SizesNominalDiametersAndNotes) {
-    // clang-format off
-    // Each case in section 2, between known-good sections that keep their own sizes; between two sizes, the next up.
-    const auto middle = [](auto q, auto u) { return calc::size_pipes({{{"50", "1.2"}, {q, u}, {"25", "2"}}}); };
-    const char* cases[][4] = {{"30", "1.5", "84.0761559539921", "100"}, {"0", "1", "0", "15"}, {"1", "1", "18.8", "20"},
-        {"2000", "1", "840.761559539921", "850"}, {"-50", "-1.2", "121.353478181166", "125"},
-        {"0.7", "1", "15.7292084988406", "20"}, {"１", "１", "18.8", "20"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(test::results(middle(c[0], c[1])).value_or(std::vector<std::string>(6)),
-                  (std::vector<std::string>{"121.353478181166", "125", c[2], c[3], "66.4680374315355", "80"})) << c[0];
-    EXPECT_EQ(test::notes(middle("30", "1.5"), 1),
-              "d = 18.8·√(Q/u) = 18.8 × √(50 / 1.2) = 121.353478181166 mm / DN125：标准管径表中不小于 d 的最小一档");
-    EXPECT_EQ(test::notes(middle("2000", "1"), 3), "d = 18.8·√(Q/u) = 18.8 × √(2000 / 1) = 840.761559539921 mm / "
-                                                   "DN850：d > 500 mm，取大于 d 的下一个 50 mm 整倍数");
-    const std::pair<double, double> nominal[] = {{0, 15}, {15, 15}, {15.0001, 20}, {20.5, 25}, {80.5, 100},
-        {100.5, 125}, {450.5, 500}, {500, 500}, {500.5, 550}, {549.9, 550}, {550, 600}, {12345, 12350}};
-    for (const auto& [d, dn] : nominal) EXPECT_EQ(calc::nominal_diameter(d), dn) << d;
-    // Any bad input, in the middle or the last section, sizes nothing.
-    const auto last = [](auto q, auto u) { return calc::size_pipes({{{"50", "1.2"}, {"30", "1.5"}, {q, u}}}); };
-    for (const auto& [q, u] : {std::pair{"-50", "1.2"}, {"50", "0"}, {"", "1.2"}, {"1,5", "1"}, {"1e308", "1e-308"}})
-        EXPECT_FALSE(test::results(middle(q, u)) || test::results(last(q, u))) << q << " " << u;
+#include "calc/case_support.h"
+#include "calc/hydraulics/pipe_diameter.h"
+
+namespace vxr::test {
+
+// A size takes itself and every bore above the size before it; above DN500 the next multiple of 50 strictly above.
+TEST(PipeDiameter, NominalDiameterAtAndJustAboveEachSize) {
+    const double sizes[] = {15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200, 250, 300, 350, 400, 450, 500, 550};
+    EXPECT_EQ(calc::nominal_diameter(0), 15);
+    for (std::size_t i = 0; i + 1 < std::size(sizes); ++i) {
+        EXPECT_EQ(calc::nominal_diameter(sizes[i]), sizes[i]) << sizes[i];
+        EXPECT_EQ(calc::nominal_diameter(std::nextafter(sizes[i], 1e9)), sizes[i + 1]) << "just above " << sizes[i];
+    }
+    for (const auto& [d, dn] : {std::pair{549.9, 550.0}, {550.0, 600.0}, {594.5, 600.0}, {12345.0, 12350.0}})
+        EXPECT_EQ(calc::nominal_diameter(d), dn) << d;
 }
+
+// Section 2 typed, sections 1 and 3 at their defaults: a section sized from another's fields shows.
+TEST(PipeDiameter, WorkedCases) {
+    const std::string one = "121.353478181166 | 125 | ", three = " | 66.4680374315355 | 80";
+    expect_shown("pipeDiameter",
+                 {{"defaults: 50 m³/h at 1.2 m/s, 30 at 1.5, 25 at 2", {}, one + "84.0761559539921 | 100" + three},
+                  {"no flow", {{"Text10", "0"}, {"Text9", "1"}}, one + "0 | 15" + three},
+                  {"the factor alone", {{"Text10", "1"}, {"Text9", "1"}}, one + "18.8 | 20" + three},
+                  {"full-width digits", {{"Text10", "１"}, {"Text9", "１"}}, one + "18.8 | 20" + three},
+                  {"between DN15 and DN20", {{"Text10", "0.7"}, {"Text9", "1"}}, one + "15.7292084988406 | 20" + three},
+                  {"both negative", {{"Text10", "-50"}, {"Text9", "-1.2"}}, one + "121.353478181166 | 125" + three},
+                  {"exactly 500 mm", {{"Text10", "707.3336351290176"}, {"Text9", "1"}}, one + "500 | 500" + three},
+                  {"just above 500 mm", {{"Text10", "707.34"}, {"Text9", "1"}}, one + "500.002249594939 | 550" + three},
+                  {"above 500 mm", {{"Text10", "2000"}, {"Text9", "1"}}, one + "840.761559539921 | 850" + three}});
+}
+
+// One bad section sizes none, wherever it stands; a text that is no number is named, the first in reading order.
+TEST(PipeDiameter, RefusalsSizeNoSection) {
+    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
+    expect_shown("pipeDiameter", {{"flow against velocity in section 2", {{"Text10", "-50"}}, none},
+                                  {"flow against velocity in section 3", {{"Text15", "-2"}}, none},
+                                  {"no velocity", {{"Text9", "0"}}, none},
+                                  {"an overflow", {{"Text16", "1e308"}, {"Text15", "1e-308"}}, none},
+                                  {"an empty flow", {{"Text10", ""}}, named + "Text10"},
+                                  {"a decimal comma", {{"Text16", "1,5"}}, named + "Text16"},
+                                  {"section 1 before section 2", {{"Text10", "y"}, {"Text4", "x"}}, named + "Text4"}});
+}
+
+TEST(PipeDiameter, NotesOutline) {
+    EXPECT_EQ(outline(run("pipeDiameter")), "d / d, DN12 / d / d, DN10 / d / d, DN80");
+    EXPECT_EQ(notes(run("pipeDiameter"), 1).at(0), "d = 18.8·√(Q/u) = 18.8 × √(50 / 1.2) = 121.353478181166 mm");
+    for (const auto& [q, why] : {std::pair{"707.3336351290176", "DN500：标准管径表中不小于 d 的最小一档"},
+                                 {"707.34", "DN550：d > 500 mm，取大于 d 的下一个 50 mm 整倍数"}})
+        EXPECT_EQ(notes(run("pipeDiameter", {{"Text10", q}, {"Text9", "1"}}), 3).at(1), why) << q;
+}
+
+}  // namespace vxr::test

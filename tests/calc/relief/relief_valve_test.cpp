@@ -1,38 +1,82 @@
-#include "calc/relief/relief_valve.h"
-#include <gtest/gtest.h>
-#include "calc/outcome_support.h"
+// The relief valve: worked cases of both media, the critical pressure ratio, the refusals at and beside each bound.
+#include "calc/case_support.h"
 
-using namespace vxr;
-using In = calc::ReliefInput;
-constexpr auto W = &In::flow, Ps = &In::set_pressure, over = &In::overpressure, Pb = &In::back_pressure,
-               Pa = &In::atmosphere, K = &In::coefficient, M = &In::molar_mass, t = &In::temperature,
-               Z = &In::compressibility, k = &In::exponent, rho = &In::density;
-// clang-format off
-const In kGas{"10000", "1.0", "10", "0", "0.1013", "0.65", "29", "50", "1", "1.4", "1000", calc::ReliefMedium::Gas},
-    kLiquid = [] { In in = kGas; in.medium = calc::ReliefMedium::Liquid; return in; }();
-const auto gas = test::runner(calc::relief_valve, kGas), liquid = test::runner(calc::relief_valve, kLiquid);
-// P = 1.2 MPa, k = 1.4 and Pa 0.1: rc·P − Pa = 0.5339384...; just either side the two gas formulas differ by their
-// rounded constants: the subcritical area is 1.00089 times the critical one.
-TEST(ReliefValve, WorkedCasesTheStepAtTheCriticalRatioAndConditions) {
-    // The gas example of API 520: 24270 kg/h at 670 kPa absolute, 348 K, Z 0.90, M 51, k 1.11, coefficient 0.975.
-    const auto api520 = [](const char* back) { return calc::relief_valve(
-        {"24270", "0.57", "0", back, "0.1", "0.975", "51", "74.85", "0.90", "1.11", "x", kGas.medium}); };
-    const std::pair<frame::Outcome<In>, std::vector<std::string>> cases[] = {
-        {gas({}), {"1.2013", "临界流动", "0.5283", "356.060", "1579.796", "44.849"}},
-        // The gas fields of a liquid are never read.
-        {liquid({{M, "abc"}, {k, "abc"}}), {"1.2013", "液体", "", "", "90.954", "10.761"}},
-        {api520("0"), {"0.6700", "临界流动", "0.5826", "327.833", "3695.302", "68.593"}},
-        {api520("0.432"), {"0.6700", "亚临界流动", "0.5826", "327.833", "4250.331", "73.564"}},
-        {gas({{Pa, "0.1"}, {Pb, "0.53393"}}), {"1.2000", "临界流动", "0.5283", "356.060", "1581.508", "44.874"}},
-        {gas({{Pa, "0.1"}, {Pb, "0.53395"}}), {"1.2000", "亚临界流动", "0.5283", "356.060", "1582.916", "44.894"}}};
-    for (const auto& [out, expected] : cases) EXPECT_EQ(test::results(out), expected) << expected[4];
-    // Each condition, on both sides where it has two, in the defaults of a medium; the field typed is at fault.
-    const std::string gases = "摩尔质量和压缩因子必须大于零，温度必须高于 −273.15 ℃。", negative = "超压和背压不能为负。",
-        closed = "背压不低于泄放压力，安全阀无法泄放。", coefficient = "泄放系数须在 0 与 1 之间。";
-    test::expect_refusals<In>(gas, {{{{W, "0"}}, "泄放量必须大于零。", W}, {{{over, "-1"}}, negative, over},
-        {{{Pa, "0"}}, "大气压必须大于零。", Pa}, {{{Pb, "1.1"}}, closed, Pb}, {{{M, "0"}}, gases, M}, {{{Z, "0"}}, gases, Z},
-        {{{t, "-273.15"}}, gases, t}, {{{k, "1"}}, "绝热指数必须大于1。", k}, {{{t, "abc"}}, "", t}});
-    test::expect_refusals<In>(liquid, {{{{Ps, "0"}}, "整定压力必须大于零。", Ps}, {{{Pb, "-0.01"}}, negative, Pb},
-        {{{K, "0"}}, coefficient, K}, {{{K, "1.001"}}, coefficient, K}, {{{K, "1"}}, "finished", nullptr},
-        {{{Pb, "1.2"}}, closed, Pb}, {{{rho, "0"}}, "液体密度必须大于零。", rho}, {{{rho, ""}}, "", rho}});
+namespace vxr::test {
+namespace {
+
+// `typed` over the defaults of a liquid.
+Typed liquid(Typed typed) {
+    typed.insert(typed.begin(), {"reliefLiquid", "1"});
+    return typed;
 }
+
+// API 520's gas example typed over the defaults, 24270 kg/h at 670 kPa absolute, 348 K, Z 0.90, M 51, k 1.11,
+// K 0.975, under a back pressure.
+Typed api520(const char* back_pressure) {
+    Typed typed = {{"reliefFlow", "24270"},        {"reliefSetPressure", "0.57"}, {"reliefOverpressure", "0"},
+                   {"reliefCoefficient", "0.975"}, {"reliefAtmosphere", "0.1"},   {"reliefMolarMass", "51"},
+                   {"reliefTemperature", "74.85"}, {"reliefZ", "0.90"},           {"reliefAdiabaticExponent", "1.11"}};
+    typed.emplace_back("reliefBackPressure", back_pressure);
+    return typed;
+}
+
+// Results: P, regime, rc, C, A, d0. With Pa 0.1, P = 1.2 and k = 1.4, rc·P − Pa = 0.5339384: just either side the
+// two gas formulas differ by their rounded constants, the subcritical area 1.00089 times the critical one. The fields
+// of the other medium are never read.
+TEST(ReliefValve, WorkedCases) {
+    const std::string gas = "1.2013 | 临界流动 | 0.5283 | 356.060 | 1579.796 | 44.849";
+    const Typed below = {{"reliefAtmosphere", "0.1"}, {"reliefBackPressure", "0.53393"}};
+    const Typed above = {{"reliefAtmosphere", "0.1"}, {"reliefBackPressure", "0.53395"}};
+    const Typed no_gas = liquid(
+        {{"reliefMolarMass", "a"}, {"reliefTemperature", "b"}, {"reliefZ", "c"}, {"reliefAdiabaticExponent", "d"}});
+    expect_shown("relief",
+                 {{"defaults", {}, gas},
+                  {"gas, ρ no number", {{"reliefDensity", "q"}}, gas},
+                  {"liquid, M, t, Z, k no numbers", no_gas, "1.2013 | 液体 |  |  | 90.954 | 10.761"},
+                  {"API 520", api520("0"), "0.6700 | 临界流动 | 0.5826 | 327.833 | 3695.302 | 68.593"},
+                  {"API 520, Pb 0.432", api520("0.432"), "0.6700 | 亚临界流动 | 0.5826 | 327.833 | 4250.331 | 73.564"},
+                  {"below rc", below, "1.2000 | 临界流动 | 0.5283 | 356.060 | 1581.508 | 44.874"},
+                  {"above rc", above, "1.2000 | 亚临界流动 | 0.5283 | 356.060 | 1582.916 | 44.894"}});
+}
+
+// Typed at a bound, a field is refused; typed just beside it, the case finishes. A condition common to both media is
+// refused in a liquid's defaults too.
+TEST(ReliefValve, RefusalsOnBothSidesOfEachBound) {
+    const std::string flow = "泄放量必须大于零。", set = "整定压力必须大于零。", sign = "超压和背压不能为负。";
+    const std::string air = "大气压必须大于零。", shut = "背压不低于泄放压力，安全阀无法泄放。";
+    const std::string gas = "摩尔质量和压缩因子必须大于零，温度必须高于 −273.15 ℃。", k = "绝热指数必须大于1。";
+    const std::string coef = "泄放系数须在 0 与 1 之间。", rho = "液体密度必须大于零。";
+    const std::tuple<const char*, const char*, const char*, std::string> bounds[] = {
+        {"reliefFlow", "0", "1e-300", flow},          {"reliefSetPressure", "0", "1e-9", set},
+        {"reliefOverpressure", "-0.01", "0", sign},   {"reliefBackPressure", "-0.01", "0", sign},
+        {"reliefAtmosphere", "0", "1e-9", air},       {"reliefCoefficient", "0", "1e-9", coef},
+        {"reliefCoefficient", "1.001", "1", coef},    {"reliefBackPressure", "1.1", "1.0999", shut},
+        {"reliefMolarMass", "0", "1e-9", gas},        {"reliefTemperature", "-273.15", "-273.14", gas},
+        {"reliefAdiabaticExponent", "1", "1.001", k}, {"reliefZ", "0", "1e-9", gas}};
+    for (const auto& [field, at, beside, message] : bounds) {
+        EXPECT_EQ(shown(run("relief", {{field, at}})), message + " @ " + field) << field << " " << at;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("relief", {{field, beside}})))
+            << field << " " << beside;
+        if (message != gas && message != k) {
+            EXPECT_EQ(shown(run("relief", liquid({{field, at}}))), message + " @ " + field) << "liquid " << at;
+        }
+    }
+    expect_shown(
+        "relief",
+        {{"W 0, Ps 0", {{"reliefFlow", "0"}, {"reliefSetPressure", "0"}}, flow + " @ reliefFlow"},
+         {"no number", {{"reliefTemperature", "abc"}}, "请仔细核对数据！ @ reliefTemperature"},
+         {"A overflows", {{"reliefFlow", "1e308"}, {"reliefCoefficient", "1e-10"}}, "请仔细核对数据！ @ none"},
+         {"liquid, ρ 0", liquid({{"reliefDensity", "0"}}), rho + " @ reliefDensity"},
+         {"liquid, ρ 1e-9", liquid({{"reliefDensity", "1e-9"}}), "1.2013 | 液体 |  |  | 90953648.440 | 10761.309"},
+         {"liquid, ρ empty", liquid({{"reliefDensity", ""}}), "请仔细核对数据！ @ reliefDensity"}});
+}
+
+TEST(ReliefValve, Notes) {
+    EXPECT_EQ(outline(run("relief")), "P, Po / Po/P / rc / C / A, T, Po/P, 注意：本 / d0");
+    EXPECT_EQ(outline(run("relief", liquid({}))), "P, Po / 液体：A /  /  / A, 注意：本 / d0");
+    EXPECT_EQ(notes(run("relief"), 1)[0], "Po/P = 0.1013/1.2013 = 0.0843253 ≤ rc = 0.528282：临界流动");
+    EXPECT_EQ(notes(run("relief", api520("0.432")), 1)[0], "Po/P = 0.532/0.67 = 0.79403 > rc = 0.582588：亚临界流动");
+}
+
+}  // namespace
+}  // namespace vxr::test
