@@ -64,7 +64,10 @@ Properties critical_point() {
 Answer<Saturation> saturation(double t, double p) {
     if (critical(t))
         return Saturation{if97::kTc - kKelvin, if97::kPc * 1000.0, critical_point(), critical_point(), 0, 0};
-    const bool region3 = t > if97::kT13;
+    // Region 3 above 623.15 K, told by the pressure so that the same pressure, reached from t or from p, picks the
+    // same equations whatever the last bit of eq. 31's inverse.
+    static const double p13 = if97::saturation_pressure(if97::kT13);
+    const bool region3 = p > p13;
     const if97::State liquid =
         region3 ? if97::region3(t, if97::region3_density(t, p, if97::Branch::liquid)) : if97::region1(t, p);
     const if97::State vapour =
