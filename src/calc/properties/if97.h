@@ -69,7 +69,7 @@ enum class Branch { liquid, vapour, single };
 //   liquid:  b = 800 kg/m³; a is found by bisection between ρc, where the subcritical isotherm falls (inside the
 //            loop), and b: a midpoint where p(ρ) falls is inside the loop (the lower end moves up), one where it rises
 //            is on the liquid branch and becomes a if p(ρ) ≤ p there, else the new b. The liquid branch falls to its
-//            spinodal minimum below ps(T), so a point with p(ρ) ≤ p ≥ ps(T) exists on it.
+//            spinodal minimum below ps(T), so for p ≥ ps(T) it has points with p(ρ) ≤ p.
 //   vapour:  the mirror image between a = 40 kg/m³ and ρc, the vapour branch rising to its spinodal maximum above
 //            ps(T).
 // Within about 1e-5 K of Tc the loop is so flat that eq. 30's ps(T) lies just above the vapour branch's maximum (by
