@@ -119,6 +119,7 @@ void UnitPage::chooseQuantity(int index) {
         const QSignalBlocker quiet(from_);
         from_->clear();
         for (const units::UnitDef& u : q.units) from_->addItem(QString::fromUtf8(u.caption));
+        from_->setCurrentIndex(static_cast<int>(units::default_unit(q)));
     }
     cells_->setRowCount(static_cast<int>(q.units.size()));
     for (int row = 0; row < cells_->rowCount(); ++row) {

@@ -1,4 +1,5 @@
-// The unit page's core: every unit's exact factor, round trips, a gauge pressure, and unit expressions.
+// The unit page's core: every unit's exact factor, round trips, a gauge pressure, the unit each quantity opens on,
+// and unit expressions.
 #include "calc/units/conversion.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,19 @@ TEST(UnitConversion, GaugePressureOnTheLocalAtmosphere) {
     const QuantityTable::Texts gauge = p.convert("100", row(p, "kPa（表压）"), "90");
     EXPECT_EQ(gauge.values[row(p, "kPa")], "190");
     EXPECT_EQ(gauge.values[row(p, "MPa（表压）")], "0.1");
+}
+
+// The page opens each quantity on the unit an engineer here types: 150 typed under 温度 is 150 ℃.
+TEST(UnitConversion, QuantitiesOpenOnTheEngineersUnit) {
+    const std::map<std::string, std::string> opens = {{"温度", "℃"},        {"温差", "℃"},
+                                                      {"压力", "kPa"},      {"比热容", "kJ/(kg·℃)"},
+                                                      {"体积流量", "m³/h"}, {"质量流量", "kg/h"}};
+    for (const auto& [name, caption] : opens) {
+        const QuantityTable t = table(name);
+        EXPECT_EQ(t.quantity().units[default_unit(t.quantity())].caption, caption) << name;
+    }
+    const QuantityTable t = table("温度");
+    EXPECT_EQ(t.convert("150", default_unit(t.quantity()), "").values[row(t, "K")], "423.15");
 }
 
 // A unit's caption reads as its row; the value, or the error.
