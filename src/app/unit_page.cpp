@@ -145,7 +145,7 @@ void UnitPage::refresh() {
         table_->express(value, from, atmosphere, expression_->text().toStdString());
     expressed_->setText(QString::fromStdString(own.value));
     expressed_->setCursorPosition(0);
-    setStatus(QString::fromStdString(texts.error.empty() ? own.error : texts.error));
+    setStatus(QString::fromStdString(!texts.error.empty() ? texts.error : !own.error.empty() ? own.error : own.note));
 }
 
 void UnitPage::setStatus(const QString& text) {
