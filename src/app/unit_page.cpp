@@ -119,6 +119,7 @@ void UnitPage::chooseQuantity(int index) {
         const QSignalBlocker quiet(from_);
         from_->clear();
         for (const units::UnitDef& u : q.units) from_->addItem(QString::fromUtf8(u.caption));
+        from_->setCurrentIndex(static_cast<int>(units::default_unit(q)));
     }
     cells_->setRowCount(static_cast<int>(q.units.size()));
     for (int row = 0; row < cells_->rowCount(); ++row) {
@@ -144,7 +145,7 @@ void UnitPage::refresh() {
         table_->express(value, from, atmosphere, expression_->text().toStdString());
     expressed_->setText(QString::fromStdString(own.value));
     expressed_->setCursorPosition(0);
-    setStatus(QString::fromStdString(texts.error.empty() ? own.error : texts.error));
+    setStatus(QString::fromStdString(!texts.error.empty() ? texts.error : !own.error.empty() ? own.error : own.note));
 }
 
 void UnitPage::setStatus(const QString& text) {

@@ -25,7 +25,7 @@ public:
 
 private:
     void load();                     // reads the unit database once and fills the quantities
-    void chooseQuantity(int index);  // the quantity's units into the combo box and the table
+    void chooseQuantity(int index);  // the quantity's units into the combo box (its default chosen) and the table
     void refresh();                  // every value and the expression's, from the texts as they stand
     void setStatus(const QString& text);
     void copyCells() const;

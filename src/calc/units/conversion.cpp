@@ -1,8 +1,10 @@
 #include "calc/units/conversion.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
-#include "frame/number_text.h"
+#include "calc/units/value_text.h"
 #include "frame/numeric_text.h"
 
 namespace vxr::calc::units {
@@ -18,16 +20,49 @@ std::optional<double> number(std::string_view text) {
     return frame::parse_number(text);
 }
 
-// ℃ and ℉ written as their slopes, for a temperature difference.
-std::string asDifference(std::string_view expression) {
-    struct Swap {
-        std::string_view from, to;
-    };
-    constexpr Swap kSwaps[] = {{"℃", "K"}, {"°C", "K"}, {"℉", "(K/1.8)"}, {"°F", "(K/1.8)"}};
-    std::string text(expression);
-    for (const Swap& s : kSwaps)
-        for (std::size_t at = text.find(s.from); at != std::string::npos; at = text.find(s.from, at + s.to.size()))
-            text.replace(at, s.from.size(), s.to);
+const char* const kOutOfRange = "换算结果超出可表示的范围。";
+
+// Words an engineer writes for a unit that UDUNITS reads otherwise (gal, its galileo; oz, its fluid ounce), lacks
+// (gpm) or rounds (gallon, barrel, horsepower; Torr, its mmHg), each as an exact expression.
+struct Word {
+    std::string_view word, expression;
+};
+constexpr Word kWords[] = {{"gal", "(231 in3)"},
+                           {"gallon", "(231 in3)"},
+                           {"gallons", "(231 in3)"},
+                           {"gpm", "(231 in3/min)"},
+                           {"bbl", "(9702 in3)"},
+                           {"barrel", "(9702 in3)"},
+                           {"barrels", "(9702 in3)"},
+                           {"oz", "(0.45359237 kg/16)"},
+                           {"hp", "(550 0.45359237 9.80665 N ft/s)"},
+                           {"horsepower", "(550 0.45359237 9.80665 N ft/s)"},
+                           {"Torr", "(101325 Pa/760)"},
+                           {"torr", "(101325 Pa/760)"}};
+
+// A word is a run of ASCII letters and underscores: "gal/min" holds gal, "gallon" and "kgal" do not, "gal2" does
+// (gal squared, as UDUNITS reads exponents).
+bool inWord(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+// The expression with each word of the list replaced by its meaning; `ton` set where it holds the short ton.
+std::string withOwnWords(std::string_view expression, bool* ton) {
+    std::string text;
+    for (std::size_t at = 0; at < expression.size();) {
+        if (!inWord(expression[at])) {
+            text += expression[at++];
+            continue;
+        }
+        std::size_t end = at;
+        while (end < expression.size() && inWord(expression[end])) ++end;
+        const std::string_view word = expression.substr(at, end - at);
+        const auto own =
+            std::find_if(std::begin(kWords), std::end(kWords), [&](const Word& w) { return w.word == word; });
+        text += own == std::end(kWords) ? word : own->expression;
+        if (word == "ton" || word == "tons") *ton = true;
+        at = end;
+    }
     return text;
 }
 
@@ -75,6 +110,10 @@ std::optional<double> QuantityTable::readSi(std::string_view value, std::size_t 
         *error = "温度低于绝对零度（0 K）。";
         return std::nullopt;
     }
+    if (quantity_.kind == QuantityKind::Pressure && si < 0) {
+        *error = "绝对压力不能为负。";
+        return std::nullopt;
+    }
     return si;
 }
 
@@ -85,7 +124,15 @@ QuantityTable::Texts QuantityTable::convert(std::string_view value, std::size_t 
     const std::optional<double> si = readSi(value, from, atmosphere_kpa, &texts.error);
     if (!si) return texts;
     const double atmosphere = quantity_.kind == QuantityKind::Pressure ? *number(atmosphere_kpa) * 1000 : 0;
-    for (std::size_t i = 0; i < units_.size(); ++i) texts.values[i] = frame::plain(fromSi(i, *si, atmosphere));
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        const double v = fromSi(i, *si, atmosphere);
+        if (!std::isfinite(v)) {
+            texts.values.assign(units_.size(), std::string());
+            texts.error = kOutOfRange;
+            return texts;
+        }
+        texts.values[i] = value_text(v);
+    }
     return texts;
 }
 
@@ -95,26 +142,30 @@ QuantityTable::Expressed QuantityTable::express(std::string_view value, std::siz
     if (expression.find_first_not_of(" \t") == std::string_view::npos) return out;
     const std::optional<double> si = readSi(value, from, atmosphere_kpa, &out.error);
     if (!si) return out;
-    for (std::size_t i = 0; i < units_.size(); ++i) {
+    std::optional<double> v;
+    for (std::size_t i = 0; i < units_.size() && !v; ++i) {
         if (expression != quantity_.units[i].caption) continue;
         const double atmosphere = quantity_.kind == QuantityKind::Pressure ? *number(atmosphere_kpa) * 1000 : 0;
-        out.value = frame::plain(fromSi(i, *si, atmosphere));
-        return out;
+        v = fromSi(i, *si, atmosphere);
     }
-    const std::string text =
-        quantity_.kind == QuantityKind::Difference ? asDifference(expression) : std::string(expression);
-    const std::optional<Unit> unit = database_.parse(text);
-    if (!unit) {
-        out.error = "无法识别的单位：" + std::string(expression);
-        return out;
+    if (!v) {
+        bool ton = false;
+        std::optional<Unit> unit = database_.parse(withOwnWords(expression, &ton));
+        if (unit && quantity_.kind == QuantityKind::Difference) unit = as_difference(*unit);
+        if (!unit) {
+            out.error = "无法识别的单位：" + std::string(expression);
+            return out;
+        }
+        const std::optional<Converter> to = converter(units_.front().unit, *unit);
+        if (!to) {
+            out.error = "“" + std::string(expression) + "”不是" + quantity_.name + "的单位。";
+            return out;
+        }
+        v = (*to)(*si);
+        if (ton) out.note = "ton 按美吨 907.18474 kg 计；公吨请写 t";
     }
-    const std::optional<Converter> to = converter(units_.front().unit, *unit);
-    if (!to) {
-        out.error = "“" + std::string(expression) + "”不是" + quantity_.name + "的单位。";
-        return out;
-    }
-    out.value = frame::plain((*to)(*si));
-    return out;
+    if (std::isfinite(*v)) return {value_text(*v), "", out.note};
+    return {"", kOutOfRange, ""};
 }
 
 }  // namespace vxr::calc::units

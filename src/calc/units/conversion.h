@@ -3,7 +3,7 @@
 //
 // Each unit's converters to and from the SI unit are made once, when the quantity is first chosen, so that a
 // refresh of the whole table is a dozen affine steps. Gauge pressures are their absolute unit less the local
-// atmosphere; a temperature point below absolute zero is refused.
+// atmosphere; an absolute pressure below zero and a temperature point below absolute zero are refused.
 #pragma once
 
 #include <optional>
@@ -28,18 +28,22 @@ public:
     double toSi(std::size_t unit, double value, double atmosphere) const;
     double fromSi(std::size_t unit, double si, double atmosphere) const;
 
-    // The texts of the page: every unit's value as plain number text, or empty texts and why.
+    // The texts of the page: every unit's value as `value_text` writes it, or empty texts and why.
     struct Texts {
         std::vector<std::string> values;  // one per unit; all empty where `error` is set
         std::string error;
     };
     Texts convert(std::string_view value, std::size_t from, std::string_view atmosphere_kpa) const;
 
-    // The value in a unit expression ("kcal/(m²·h·℃)"); ℃ and ℉ are points under a temperature and slopes under a
-    // difference; a caption of the table itself ("psig") reads as its row. An empty expression gives empty texts.
+    // The value in a unit expression ("kcal/(m²·h·℃)"). A caption of the table itself ("psig") reads as its row.
+    // Before UDUNITS reads the expression, the whole words of the page's own list take the engineer's meaning (gal
+    // the US gallon, not the galileo; gpm, bbl, hp, oz; the exact gallon, barrel, horsepower and Torr for the
+    // library's rounded ones). Under a temperature ℃ and ℉ are points; under a difference every temperature unit
+    // is a slope (10 K = 10 degC = 18 degF). An empty expression gives empty texts.
     struct Expressed {
         std::string value;
         std::string error;
+        std::string note;  // how a unit of several meanings was read (ton, the short ton), beside a value
     };
     Expressed express(std::string_view value, std::size_t from, std::string_view atmosphere_kpa,
                       std::string_view expression) const;

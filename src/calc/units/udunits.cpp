@@ -51,10 +51,54 @@ std::optional<Unit> Database::parse(std::string_view expression) const {
     return Unit(unit);
 }
 
+namespace {
+
+// Units whose product is dimensionless and whose quotient is not: m and 1/m, Pa and m·s²/kg.
+bool reciprocal(const ut_unit* a, const ut_unit* b) {
+    ut_unit* product = ut_multiply(a, b);  // nothing for a logarithmic unit (dBm), which is not reciprocal
+    ut_unit* quotient = ut_divide(a, b);
+    const bool is = product && ut_is_dimensionless(product) && !(quotient && ut_is_dimensionless(quotient));
+    ut_free(product);
+    ut_free(quotient);
+    return is;
+}
+
+}  // namespace
+
 std::optional<Converter> converter(const Unit& from, const Unit& to) {
+    if (reciprocal(from.get(), to.get())) return std::nullopt;
     cv_converter* c = ut_get_converter(const_cast<ut_unit*>(from.get()), const_cast<ut_unit*>(to.get()));
     if (!c) return std::nullopt;
     return Converter(c);
+}
+
+std::optional<Unit> as_difference(const Unit& unit) {
+    // UDUNITS keeps an origin only on a Galilean unit at the top of an expression ("degF/min" already has none):
+    // that one is rebuilt as its scale times its underlying unit, every other kind is copied.
+    ut_visitor visitor{};
+    visitor.visit_basic = [](const ut_unit* u, void* out) {
+        *static_cast<ut_unit**>(out) = ut_clone(u);
+        return UT_SUCCESS;
+    };
+    visitor.visit_product = [](const ut_unit* u, int, const ut_unit* const*, const int*, void* out) {
+        *static_cast<ut_unit**>(out) = ut_clone(u);
+        return UT_SUCCESS;
+    };
+    visitor.visit_galilean = [](const ut_unit*, double scale, const ut_unit* underlying, double, void* out) {
+        *static_cast<ut_unit**>(out) = ut_scale(scale, underlying);
+        return UT_SUCCESS;
+    };
+    visitor.visit_timestamp = [](const ut_unit* u, const ut_unit*, double, void* out) {
+        *static_cast<ut_unit**>(out) = ut_clone(u);
+        return UT_SUCCESS;
+    };
+    visitor.visit_logarithmic = [](const ut_unit* u, double, const ut_unit*, void* out) {
+        *static_cast<ut_unit**>(out) = ut_clone(u);
+        return UT_SUCCESS;
+    };
+    ut_unit* slope = nullptr;
+    if (ut_accept_visitor(unit.get(), &visitor, &slope) != UT_SUCCESS || !slope) return std::nullopt;
+    return Unit(slope);
 }
 
 }  // namespace vxr::calc::units

@@ -1,5 +1,6 @@
 // A thin wrapper of the UDUNITS-2 library: its unit database, loaded once on first use; units parsed from UTF-8
-// expressions ("kcal/(m²·h·℃)", "550 ft lbf/s", "K @ 273.15"); converters between units of one dimension.
+// expressions ("kcal/(m²·h·℃)", "550 ft lbf/s", "K @ 273.15"); converters between units of one dimension; the
+// difference unit of a temperature scale.
 #pragma once
 
 #include <memory>
@@ -19,6 +20,7 @@ public:
 
 private:
     friend class Database;
+    friend std::optional<Unit> as_difference(const Unit& unit);
     struct Free {
         void operator()(ut_unit* u) const;
     };
@@ -57,7 +59,12 @@ private:
     std::unique_ptr<ut_system, Free> system_;
 };
 
-// The conversion from one unit to another, or nothing where their dimensions differ.
+// The conversion from one unit to another, or nothing where their dimensions differ. UDUNITS itself also converts
+// between reciprocal dimensions (2 m as 0.5 "1/m"); that is no conversion of a quantity and is refused here.
 std::optional<Converter> converter(const Unit& from, const Unit& to);
+
+// The unit without the origin of its scale, in which a temperature difference is measured: ℃ gives K, ℉ gives K/1.8;
+// a unit without an origin (K, °R, K/min) is itself. Nothing where UDUNITS cannot build it.
+std::optional<Unit> as_difference(const Unit& unit);
 
 }  // namespace vxr::calc::units

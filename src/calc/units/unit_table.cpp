@@ -1,5 +1,7 @@
 #include "calc/units/unit_table.h"
 
+#include <string_view>
+
 namespace vxr::calc::units {
 namespace {
 
@@ -93,17 +95,35 @@ constexpr UnitDef kForce[] = {
 #undef KCAL
 #undef BTU
 
+// The index of the unit so captioned; a caption not in the list does not compile.
+consteval std::size_t unit(std::span<const UnitDef> units, std::string_view caption) {
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (caption == units[i].caption) return i;
+    throw "no unit so captioned";
+}
+
+// Each quantity opens on the unit of the design documents and handbooks a Chinese process engineer works from.
 constexpr Quantity kQuantities[] = {
-    {"长度", QuantityKind::Ordinary, kLength},         {"面积", QuantityKind::Ordinary, kArea},
-    {"体积", QuantityKind::Ordinary, kVolume},         {"质量", QuantityKind::Ordinary, kMass},
-    {"体积流量", QuantityKind::Ordinary, kVolumeFlow}, {"质量流量", QuantityKind::Ordinary, kMassFlow},
-    {"压力", QuantityKind::Pressure, kPressure},       {"温度", QuantityKind::Temperature, kTemperature},
-    {"温差", QuantityKind::Difference, kDifference},   {"密度", QuantityKind::Ordinary, kDensity},
-    {"动力粘度", QuantityKind::Ordinary, kViscosity},  {"运动粘度", QuantityKind::Ordinary, kKinematic},
-    {"能量", QuantityKind::Ordinary, kEnergy},         {"功率", QuantityKind::Ordinary, kPower},
-    {"比热容", QuantityKind::Ordinary, kSpecificHeat}, {"导热系数", QuantityKind::Ordinary, kConductivity},
-    {"传热系数", QuantityKind::Ordinary, kTransfer},   {"比焓", QuantityKind::Ordinary, kEnthalpy},
-    {"速度", QuantityKind::Ordinary, kSpeed},          {"力", QuantityKind::Ordinary, kForce},
+    {"长度", QuantityKind::Ordinary, kLength, unit(kLength, "m")},
+    {"面积", QuantityKind::Ordinary, kArea, unit(kArea, "m²")},
+    {"体积", QuantityKind::Ordinary, kVolume, unit(kVolume, "m³")},
+    {"质量", QuantityKind::Ordinary, kMass, unit(kMass, "kg")},
+    {"体积流量", QuantityKind::Ordinary, kVolumeFlow, unit(kVolumeFlow, "m³/h")},
+    {"质量流量", QuantityKind::Ordinary, kMassFlow, unit(kMassFlow, "kg/h")},
+    {"压力", QuantityKind::Pressure, kPressure, unit(kPressure, "kPa")},
+    {"温度", QuantityKind::Temperature, kTemperature, unit(kTemperature, "℃")},
+    {"温差", QuantityKind::Difference, kDifference, unit(kDifference, "℃")},
+    {"密度", QuantityKind::Ordinary, kDensity, unit(kDensity, "kg/m³")},
+    {"动力粘度", QuantityKind::Ordinary, kViscosity, unit(kViscosity, "mPa·s")},
+    {"运动粘度", QuantityKind::Ordinary, kKinematic, unit(kKinematic, "mm²/s")},
+    {"能量", QuantityKind::Ordinary, kEnergy, unit(kEnergy, "kJ")},
+    {"功率", QuantityKind::Ordinary, kPower, unit(kPower, "kW")},
+    {"比热容", QuantityKind::Ordinary, kSpecificHeat, unit(kSpecificHeat, "kJ/(kg·℃)")},
+    {"导热系数", QuantityKind::Ordinary, kConductivity, unit(kConductivity, "W/(m·℃)")},
+    {"传热系数", QuantityKind::Ordinary, kTransfer, unit(kTransfer, "W/(m²·℃)")},
+    {"比焓", QuantityKind::Ordinary, kEnthalpy, unit(kEnthalpy, "kJ/kg")},
+    {"速度", QuantityKind::Ordinary, kSpeed, unit(kSpeed, "m/s")},
+    {"力", QuantityKind::Ordinary, kForce, unit(kForce, "N")},
 };
 
 }  // namespace

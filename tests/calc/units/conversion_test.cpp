@@ -1,4 +1,5 @@
-// The unit page's core: every unit's exact factor, round trips, a gauge pressure, and unit expressions.
+// The unit page's core: every unit's exact factor, round trips, a gauge pressure, the unit each quantity opens on,
+// unit expressions, and what it refuses.
 #include "calc/units/conversion.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,12 @@ std::size_t row(const QuantityTable& t, const std::string& caption) {
     for (std::size_t i = 0; i < t.size(); ++i)
         if (t.quantity().units[i].caption == caption) return i;
     throw std::invalid_argument(caption);
+}
+// A value typed in the unit `from`, in a unit expression: its text or why not, and a note beside it after " | ".
+std::string expressed(const char* quantity, const char* value, const char* from, const char* expression) {
+    const QuantityTable t = table(quantity);
+    const QuantityTable::Expressed e = t.express(value, row(t, from), "101.325", expression);
+    return e.value + e.error + (e.note.empty() ? "" : " | " + e.note);
 }
 
 // Each unit's value in the SI unit, exact by definition, in the page's order (gauge units: of their absolute scale;
@@ -66,6 +73,84 @@ TEST(UnitConversion, GaugePressureOnTheLocalAtmosphere) {
     EXPECT_EQ(gauge.values[row(p, "MPa（表压）")], "0.1");
 }
 
+// The page opens each quantity on the unit an engineer here types: 150 typed under 温度 is 150 ℃.
+TEST(UnitConversion, QuantitiesOpenOnTheEngineersUnit) {
+    for (const auto& [name, caption] :
+         {std::pair{"温度", "℃"}, {"压力", "kPa"}, {"比热容", "kJ/(kg·℃)"}, {"体积流量", "m³/h"}, {"质量流量", "kg/h"}})
+        EXPECT_STREQ(table(name).quantity().units[default_unit(table(name).quantity())].caption, caption) << name;
+    const QuantityTable t = table("温度");
+    EXPECT_EQ(t.convert("150", default_unit(t.quantity()), "").values[row(t, "K")], "423.15");
+}
+
+// Under 温差 every temperature unit written is a slope, however spelt (" ℃" is not the table's caption: UDUNITS
+// reads it); a rate stays another quantity. Each row is named by its expression, 10 K written in it.
+TEST(UnitConversion, TemperatureDifferencesInEverySpelling) {
+    const std::pair<const char*, std::string> cases[] = {{"degC", "10"}, {"celsius", "10"},
+                                                         {"°C", "10"},   {" ℃", "10"},
+                                                         {"degF", "18"}, {"fahrenheit", "18"},
+                                                         {"°F", "18"},   {"℉ ", "18"},
+                                                         {"degR", "18"}, {"degF/min", "“degF/min”不是温差的单位。"}};
+    for (const auto& [expression, expected] : cases)
+        EXPECT_EQ(expressed("温差", "10", "K", expression), expected) << expression;
+    EXPECT_EQ(expressed("温差", "-10", "K", "degF"), "-18") << "a negative difference";
+    EXPECT_EQ(expressed("温度", "10", "K", "degC"), "-263.15") << "a point under 温度";
+}
+
+// An absolute pressure below zero is refused, in the table and in the expression alike; zero is a vacuum.
+TEST(UnitConversion, NegativeAbsolutePressureIsRefused) {
+    // Name, value, unit, the value in Pa or the error.
+    using Case = std::tuple<const char*, const char*, const char*, std::string>;
+    const char* const refused = "绝对压力不能为负。";
+    const Case cases[] = {{"a full vacuum, gauge", "-101.325", "kPa（表压）", "0"},
+                          {"below it, gauge", "-101.326", "kPa（表压）", refused},
+                          {"a full vacuum, absolute", "0", "kPa", "0"},
+                          {"below it, absolute", "-0.001", "kPa", refused}};
+    for (const auto& [name, value, from, expected] : cases) {
+        const QuantityTable p = table("压力");
+        const QuantityTable::Texts texts = p.convert(value, row(p, from), "101.325");
+        EXPECT_EQ(texts.values[row(p, "Pa")] + texts.error, expected) << name << " in the table";
+        EXPECT_EQ(expressed("压力", value, from, "Pa"), expected) << name << " in Pa typed";
+    }
+}
+
+// gal, gpm, bbl, hp and oz as a process engineer means them (and the library's rounded names exact), as whole
+// words only; ton read as the short ton, and said. Each row is named by its expression, 1 of the unit given in it.
+TEST(UnitConversion, TheEngineersAbbreviations) {
+    using Case = std::tuple<const char*, const char*, const char*, std::string>;  // quantity, unit, expression, text
+    const Case cases[] = {{"体积流量", "m³/h", "gal/min", "4.4028675393"},
+                          {"体积流量", "m³/h", "gpm", "4.4028675393"},
+                          {"体积流量", "m³/h", "bbl/d", "150.95545849"},
+                          {"体积", "m³", "gallon", "264.172052358"},
+                          {"体积", "m³", "barrel", "6.28981077043"},
+                          {"功率", "kW", "hp", "1.3410220896"},
+                          {"功率", "kW", "horsepower", "1.3410220896"},
+                          {"质量", "kg", "oz", "35.2739619496"},
+                          {"密度", "kg/m³", "oz/gal", "0.133526471232"},
+                          {"压力", "kPa", "torr", "7.50061682704"},
+                          {"体积", "m³", "kgal", "“kgal”不是体积的单位。"},
+                          {"体积", "m³", "bbls", "无法识别的单位：bbls"},
+                          {"质量", "kg", "ton", "0.00110231131092 | ton 按美吨 907.18474 kg 计；公吨请写 t"},
+                          {"质量", "kg", "t", "0.001"},
+                          {"质量", "kg", "ton_force", "“ton_force”不是质量的单位。"}};
+    for (const auto& [quantity, from, expression, expected] : cases)
+        EXPECT_EQ(expressed(quantity, "1", from, expression), expected) << expression;
+}
+
+// UDUNITS would write 2 m as 0.5 "1/m"; a unit of the reciprocal dimension is another quantity.
+TEST(UnitConversion, ReciprocalUnitsAreRefused) {
+    EXPECT_EQ(expressed("长度", "2", "m", "1/m"), "“1/m”不是长度的单位。");
+    EXPECT_EQ(expressed("功率", "2", "W", "dBm"), "33.0102999566") << "a logarithmic unit";
+}
+
+// A value that no double holds in some unit is refused, never written as 0 or inf.
+TEST(UnitConversion, ValuesOutOfRangeAreRefused) {
+    const QuantityTable t = table("长度");
+    EXPECT_EQ(t.convert("1e302", row(t, "m"), "").values[row(t, "μm")], "1E+308");
+    EXPECT_EQ(t.convert("1e303", row(t, "m"), "").error, "换算结果超出可表示的范围。");
+    EXPECT_EQ(expressed("长度", "1e296", "m", "pm"), "1E+308");
+    EXPECT_EQ(expressed("长度", "1e297", "m", "pm"), "换算结果超出可表示的范围。");
+}
+
 // A unit's caption reads as its row; the value, or the error.
 TEST(UnitConversion, Expressions) {
     // Name, quantity, value, unit, local atmosphere, expression, the value or the error.
@@ -75,6 +160,7 @@ TEST(UnitConversion, Expressions) {
                           {"a blank atmosphere", "压力", "1", "bar", " ", "Pa", "当地大气压须为大于零的数字。"},
                           {"kcal/(m²·h·℃) by its caption", "传热系数", "1.163", "W/(m²·K)", "", "kcal/(m²·h·℃)", "1"},
                           {"℉ as a point", "温度", "100", "℃", "", "°F", "212"},
+                          {"no noise digits", "温度", "20", "℃", "", "℉", "68"},
                           {"℉ as a slope", "温差", "100", "℃", "", "℉", "180"},
                           {"gauge to gauge", "压力", "0", "kPa（表压）", "101.325", "psig", "0"},
                           {"blanks around a unit", "长度", "1", "mile", "", " ft ", "5280"},
