@@ -66,6 +66,23 @@ std::string masked(double value, int decimals) {
     return d.negative ? "-" + units : units;
 }
 
+std::string masked_or_significant(double value, int decimals) {
+    const std::string text = masked(value, decimals);
+    const auto first = text.find_first_of("123456789");
+    if (value == 0.0 || !std::isfinite(value) ||
+        (first != std::string::npos && text.size() - first - (text.find('.') > first ? 1 : 0) >= 2))
+        return text;
+    // Four significant digits, the exponent taken after rounding to them.
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    const std::string_view s(buffer, static_cast<std::size_t>(end - buffer));
+    const int power = std::atoi(std::string(s.substr(s.find('e') + 1)).c_str());
+    if (std::fabs(value) >= 1e-6) return masked(value, 3 - power);
+    const int magnitude = std::abs(power);
+    return std::string(s.substr(0, s.find('e'))) + (power < 0 ? "E-" : "E+") + (magnitude < 10 ? "0" : "") +
+           std::to_string(magnitude);
+}
+
 std::string in_note(double value, int digits) {
     if (!std::isfinite(value)) return "0";
     std::string text = plain(value);

@@ -10,6 +10,11 @@ namespace vxr::frame {
 // no group separators. A value that rounds to zero is written without a sign, "0.000".
 std::string masked(double value, int decimals = 3);
 
+// A result through its mask, unless the value is not zero and the mask would show it with fewer than two significant
+// digits ("0.00000", "0.00003"): then with four significant digits, in fixed notation while |v| ≥ 1e-6
+// ("0.000002500"), below that as "2.500E-07". A result a page can reach far below its mask keeps its digits.
+std::string masked_or_significant(double value, int decimals);
+
 // Plain number text: rounded to 15 significant digits, no trailing zeros or point, "0." before a fraction, and an
 // exponent form such as "1.5E-07" or "1E+15" only for magnitudes below 1E-05 or from 1E+15 up.
 std::string plain(double value);

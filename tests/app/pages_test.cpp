@@ -43,7 +43,7 @@ TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
     EXPECT_EQ(text("absHeight"), height);
 }
 
-// The relief valve greys the other medium's inputs.
+// The relief valve greys the other medium's inputs; the back-pressure factor, read for both, stays open.
 TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
     showPage("reliefPage");
     const char* gas_only[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
@@ -52,6 +52,7 @@ TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
         EXPECT_EQ(checked("reliefGas"), gas);
         for (const char* box : gas_only) EXPECT_EQ(find(box)->isEnabled(), gas) << box;
         EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
+        EXPECT_TRUE(find("reliefBackPressureFactor")->isEnabled());
     }
 }
 

@@ -8,7 +8,6 @@ namespace vxr::calc {
 
 using frame::in_note;
 using frame::kAsTyped;
-using frame::masked;
 using frame::Num;
 
 namespace {
@@ -65,10 +64,10 @@ frame::Outcome<AbsorberInput> packed_absorber(const AbsorberInput& in) {
         const Num NOG = transfer_units(Y1, Y2, X2, m, ratio);
         const Num Z = HOG * NOG;
 
-        const std::string Y2_text = masked(Y2.get(), 5), min_text = masked(min_ratio.get(), 4),
-                          ratio_text = masked(ratio.get(), 4), L_text = masked(L.get(), 3),
-                          X1_text = masked(X1.get(), 5), S_text = masked(S.get(), 4), NOG_text = masked(NOG.get(), 3),
-                          Z_text = masked(Z.get(), 3);
+        const auto shown = [](Num v, int decimals) { return frame::masked_or_significant(v.get(), decimals); };
+        const std::string Y2_text = shown(Y2, 5), min_text = shown(min_ratio, 4), ratio_text = shown(ratio, 4),
+                          L_text = shown(L, 3), X1_text = shown(X1, 5), S_text = shown(S, 4), NOG_text = shown(NOG, 3),
+                          Z_text = shown(Z, 3);
         const std::string Y1_note =
             "Y1 = y1/(1 − y1) = " + in_note(y1, kAsTyped) + "/(1 − " + in_note(y1, kAsTyped) + ") = " + in_note(Y1);
         const std::string X2_note =

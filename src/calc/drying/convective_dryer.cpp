@@ -7,7 +7,6 @@ namespace vxr::calc {
 
 using frame::in_note;
 using frame::kAsTyped;
-using frame::masked;
 using frame::Num;
 using frame::plain;
 using In = DryerInput;
@@ -74,10 +73,11 @@ frame::Outcome<In> convective_dryer(const In& in) {
         const Num Qp = L * cH0 * (t1 - t0) / 3600;
         const Num eta = 100 * W * (2490 + 1.88 * t2) / (3600 * Qp);
 
-        const std::string Wt = masked(W.get()), productt = masked(product.get());
-        const std::string H0t = masked(H0.get(), 5), H2t = masked(H2.get(), 5), phi2t = masked(phi2.get(), 2);
-        const std::string Lt = masked(L.get()), freshT = masked(fresh.get()), Qpt = masked(Qp.get());
-        const std::string etat = masked(eta.get(), 2);
+        const auto shown = [](Num v, int decimals) { return frame::masked_or_significant(v.get(), decimals); };
+        const std::string Wt = shown(W, 3), productt = shown(product, 3);
+        const std::string H0t = shown(H0, 5), H2t = shown(H2, 5), phi2t = shown(phi2, 2);
+        const std::string Lt = shown(L, 3), freshT = shown(fresh, 3), Qpt = shown(Qp, 3);
+        const std::string etat = shown(eta, 2);
 
         std::vector<std::string> rh = {
             "φ2 = 100·[H2·P/(0.622 + H2)]/ps(t2) = 100 × " + in_note(p2) + "/" + in_note(ps2) + " = " + phi2t + " %",

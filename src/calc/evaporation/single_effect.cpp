@@ -6,9 +6,19 @@ namespace vxr::calc {
 
 using frame::in_note;
 using frame::kAsTyped;
-using frame::masked;
 using frame::Num;
 using In = EvaporationInput;
+
+namespace {
+
+// Water's triple-point and critical temperatures, ℃ (IAPWS).
+constexpr double kTriplePoint = 0.01;
+constexpr double kCriticalPoint = 373.946;
+
+// The heat balance leaves out the heat of dilution: a line in the notes of Q and of A.
+constexpr const char* kNoDilution = "未计溶液的稀释热：对稀释热大的溶液（如 NaOH、H₂SO₄），Q 与 A 偏低。";
+
+}  // namespace
 
 frame::Outcome<In> single_effect_evaporator(const In& in) {
     return frame::run<In>([&] {
@@ -36,6 +46,10 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
         constexpr const char* kLoss = "温度差损失和热损失不能为负。";
         if (loss < 0) frame::refuse<In>(kLoss, &In::temp_loss);
         if (pct < 0) frame::refuse<In>(kLoss, &In::heat_loss_percent);
+        // Water boils only between its triple and critical points. The next check, T > t1 ≥ T1, then keeps the other
+        // side of each: T above the triple point, T1 below the critical one.
+        if (T1 < kTriplePoint) frame::refuse<In>("二次蒸汽温度须高于水的三相点 0.01 ℃。", &In::vapour_temp);
+        if (T >= kCriticalPoint) frame::refuse<In>("加热蒸汽温度须低于水的临界温度 373.946 ℃。", &In::steam_temp);
         const Num t1 = T1 + loss;
         const Num dt = T - t1;
         if (dt <= 0) frame::refuse<In>("加热蒸汽温度必须高于溶液沸点。", &In::steam_temp);
@@ -49,9 +63,10 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
         const Num economy = D / W;
         const Num A = 1000 * Q / (K * dt);
 
-        const std::string Wt = masked(W.get()), productt = masked(product.get()), t1t = masked(t1.get());
-        const std::string Qt = masked(Q.get()), Dt = masked(D.get()), et = masked(economy.get());
-        const std::string dtt = masked(dt.get()), At = masked(A.get());
+        const auto shown = [](Num v) { return frame::masked_or_significant(v.get(), 3); };
+        const std::string Wt = shown(W), productt = shown(product), t1t = shown(t1);
+        const std::string Qt = shown(Q), Dt = shown(D), et = shown(economy);
+        const std::string dtt = shown(dt), At = shown(A);
 
         std::vector<std::string> duty = {
             "Q = [F·cp0·(t1 − t0) + W·r1]·(1 + p/100)/3600 = [" + in_note(F, kAsTyped) + " × " +
@@ -60,12 +75,14 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
             "料液加热 F·cp0·(t1 − t0) = " + in_note(sensible.get()) +
                 " kJ/h，水分汽化 W·r1 = " + in_note(latent.get()) + " kJ/h",
             "热损失 = " + in_note(((sensible + latent) * pct / 100 / 3600).get()) + " kW",
+            kNoDilution,
         };
         if (t0 > t1)
             duty.push_back("注意：进料温度高于溶液沸点，料液进入蒸发器后自蒸发，料液加热一项为负（放出热量）。");
         std::vector<std::string> area = {
             "A = 1000·Q/(K·Δt) = 1000 × " + in_note(Q) + "/(" + in_note(K, kAsTyped) + " × " + in_note(dt) +
                 ") = " + At + " m²",
+            kNoDilution,
         };
         if (dt < 5) area.push_back("注意：有效传热温差小于 5 ℃，传热面积对温差和 K 值的误差十分敏感。");
 

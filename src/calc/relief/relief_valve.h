@@ -2,14 +2,20 @@
 //
 //   P = Ps·(1 + over/100) + Pa       relieving pressure, MPa absolute
 //   Po = Pb + Pa                     back pressure, MPa absolute
-//   gas, Po/P ≤ rc (critical):     A = W / (7.6×10⁻²·C·K·P·√(M/(Z·T)))
-//   gas, Po/P > rc (subcritical):  A = W / (55.84·K·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T)))
-//   liquid:                        A = W / (5.1·K·√(ρ·(P − Po)))
+//   gas, Po/P ≤ rc (critical):     A = W / (7.6×10⁻²·C·K·Kb·P·√(M/(Z·T)))
+//   gas, Po/P > rc (subcritical):  A = W / (55.84·K·Kb·P·√((k/(k − 1))·[(Po/P)^(2/k) − (Po/P)^((k + 1)/k)])·√(M/(Z·T)))
+//   liquid:                        A = W / (5.1·K·Kw·√(ρ·(P − Po)))
 //   rc = (2/(k + 1))^(k/(k − 1)),  C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1))),  d0 = √(4·A/π)
 //
 // W in kg/h, P in MPa, T in K, ρ in kg/m³, A in mm², d0 in mm. At Po/P = rc the two gas formulas differ by their
 // rounded constants (0.076·520 = 39.52 against 55.84/√2 = 39.48): the subcritical area is 1.00089 times the critical
-// one there. A liquid's viscosity correction and two-phase flow are outside the method.
+// one there. Kb (Kw for a liquid) is the back-pressure correction of a balanced-bellows valve, read from its maker's
+// curve; 1 for a conventional valve, which the notes warn against above a back pressure of 10 % of the set pressure.
+// The liquid formula has no viscosity correction (it holds for liquids of about water's viscosity); two-phase flow
+// is outside the method.
+//
+// The valve opens only below its set pressure: Pb < Ps is required. With the overpressure not negative that makes
+// Po < P, so the gas pressure ratio stays below 1 and the liquid's P − Po above 0.
 #pragma once
 
 #include <array>
@@ -27,6 +33,7 @@ struct ReliefInput {
     std::string set_pressure;                 // Ps, MPa gauge
     std::string overpressure;                 // %, of the set pressure
     std::string back_pressure;                // Pb, MPa gauge
+    std::string back_pressure_factor;         // Kb (Kw for a liquid), back-pressure correction factor
     std::string atmosphere;                   // Pa, MPa
     std::string coefficient;                  // K, rated discharge coefficient
     std::string molar_mass;                   // M, kg/kmol (gas)
@@ -45,7 +52,7 @@ namespace relief {
 using In = ReliefInput;
 using frame::input, frame::option, frame::result;
 constexpr const char* kMedium = "reliefMedium";
-constexpr std::array<frame::Row<In>, 19> kFields = {{
+constexpr std::array<frame::Row<In>, 20> kFields = {{
     {option(kMedium, "reliefGas", "气体或蒸汽", true, "泄放介质为气体或蒸汽"),
      {},
      [](In& in) { in.medium = ReliefMedium::Gas; }},
@@ -61,6 +68,9 @@ constexpr std::array<frame::Row<In>, 19> kFields = {{
      &In::overpressure},
     {input("reliefBackPressure", "背压（MPa，表压）：", "0", {"Pb", "MPa", "安全阀出口的背压，表压", "0～0.5 MPa"}),
      &In::back_pressure},
+    {input("reliefBackPressureFactor", "背压修正系数 Kb（液体为 Kw）：", "1",
+           {"Kb", "", "平衡波纹管阀的背压修正系数（液体为 Kw），按制造厂曲线；普通安全阀取 1", "0.6～1"}),
+     &In::back_pressure_factor},
     {input("reliefAtmosphere", "当地大气压（MPa）：", "0.1013",
            {"Pa", "MPa", "当地大气压（绝压）", "0.08～0.1013 MPa"}),
      &In::atmosphere},

@@ -9,11 +9,15 @@ namespace {
 
 // Results: Y2, (L/V)min, L/V, L, X1, S, N_OG, Z. Solvent carrying solute just below the limit: m·X2 = 0.0024
 // against Y2 = 0.00263. β = 1/0.95 makes L/V = m, N_OG = (Y1 − Y2)/Y2 = 19: the limit (1 − S = 1.4e-15, −4.5e-11)
-// and the general form (−7.5e-8) meet; a little either side the general form holds.
+// and the general form (−7.5e-8) meet; a little either side the general form holds. Y2 = 2.50125e-6 (y1 0.0005,
+// φ 99.5 %, m 0.5) shows four significant digits, X1 = 0.000667 keeps its mask's two.
 TEST(PackedAbsorber, WorkedCasesAndTheUnitStrippingFactor) {
     const std::string unit = "0.00263 | 1.1400 | 1.2000 | 114.000 | 0.04167 | 1.0000 | 19.000 | 15.200";
     expect_shown("absorption",
                  {{"defaults", {}, "0.00263 | 1.1400 | 1.7100 | 162.450 | 0.02924 | 0.7018 | 6.361 | 5.089"},
+                  {"Y2 2.5e-6",
+                   {{"absInletGas", "0.0005"}, {"absRecovery", "99.5"}, {"absSlope", "0.5"}},
+                   "0.000002501 | 0.4975 | 0.7463 | 74.588 | 0.00067 | 0.6700 | 12.727 | 10.182"},
                   {"x2 0.002",
                    {{"absInletLiquid", "0.002"}},
                    "0.00263 | 1.1946 | 1.7919 | 170.228 | 0.02991 | 0.6697 | 13.023 | 10.419"},

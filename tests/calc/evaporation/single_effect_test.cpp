@@ -21,18 +21,21 @@ TEST(Evaporator, WorkedCases) {
 
 // Typed at a bound, a field is refused (the first condition in reading order); typed just beside it, the case
 // finishes. W = 5000 kg/h of r1 2000 kJ/kg from 10000 kg/h of cp0 4 boiling at 68 ℃: a feed at 318 ℃ brings all
-// the heat, Q = 0.
+// the heat, Q = 0; at 317.9 ℃ D/W = 3.87e-4 shows four significant digits. Water's triple point (tp) and critical
+// temperature (tc) bound T1 and T after the signs of the losses, before the boiling point.
 TEST(Evaporator, RefusalsOnBothSidesOfEachBound) {
     const std::string conc = "浓度须满足 0 < 进料浓度 < 完成液浓度 < 1。";
     const std::string zero = "比热容、汽化热和传热系数必须大于零。", sign = "温度差损失和热损失不能为负。";
     const std::string none = "进料量必须大于零。", cold = "加热蒸汽温度必须高于溶液沸点。";
+    const std::string tp = "二次蒸汽温度须高于水的三相点 0.01 ℃。", tc = "加热蒸汽温度须低于水的临界温度 373.946 ℃。";
     const std::tuple<const char*, const char*, const char*, std::string> bounds[] = {
-        {"evapFeed", "0", "0.001", none},        {"evapFeedConc", "0", "0.001", conc},
-        {"evapFeedConc", "0.3", "0.2999", conc}, {"evapProductConc", "1", "0.999", conc},
-        {"evapFeedCp", "0", "0.001", zero},      {"evapVapourLatent", "0", "0.001", zero},
-        {"evapSteamLatent", "0", "0.001", zero}, {"evapK", "0", "0.001", zero},
-        {"evapTempLoss", "-0.1", "0", sign},     {"evapHeatLoss", "-0.1", "0", sign},
-        {"evapSteamTemp", "68.1", "68.2", cold}};
+        {"evapFeed", "0", "0.001", none},          {"evapFeedConc", "0", "0.001", conc},
+        {"evapFeedConc", "0.3", "0.2999", conc},   {"evapProductConc", "1", "0.999", conc},
+        {"evapFeedCp", "0", "0.001", zero},        {"evapVapourLatent", "0", "0.001", zero},
+        {"evapSteamLatent", "0", "0.001", zero},   {"evapK", "0", "0.001", zero},
+        {"evapTempLoss", "-0.1", "0", sign},       {"evapHeatLoss", "-0.1", "0", sign},
+        {"evapSteamTemp", "68.1", "68.2", cold},   {"evapVapourTemp", "0.0099", "0.01", tp},
+        {"evapSteamTemp", "373.946", "373.94", tc}};
     for (const auto& [field, at, beside, message] : bounds) {
         EXPECT_EQ(shown(run("evaporation", {{field, at}})), message + " @ " + field) << field << " " << at;
         EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("evaporation", {{field, beside}})))
@@ -43,11 +46,14 @@ TEST(Evaporator, RefusalsOnBothSidesOfEachBound) {
     expect_shown("evaporation", {{"Q = 0", hot, "传热量不为正，请核对进料温度。 @ evapFeedTemp"}});
     hot.back().second = "317.9";
     expect_shown("evaporation",
-                 {{"Q > 0", hot, "5000.000 | 5000.000 | 68.000 | 1.167 | 1.937 | 0.000 | 65.300 | 0.012"},
+                 {{"Q > 0", hot, "5000.000 | 5000.000 | 68.000 | 1.167 | 1.937 | 0.0003875 | 65.300 | 0.012"},
                   {"F 0, x0 0", {{"evapFeed", "0"}, {"evapFeedConc", "0"}}, none + " @ evapFeed"},
                   {"r1 0, K < 0", {{"evapVapourLatent", "0"}, {"evapK", "-1"}}, zero + " @ evapVapourLatent"},
                   {"K 0, Δ < 0", {{"evapK", "0"}, {"evapTempLoss", "-1"}}, zero + " @ evapK"},
                   {"p < 0, T 0", {{"evapHeatLoss", "-5"}, {"evapSteamTemp", "0"}}, sign + " @ evapHeatLoss"},
+                  {"T1 −1, T 400", {{"evapVapourTemp", "-1"}, {"evapSteamTemp", "400"}}, tp + " @ evapVapourTemp"},
+                  {"T1 −5, T 0", {{"evapVapourTemp", "-5"}, {"evapSteamTemp", "0"}}, tp + " @ evapVapourTemp"},
+                  {"T 380, T1 390", {{"evapSteamTemp", "380"}, {"evapVapourTemp", "390"}}, tc + " @ evapSteamTemp"},
                   {"no number, F 0", {{"evapFeedCp", "abc"}, {"evapFeed", "0"}}, "请仔细核对数据！ @ evapFeedCp"},
                   {"F·cp0 overflows", {{"evapK", "1e308"}, {"evapFeed", "1e308"}}, "请仔细核对数据！ @ none"}});
 }
@@ -62,11 +68,17 @@ TEST(Evaporator, WarningsOnBothSidesOfTheirBounds) {
     EXPECT_FALSE(warned("evapSteamTemp", "73", 7));
     EXPECT_TRUE(warned("evapSteamTemp", "72.99", 7));
     EXPECT_EQ(outline(run("evaporation", {{"evapSteamTemp", "73.09"}, {"evapFeedTemp", "68.2"}})),
-              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 注意：进 / D / D/W / Δt / A, 注意：有");
+              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液, 注意：进 / D / D/W / Δt / A, 未计溶液, "
+              "注意：有");
 }
 
+// Q and A, and no other result, say that the heat of dilution is left out.
 TEST(Evaporator, Notes) {
-    EXPECT_EQ(outline(run("evaporation")), "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失 / D / D/W / Δt / A");
+    EXPECT_EQ(outline(run("evaporation")),
+              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液 / D / D/W / Δt / A, 未计溶液");
+    const std::string dilution = "未计溶液的稀释热：对稀释热大的溶液（如 NaOH、H₂SO₄），Q 与 A 偏低。";
+    EXPECT_EQ(notes(run("evaporation"), 3).back(), dilution);
+    EXPECT_EQ(notes(run("evaporation"), 7).back(), dilution);
     EXPECT_EQ(notes(run("evaporation"), 0)[0], "W = F(1 − x0/x1) = 10000 × (1 − 0.1/0.3) = 6666.667 kg/h");
     EXPECT_EQ(notes(run("evaporation"), 3)[1],
               "料液加热 F·cp0·(t1 − t0) = 1813370 kJ/h，水分汽化 W·r1 = 15700000 kJ/h");
