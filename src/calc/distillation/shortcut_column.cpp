@@ -79,28 +79,30 @@ StageResults stage_results(const Staircase& s) {
     const Num xD = s.xD, xW = s.xW, R = s.R, q = s.q, xs = s.meet.x, ys = s.meet.y;
     const auto x = [&](std::size_t n) { return n == 0 ? "xD" : "x" + std::to_string(n); };
     const auto x_at = [&](std::size_t n) { return n == 0 ? xD : Num(s.stages[n - 1].x); };
+    // Each number written once (writing one costs about as much as the count itself).
+    const std::string xs_text = in_note(xs), xW_text = in_note(xW, kAsTyped);
     StageResults r;
     r.count_notes = {
         "逐板计算（全凝器，恒摩尔流）：y1 = xD，xn = yn/(α − (α − 1)·yn)，至 xn ≤ xW 止",
         "xn > x* 时 y(n+1) 由精馏段操作线求，其后由提馏段操作线求",
         "精馏段操作线 y = R/(R + 1)·x + xD/(R + 1) = " + in_note(R / (R + 1)) + "·x + " + in_note(xD / (R + 1)),
-        (q == 1 ? "q = 1：x* = xF = " + in_note(xs)
+        (q == 1 ? "q = 1：x* = xF = " + xs_text
                 : "x* = ((R + 1)·xF + (q − 1)·xD)/(R + q) = ((" + in_note(R) + " + 1) × " + in_note(s.xF, kAsTyped) +
                       " + (" + in_note(q, kAsTyped) + " − 1) × " + in_note(xD, kAsTyped) + ")/(" + in_note(R) + " + " +
-                      in_note(q, kAsTyped) + ") = " + in_note(xs)) +
+                      in_note(q, kAsTyped) + ") = " + xs_text) +
             "，y* = " + in_note(ys)};
     if (xs > xW)
-        r.count_notes.push_back("提馏段操作线过 (xW, xW) = (" + in_note(xW, kAsTyped) + ", " + in_note(xW, kAsTyped) +
+        r.count_notes.push_back("提馏段操作线过 (xW, xW) = (" + xW_text + ", " + xW_text +
                                 ") 与 (x*, y*)，斜率 (y* − xW)/(x* − xW) = " + in_note((ys - xW) / (xs - xW)));
     else
-        r.count_notes.push_back("注意：x* = " + in_note(xs) + " ≤ xW = " + in_note(xW, kAsTyped) +
+        r.count_notes.push_back("注意：x* = " + xs_text + " ≤ xW = " + xW_text +
                                 "，即提馏段上升蒸汽量 (R + 1)·D − (1 − q)·F ≤ 0：提馏段操作线不成立，逐板均按精馏段"
                                 "操作线计。");
     const std::size_t last = s.stages.size();
     if (!s.count) {
         r.count_text = r.feed_text = "—";
         r.count_notes.push_back("逐板计算至第 " + std::to_string(last) + " 级 " + x(last) + " = " +
-                                in_note(x_at(last)) + " 仍高于 xW = " + in_note(xW, kAsTyped) + "：所需理论板数超过 " +
+                                in_note(x_at(last)) + " 仍高于 xW = " + xW_text + "：所需理论板数超过 " +
                                 std::to_string(kMostStages) + "，不给出逐板结果（简捷法结果照常）");
         r.feed_notes = {"逐板计算超过 " + std::to_string(kMostStages) + " 级，不给出逐板法加料板位置"};
         return r;
@@ -116,19 +118,19 @@ StageResults stage_results(const Staircase& s) {
             (s.feed == 1 ? "精馏段无（x1 ≤ x*）" : "精馏段" + stage_range(1, s.feed - 1) + "（xn > x*）") + "，提馏段" +
             stage_range(s.feed, last) +
             (s.feed == last ? "（加料板即再沸器）" : "（自加料板第 " + f + " 级起，第 " + n + " 级为再沸器）"));
+    const std::string above = in_note(x_at(last - 1)), fraction_text = in_note(fraction);
     r.count_notes.push_back("末级按分数计：(" + x(last - 1) + " − xW)/(" + x(last - 1) + " − " + x(last) + ") = (" +
-                            in_note(x_at(last - 1)) + " − " + in_note(xW, kAsTyped) + ")/(" + in_note(x_at(last - 1)) +
-                            " − " + in_note(x_at(last)) + ") = " + in_note(fraction));
-    r.count_notes.push_back("N = " + masked(whole.get(), 0) + " + " + in_note(fraction) + " = " + r.count_text +
+                            above + " − " + xW_text + ")/(" + above + " − " + in_note(x_at(last)) +
+                            ") = " + fraction_text);
+    r.count_notes.push_back("N = " + masked(whole.get(), 0) + " + " + fraction_text + " = " + r.count_text +
                             "（含再沸器）");
     if (s.feed_below_last)
-        r.feed_notes = {"加料板取最后一级 = " + r.feed_text +
-                        "（再沸器）：逐板至 xW 各级均有 xn > x* = " + in_note(xs)};
+        r.feed_notes = {"加料板取最后一级 = " + r.feed_text + "（再沸器）：逐板至 xW 各级均有 xn > x* = " + xs_text};
     else if (s.feed == 1)
-        r.feed_notes = {"加料板 = 第一个 xn ≤ x* 的级 = 1：x1 = " + in_note(x_at(1)) + " ≤ x* = " + in_note(xs)};
+        r.feed_notes = {"加料板 = 第一个 xn ≤ x* 的级 = 1：x1 = " + in_note(x_at(1)) + " ≤ x* = " + xs_text};
     else
         r.feed_notes = {"加料板 = 第一个 xn ≤ x* 的级 = " + r.feed_text + "：" + x(s.feed - 1) + " = " +
-                        in_note(x_at(s.feed - 1)) + " > x* = " + in_note(xs) + " ≥ " + x(s.feed) + " = " +
+                        in_note(x_at(s.feed - 1)) + " > x* = " + xs_text + " ≥ " + x(s.feed) + " = " +
                         in_note(x_at(s.feed))};
     return r;
 }
