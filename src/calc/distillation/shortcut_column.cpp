@@ -163,7 +163,8 @@ struct Column {
 };
 
 // Reads and solves a case, or throws its refusal or arithmetic failure. All that can fail is done here: the texts
-// and notes are written from its numbers afterwards.
+// and notes are written from its numbers afterwards (dividing only by R + 1 > 1 and by x* − xW > 0), so that a case
+// has its staircase exactly when its calculation finishes.
 Column solve(const ColumnInput& in) {
     using In = ColumnInput;
     const frame::Fields<In> f(in);
