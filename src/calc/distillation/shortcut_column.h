@@ -12,15 +12,34 @@
 //   plates without the reboiler ⌈N⌉ − 1; feed plate from the top ⌈N1⌉ + 1, at most ⌈N⌉ (the reboiler)
 //   (⌈x⌉ taken as ⌈x − 1e-9⌉, so that a stage count a rounding error above a whole number is that number)
 //
+// Beside the shortcut, the count that constant α allows exactly, stage by stage from the top (逐板计算法, McCabe and
+// Thiele, Ind. Eng. Chem. 17 (1925) 605), with a total condenser and constant molar overflow:
+//   y1 = xD;  xn = yn/(α − (α − 1)·yn)
+//   operating lines meet at x* = ((R + 1)·xF + (q − 1)·xD)/(R + q) (x* = xF at q = 1), y* on the rectifying line
+//   y(n+1) = R/(R + 1)·xn + xD/(R + 1) while xn > x*, then from the stripping line through (xW, xW) and (x*, y*)
+//   feed stage: the first n with xn ≤ x* (the last stage where xW is reached first)
+//   count: to the first xn ≤ xW, the last stage as the fraction (x(n−1) − xW)/(x(n−1) − xn), x0 = xD; none past
+//   1000 stages
+//   (x* ≤ xW means a boil-up (R + 1)·D − (1 − q)·F ≤ 0: no stripping line, every step on the rectifying line)
+//
+// Warnings: R/Rmin < 1.05 (near the minimum reflux) and X outside 0.01–0.9 (the data behind Gilliland's
+// correlation) in the notes of N and N1; α < 1.05 (a shortcut too coarse for so close a separation) in those of
+// Nmin, N and N1.
+//
 // Units: F, D, W in kmol/h; compositions are mole fractions of the more volatile component; α, q, k, R and the
 // stage counts dimensionless. Validity: ideal binary mixture with constant α and constant molar overflow; the
-// Gilliland correlation is a shortcut for a first design, good to about a stage.
+// Gilliland correlation is a shortcut for a first design, good to about a stage; the stage-by-stage count is exact
+// under those assumptions.
 // Worked example (the page's start values): F 100, xF 0.4, xD 0.95, xW 0.05, α 2.5, q 1, k 1.5 → D 38.889,
-// W 61.111, Rmin 1.444, R 2.167, Nmin 6.43, N 11.93, plates 11, N1 7.10, feed plate 9.
+// W 61.111, Rmin 1.444, R 2.167, Nmin 6.43, N 11.93, plates 11, N1 7.10, feed plate 9; stage by stage 11.72 stages,
+// the feed on stage 6.
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "frame/field.h"
 #include "frame/outcome.h"
@@ -38,20 +57,38 @@ struct ColumnInput {
     std::string reflux_factor;  // k = R/Rmin
 };
 
-// Where the q-line meets the equilibrium curve, for 0 < xF < 1 and α > 1; any q.
-struct Pinch {
+// A point of the x–y diagram: liquid and vapour mole fractions of the more volatile component.
+struct Point {
     double x;
     double y;
 };
-Pinch feed_pinch(double xF, double q, double alpha);
 
-// Results in the page's order: D, W, Rmin, R, Nmin, N, plates, N1, feed plate.
+// Where the q-line meets the equilibrium curve, for 0 < xF < 1 and α > 1; any q.
+Point feed_pinch(double xF, double q, double alpha);
+
+// The stage-by-stage construction of a case, as the count and the diagram read it.
+struct Staircase {
+    // The case, R the working reflux.
+    double xF = 0, xD = 0, xW = 0, alpha = 0, q = 0, R = 0;
+    Point pinch{};  // the q-line on the equilibrium curve
+    Point meet{};   // (x*, y*): where the operating lines cross
+    // (xn, yn) of each stage from the top: to the first xn ≤ xW, or to the 1000th stage.
+    std::vector<Point> stages;
+    std::size_t feed = 0;          // the feed stage, counted from 1; 0 where the count passes 1000 stages
+    bool feed_below_last = false;  // xW was reached before any xn ≤ x*: the feed is taken on the last stage
+    std::optional<double> count;   // stages to xW, the last as a fraction; none past 1000 stages
+};
+inline constexpr std::size_t kMostStages = 1000;
+
+// Results in the page's order: D, W, Rmin, R, Nmin, N, plates, N1, feed plate, stage-by-stage count, its feed stage.
 frame::Outcome<ColumnInput> shortcut_column(const ColumnInput& in);
+// The staircase of a case that `shortcut_column` finishes (the one its count was taken on); none where it refuses.
+std::optional<Staircase> column_staircase(const ColumnInput& in);
 
 namespace distillation {
 using In = ColumnInput;
 using frame::input, frame::result;
-constexpr std::array<frame::Row<In>, 16> kFields = {{
+constexpr std::array<frame::Row<In>, 18> kFields = {{
     {input("distFeed", "进料量（kmol/h）：", "100", {"F", "kmol/h", "进料的摩尔流量", "1～10000 kmol/h"}), &In::feed},
     {input("distFeedComp", "进料组成 xF：", "0.4", {"xF", "", "进料中易挥发组分的摩尔分数", "0.05～0.95"}),
      &In::feed_comp},
@@ -77,6 +114,9 @@ constexpr std::array<frame::Row<In>, 16> kFields = {{
     {result("distPlates", "理论板数（不含再沸器，圆整）：", {"", "", "⌈N⌉ − 1", ""})},
     {result("distRectifyingStages", "精馏段理论板数：", {"N1", "", "精馏段理论板数", ""})},
     {result("distFeedPlate", "加料板位置（自塔顶数起）：", {"", "", "加料板 ⌈N1⌉ + 1，自塔顶数起", ""})},
+    {result("distStageCount", "逐板法理论板数（含再沸器）：",
+            {"N（逐板）", "", "恒定 α 下自塔顶逐板计算至 xW 的理论板数，末级按分数计", ""})},
+    {result("distStageFeed", "逐板法加料板位置（自塔顶数起）：", {"", "", "逐板计算中第一个 xn ≤ x* 的级", ""})},
 }};
 static_assert(frame::covers_every_member(kFields));
 }  // namespace distillation
