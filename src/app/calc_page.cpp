@@ -137,6 +137,7 @@ void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
 }
 
 void CalcPage::calculate() {
+    if (!prepareCalculation()) return;
     calc::Case c;
     const std::span<const frame::Field> fields = calc_.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
