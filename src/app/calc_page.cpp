@@ -150,6 +150,7 @@ void CalcPage::calculate() {
     const calc::Answer answer = calc_.run(c);
     if (const auto* refused = std::get_if<calc::Refused>(&answer)) return refuse(*refused);
     publish(std::get<frame::Explained>(answer));
+    last_->route = std::move(c.route);
 }
 
 void CalcPage::publish(const frame::Explained& explained) {

@@ -97,6 +97,7 @@ private:
         std::vector<Used> options;
         std::vector<Used> results;
         std::vector<QString> notes;
+        calc::Route route;  // the pipe route, on the page that has one
     };
     std::vector<Used> currentInputs() const;
     std::vector<Used> currentOptions() const;

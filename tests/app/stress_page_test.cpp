@@ -2,8 +2,8 @@
 // 上一节点, 下一节点, the end-node check box, 计算, 路线表… closed as it opened) against a model of the node list:
 // after each step the node numbers, the end node, the check box, the four segment fields, 上一节点's enabled state, the
 // verdict (the core's) and the message shown are the model's, and nothing else changed. Then a three-segment walk
-// saved either way, a refused save before each button, the route table through the page, and the Enter key of each
-// field.
+// saved either way, a refused save before each button, the route table through the page, the sheet, and the Enter
+// key of each field.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/calc_page.h"
 #include "app/route_table_dialog.h"
 #include "calc/catalogue.h"
 #include "frame/number_text.h"
@@ -330,6 +331,31 @@ TEST_F(WindowTest, StressPageRouteTableReplacesTheRouteOnlyOnConfirm) {
         shown << text(name);
     EXPECT_EQ(shown.join(" "), "1 2 1 12.5 10 0 0");
     EXPECT_FALSE(checked("Check1"));
+}
+
+// The sheet lists records 1 to the end node as assessed, one never saved as an empty row, after the inputs; a
+// segment saved since is named in the sheet's warning while the rows keep the route as assessed.
+TEST_F(WindowTest, StressPageSheetListsEverySegment) {
+    showPage("stressPage");
+    const auto enter = [&](const QStringList& typed) {  // length, LX, LY, LZ
+        for (int j = 0; j < 4; ++j) type(kSegmentFields[(j + 3) % 4], typed[j]);
+    };
+    enter({"10", "10", "0", "0"});
+    click("Command11");
+    click("Command11");
+    enter({"10", "0", "10", "0"});
+    find<QCheckBox>("Check1")->setChecked(true);
+    click("Command13");
+    const auto* page = qobject_cast<app::CalcPage*>(window().page("stressPage"));
+    const QString route =
+        "管道路线（m）\n从\t到\t长度\tLX\tLY\tLZ\n"
+        "0\t1\t10\t10\t0\t0\n1\t2\t\t\t\t\n2\t3\t10\t0\t10\t0\n";
+    EXPECT_TRUE(page->sheetText().contains("管道最低工作温度\t-10\t℃\n" + route + "计算结果\n"))
+        << page->sheetText().toStdString();
+    enter({"11", "0", "10", "0"});
+    click("Command9");
+    EXPECT_TRUE(page->sheetText().startsWith("注意：计算后已修改管道路线，下列为计算时所用的值。\n"));
+    EXPECT_TRUE(page->sheetText().contains(route));
 }
 
 // Enter in a segment field saves the segment (cleared afterwards, nothing is pending on the way there and back);
