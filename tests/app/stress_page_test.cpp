@@ -228,32 +228,43 @@ INSTANTIATE_TEST_SUITE_P(Routes, RoutePropertyTest,
                                            Scenario{"BackAndForth", 13, {20, 20, 25, 25, 5, 5, 4}, 0.1, 0.3, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The walk 10/10/0/0, 6/0/6/0, 4/0/0/4 (length, LX, LY, LZ), the last with 终点, gives one route whether each segment
-// is saved with 保存更新, only by moving on, or the last by 计算 itself: ΣLX 10, ΣLY 6, ΣLZ 4, L 20, U = √152 =
-// 12.3288, Y = 2.52·U = 31.0686, R = 108·Y/(L − U)² = 57.0194, 合适; going back shows each segment as typed.
+// The page shown; a segment typed as length, LX, LY, LZ; the editor's node numbers, end node and fields.
+class StressPageTest : public WindowTest {
+protected:
+    StressPageTest() { showPage("stressPage"); }
+    void enter(const QStringList& typed) {
+        for (int j = 0; j < 4; ++j) type(kSegmentFields[(j + 3) % 4], typed[j]);
+    }
+    QString editor() const {
+        QStringList shown;
+        for (const char* name : {"qidian", "zhongdian", "Label40", "Text47", "Text48", "Text49", "Text50"})
+            shown << text(name);
+        return shown.join(' ');
+    }
+};
+
+// The walk 10/10/0/0, 6/0/6/0, 4/0/0/4, the last with 终点, gives one route whether each segment is saved with
+// 保存更新, only by moving on, or the last by 计算 itself: ΣLX 10, ΣLY 6, ΣLZ 4, L 20, U = √152 = 12.3288,
+// Y = 2.52·U = 31.0686, R = 108·Y/(L − U)² = 57.0194, 合适; going back shows each segment as typed.
 struct Walk {
     const char* name;
     bool save_each, save_last;
 };
-class StressWalkTest : public WindowTest, public ::testing::WithParamInterface<Walk> {};
+class StressWalkTest : public StressPageTest, public ::testing::WithParamInterface<Walk> {};
 TEST_P(StressWalkTest, SameVerdictHoweverEachSegmentIsSaved) {
-    showPage("stressPage");
     const QStringList walk[] = {{"10", "10", "0", "0"}, {"6", "0", "6", "0"}, {"4", "0", "0", "4"}};
-    const char* const fields[] = {"Text47", "Text48", "Text49", "Text50"};
     for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 4; ++j) type(fields[j], walk[i][j]);
+        enter(walk[i]);
         find<QCheckBox>("Check1")->setChecked(i == 2);
         if (GetParam().save_each || (i == 2 && GetParam().save_last)) click("Command9");
         if (i < 2) click("Command11");
     }
     click("Command13");
     const QStringList notes = find("Text55")->toolTip().split('\n');
-    EXPECT_EQ(QStringList({text("Text55"), text("Label40"), notes.front(), notes.back()}).join(" | ").toStdString(),
-              "合适。满足柔性要求。 | 3 | ΣLX = 10 m  ΣLY = 6 m  ΣLZ = 4 m | R = D·Y/(L − U)² = 57.0194 ≤ 208.3");
+    EXPECT_EQ(QStringList({text("Text55"), notes.front(), notes.back()}).join(" | ").toStdString(),
+              "合适。满足柔性要求。 | ΣLX = 10 m  ΣLY = 6 m  ΣLZ = 4 m | R = D·Y/(L − U)² = 57.0194 ≤ 208.3");
     for (int i = 2; i >= 0; --i) {
-        QStringList shown;
-        for (const char* field : fields) shown << text(field);
-        EXPECT_EQ(shown.join(" ").toStdString(), walk[i].join(" ").toStdString()) << "segment " << i + 1;
+        EXPECT_EQ(editor(), QString("%1 %2 3 ").arg(i).arg(i + 1) + walk[i].join(' '));
         if (i > 0) click("Command10");
     }
 }
@@ -265,21 +276,15 @@ INSTANTIATE_TEST_SUITE_P(Walks, StressWalkTest,
 // On segment 2, with segment 1 saved: a pending segment whose save is refused stops every button that saves it first
 // with 保存更新's message and changes nothing else (终点 stays ticked, no dialog opens); after an impossible segment
 // the length field has the focus, its text selected.
-TEST_F(WindowTest, StressPageRefusedSaveKeepsThePageWhereItWas) {
-    showPage("stressPage");
-    for (const auto& [field, typed] : {std::pair{"Text47", "10"}, {"Text48", "10"}, {"Text49", "0"}, {"Text50", "0"}})
-        type(field, typed);
+TEST_F(StressPageTest, RefusedSaveKeepsThePageWhereItWas) {
+    enter({"10", "10", "0", "0"});
     click("Command11");  // saves segment 1 on the way
-    const struct {
-        const char* name;
-        QStringList typed;  // length, LX, LY, LZ
-        QString message;
-    } faults[] = {
-        {"an empty LZ", {"5", "0", "5", ""}, "请仔细核对数据！"},
-        {"L 5 with LX 10", {"5", "10", "0", "0"}, "两节点管道长度小于三个投影的合成长度（10.000 m），请核对。"}};
-    for (const auto& [name, typed, message] : faults)
+    const std::pair<QStringList, QString> faults[] = {
+        {{"5", "0", "5", ""}, "请仔细核对数据！"},
+        {{"5", "10", "0", "0"}, "两节点管道长度小于三个投影的合成长度（10.000 m），请核对。"}};
+    for (const auto& [typed, message] : faults)
         for (const char* button : {"Command9", "Command10", "Command11", "Command13", "routeTableButton"}) {
-            for (int j = 0; j < 4; ++j) type(kSegmentFields[(j + 3) % 4], typed[j]);
+            enter(typed);
             find<QCheckBox>("Check1")->setChecked(true);
             find("Text51")->setFocus();
             const QStringList before = snapshot(window());
@@ -287,59 +292,49 @@ TEST_F(WindowTest, StressPageRefusedSaveKeepsThePageWhereItWas) {
                               ? onRouteTable(*find(button), [](auto&) { ADD_FAILURE() << "the route table opened"; })
                               : clickAndCatch(button),
                           "VXR", message);
-            EXPECT_EQ(changed(before, snapshot(window())), QStringList()) << name << ", " << button;
-            if (typed[3] == "0") {  // the impossible segment
-                EXPECT_TRUE(window().focusWidget() == find("Text47") &&
-                            find<QLineEdit>("Text47")->selectedText() == "5")
-                    << button;
-            }
+            EXPECT_EQ(changed(before, snapshot(window())), QStringList()) << button;
+            const bool impossible = typed[3] == "0";
+            EXPECT_EQ(window().focusWidget() == find("Text47") && find<QLineEdit>("Text47")->selectedText() == "5",
+                      impossible)
+                << button;
         }
 }
 
-// Segments 1 to 3 saved, the end node at 3, 终点 ticked: 路线表… lists them, in its place on the page; 取消 after edits
-// changes nothing; 确定 after deleting row 3 (the current segment's), editing row 2 and moving 终点 to row 1 replaces
-// the route, the current segment moves to the last row, shown as saved with 终点 clear.
-TEST_F(WindowTest, StressPageRouteTableReplacesTheRouteOnlyOnConfirm) {
-    showPage("stressPage");
+// Segments 1 to 3 saved, the end node at 3, 终点 ticked: 路线表… (where it overlaps nothing) lists them; 取消 after
+// edits changes nothing; 确定 after deleting row 3 (the current segment's), editing row 2 and moving 终点 to row 1
+// replaces the route, the current segment moves to the last row, shown as saved with 终点 clear.
+TEST_F(StressPageTest, RouteTableReplacesTheRouteOnlyOnConfirm) {
     QWidget* button = find("routeTableButton");
     for (const QWidget* other : button->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(other == button || !other->geometry().intersects(button->geometry()))
             << other->objectName().toStdString();
     for (int n = 1; n <= 3; ++n) {
-        for (int j = 0; j < 4; ++j) type(kSegmentFields[j], j == 3 ? "1" + QString::number(n) : j == 0 ? "10" : "0");
+        enter({"1" + QString::number(n), "10", "0", "0"});
         find<QCheckBox>("Check1")->setChecked(n == 3);
-        n < 3 ? click("Command11") : click("Command9");
+        click(n < 3 ? "Command11" : "Command9");
     }
-    const auto edit = [&](bool ok) {
+    const auto edit = [&](const char* closing) {
         return onRouteTable(*button, [&](app::RouteTableDialog& d) {
             auto* table = d.findChild<QTableWidget*>("routeTable");
-            EXPECT_EQ(table->rowCount(), 3);
-            EXPECT_EQ(table->item(2, app::RouteTableDialog::End)->checkState(), Qt::Checked);
+            EXPECT_TRUE(table->rowCount() == 3 && table->item(2, app::RouteTableDialog::End)->checkState());
             table->setCurrentCell(2, app::RouteTableDialog::LX);
             clickIn(d, "routeDeleteRow");
             table->item(1, app::RouteTableDialog::Length)->setText("12.5");
             table->item(0, app::RouteTableDialog::End)->setCheckState(Qt::Checked);
-            clickIn(d, ok ? "routeOk" : "routeCancel");
+            clickIn(d, closing);
         });
     };
     const QStringList before = snapshot(window());
-    EXPECT_FALSE(edit(false).has_value());
+    EXPECT_FALSE(edit("routeCancel").has_value());
     EXPECT_EQ(changed(before, snapshot(window())), QStringList());
-    EXPECT_FALSE(edit(true).has_value());
-    QStringList shown;
-    for (const char* name : {"qidian", "zhongdian", "Label40", "Text47", "Text48", "Text49", "Text50"})
-        shown << text(name);
-    EXPECT_EQ(shown.join(" "), "1 2 1 12.5 10 0 0");
+    EXPECT_FALSE(edit("routeOk").has_value());
+    EXPECT_EQ(editor(), "1 2 1 12.5 10 0 0");
     EXPECT_FALSE(checked("Check1"));
 }
 
 // The sheet lists records 1 to the end node as assessed, one never saved as an empty row, after the inputs; a
 // segment saved since is named in the sheet's warning while the rows keep the route as assessed.
-TEST_F(WindowTest, StressPageSheetListsEverySegment) {
-    showPage("stressPage");
-    const auto enter = [&](const QStringList& typed) {  // length, LX, LY, LZ
-        for (int j = 0; j < 4; ++j) type(kSegmentFields[(j + 3) % 4], typed[j]);
-    };
+TEST_F(StressPageTest, SheetListsEverySegment) {
     enter({"10", "10", "0", "0"});
     click("Command11");
     click("Command11");
