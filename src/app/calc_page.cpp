@@ -137,6 +137,7 @@ void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
 }
 
 void CalcPage::calculate() {
+    if (!prepareCalculation()) return;
     calc::Case c;
     const std::span<const frame::Field> fields = calc_.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -149,6 +150,7 @@ void CalcPage::calculate() {
     const calc::Answer answer = calc_.run(c);
     if (const auto* refused = std::get_if<calc::Refused>(&answer)) return refuse(*refused);
     publish(std::get<frame::Explained>(answer));
+    last_->route = std::move(c.route);
 }
 
 void CalcPage::publish(const frame::Explained& explained) {

@@ -73,6 +73,9 @@ protected:
 
     // Reads the page into a case, runs the calculation, and writes the results or shows why not.
     void calculate();
+    // What a page finishes before its fields are read (the route editor saves the segment being typed); false stops
+    // the calculation, the page having said why.
+    virtual bool prepareCalculation() { return true; }
     // What a page adds to the case beyond its fields (the pipe route).
     virtual void complete(calc::Case&) const {}
 
@@ -94,6 +97,7 @@ private:
         std::vector<Used> options;
         std::vector<Used> results;
         std::vector<QString> notes;
+        calc::Route route;  // the pipe route, on the page that has one
     };
     std::vector<Used> currentInputs() const;
     std::vector<Used> currentOptions() const;

@@ -135,6 +135,9 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
     const std::vector<Used> chosen = currentOptions();
     for (std::size_t i = 0; i < chosen.size() && i < last_->options.size(); ++i)
         if (chosen[i].text != last_->options[i].text) edited << withoutColon(last_->options[i].caption);
+    calc::Case current;  // the pipe route as it is now
+    complete(current);
+    if (current.route != last_->route) edited << QStringLiteral("管道路线");
     if (!edited.isEmpty())
         add(Line::Warning,
             {QStringLiteral("注意：计算后已修改%1，下列为计算时所用的值。").arg(edited.join(QStringLiteral("、")))});
@@ -157,6 +160,19 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         }
     };
     table(QStringLiteral("输入参数"), last_->inputs, true);
+    // The route as assessed, record by record; a record never saved (counted as zero) as a row without texts.
+    if (!last_->route.segments.empty()) {
+        add(Line::Heading, {QStringLiteral("管道路线（m）")});
+        add(Line::Columns, {QStringLiteral("从"), QStringLiteral("到"), QStringLiteral("长度"), QStringLiteral("LX"),
+                            QStringLiteral("LY"), QStringLiteral("LZ")});
+        int to = 0;
+        for (const std::optional<calc::SegmentTexts>& s : last_->route.segments) {
+            const calc::SegmentTexts t = s.value_or(calc::SegmentTexts{});
+            add(Line::Row, {QString::number(to), QString::number(to + 1), QString::fromStdString(t.length),
+                            QString::fromStdString(t.lx), QString::fromStdString(t.ly), QString::fromStdString(t.lz)});
+            ++to;
+        }
+    }
     table(QStringLiteral("选项"), last_->options, false);
     table(QStringLiteral("计算结果"), last_->results, true);
     if (!last_->notes.empty()) {

@@ -13,6 +13,8 @@
 #include "app/form.h"
 #include "app/look.h"
 #include "app/messages.h"
+#include "app/route_table_dialog.h"
+#include "frame/number_text.h"
 
 namespace vxr::app {
 namespace {
@@ -78,6 +80,8 @@ StressPage::StressPage(const PageInfo& info, QWidget* parent) : CalcPage(info, p
     previous_ = editor.button("Command10", {2520, 3240, 1050, 330}, QStringLiteral("上一节点"));
     previous_->setEnabled(false);
     QPushButton* next = editor.button("Command11", {4365, 3240, 1005, 330}, QStringLiteral("下一节点"));
+    // Top right in the editor, over 下一节点's column, clear of the node numbers and of 终点 below.
+    QPushButton* table = editor.button("routeTableButton", {4365, 345, 1005, 330}, QStringLiteral("路线表…"));
 
     place(form, kResult);
     // The print button has no action.
@@ -88,26 +92,52 @@ StressPage::StressPage(const PageInfo& info, QWidget* parent) : CalcPage(info, p
     connect(save, &QPushButton::clicked, this, &StressPage::save);
     connect(previous_, &QPushButton::clicked, this, &StressPage::previous);
     connect(next, &QPushButton::clicked, this, &StressPage::next);
+    connect(table, &QPushButton::clicked, this, &StressPage::openRouteTable);
     // Enter saves the segment being typed, or assesses the route from the pipe data.
     connectEnter({lx_, ly_, lz_, length_}, save);
     connectEnter({box("Text51"), box("Text52"), box("Text53"), box("Text54")}, calc);
 }
 
-void StressPage::save() {
-    const calc::SegmentTexts typed{length_->text().toStdString(), lx_->text().toStdString(), ly_->text().toStdString(),
-                                   lz_->text().toStdString()};
+calc::SegmentTexts StressPage::shown() const {
+    return {length_->text().toStdString(), lx_->text().toStdString(), ly_->text().toStdString(),
+            lz_->text().toStdString()};
+}
+
+bool StressPage::save() {
+    const calc::SegmentTexts typed = shown();
     const bool mark_end = endMark_->isChecked();
-    if (nodes_.save(typed, mark_end) == calc::NodeList::SaveResult::EmptyField)
-        return showMessage(this, kAppTitle, QStringLiteral("请仔细核对数据！"));
-    if (mark_end) end_->setText(to_->text());
+    switch (nodes_.save(typed, mark_end)) {
+        case calc::NodeList::SaveResult::EmptyField:
+            showMessage(this, kAppTitle, QStringLiteral("请仔细核对数据！"));
+            return false;
+        case calc::NodeList::SaveResult::ShorterThanProjections: {
+            const double r = calc::shorter_than_projections(typed).value_or(0);
+            showMessage(this, kAppTitle,
+                        QStringLiteral("两节点管道长度小于三个投影的合成长度（%1 m），请核对。")
+                            .arg(QString::fromStdString(frame::masked(r))));
+            length_->setFocus(Qt::OtherFocusReason);
+            length_->selectAll();
+            return false;
+        }
+        case calc::NodeList::SaveResult::Saved:
+            if (mark_end) end_->setText(to_->text());
+            return true;
+    }
+    return false;
+}
+
+bool StressPage::savePending() {
+    return !nodes_.pending(shown(), endMark_->isChecked()) || save();
 }
 
 void StressPage::previous() {
+    if (!savePending()) return;
     endMark_->setChecked(false);
     if (nodes_.previous() == calc::NodeList::StepResult::Moved) showSegment();
 }
 
 void StressPage::next() {
+    if (!savePending()) return;
     endMark_->setChecked(false);
     switch (nodes_.next()) {
         case calc::NodeList::StepResult::AtMaxNode:
@@ -119,6 +149,21 @@ void StressPage::next() {
             previous_->setEnabled(true);
             return;
     }
+}
+
+void StressPage::openRouteTable() {
+    if (!savePending()) return;
+    RouteTableDialog dialog(nodes_.whole_route(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    nodes_.replace(dialog.route());  // the dialog accepts only a route the node list takes
+    const std::optional<int> end = nodes_.end_node();
+    end_->setText(end ? QString::number(*end) : QString());
+    endMark_->setChecked(false);
+    showSegment();
+}
+
+bool StressPage::prepareCalculation() {
+    return savePending();
 }
 
 void StressPage::showSegment() {

@@ -1,4 +1,6 @@
-// The pipe-stress page: the segment editor that builds the pipe route, and the route's flexibility assessment.
+// The pipe-stress page: the segment editor that builds the pipe route, the route table that shows and edits all of it,
+// and the route's flexibility assessment. What the editor shows is never lost: moving on, 计算 and 路线表… first save
+// a segment that is pending (calc::NodeList::pending), as 保存更新 does, and stop where that save is refused.
 #pragma once
 
 #include "app/calc_page.h"
@@ -17,9 +19,18 @@ public:
     explicit StressPage(const PageInfo& info, QWidget* parent = nullptr);
 
 private:
-    void save();
+    // The four texts the editor shows.
+    calc::SegmentTexts shown() const;
+    // 保存更新: stores the shown texts as the current segment, the end node too where 终点 is ticked; false, after
+    // its message, where the save is refused.
+    bool save();
+    // Saves the shown segment where a move would lose it; false where that save was refused.
+    bool savePending();
     void previous();
     void next();
+    // 路线表…: the whole route in a table, and what 确定 makes of it.
+    void openRouteTable();
+    bool prepareCalculation() override;
     void complete(calc::Case& c) const override;
     // Shows the current segment: its node numbers and its saved texts, or empty fields.
     void showSegment();

@@ -1,13 +1,23 @@
 // The pipe-stress page through the real window: random sequences of its buttons from fixed seeds (typing, 保存更新,
-// 上一节点, 下一节点, the end-node check box, 计算) against a model of the node list: after each step the node numbers,
-// the end node, the check box, the four segment fields, 上一节点's enabled state, the verdict (the core's) and the
-// message shown are the model's, and nothing else changed. Then the Enter key of each field.
+// 上一节点, 下一节点, the end-node check box, 计算, 路线表… closed as it opened) against a model of the node list:
+// after each step the node numbers, the end node, the check box, the four segment fields, 上一节点's enabled state, the
+// verdict (the core's) and the message shown are the model's, and nothing else changed. Then a three-segment walk
+// saved either way, a refused save before each button, the route table through the page, the sheet, and the Enter
+// key of each field.
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <cmath>
 
+#include "app/calc_page.h"
+#include "app/route_table_dialog.h"
 #include "calc/catalogue.h"
+#include "frame/number_text.h"
+#include "frame/numeric_text.h"
 #include "window_test_support.h"
 
 namespace vxr::test {
@@ -30,6 +40,27 @@ struct Model {
         shown = records[std::size_t(to += by)].value_or(Texts4{});
         previous_enabled = previous_enabled || by > 0;  // from the first step forward on
     }
+    // 保存更新: refused for an empty field or a length short of the projections' resultant r by more than
+    // max(0.005, 0.001·r) where all four are numbers; else the record (and the end node where marked) stored.
+    std::optional<Message> save() {
+        if (std::count(shown.begin(), shown.end(), QString()) > 0) return Message{"VXR", "请仔细核对数据！"};
+        std::array<std::optional<double>, 4> v;
+        for (std::size_t i = 0; i < 4; ++i) v[i] = frame::parse_number(shown[i].toStdString());
+        const bool numbers = v[0] && v[1] && v[2] && v[3];
+        const double r = numbers ? std::hypot(*v[0], *v[1], *v[2]) : 0;
+        if (numbers && std::isfinite(r) && *v[3] < r - std::max(0.005, 0.001 * r))
+            return Message{"VXR", QString("两节点管道长度小于三个投影的合成长度（%1 m），请核对。")
+                                      .arg(QString::fromStdString(frame::masked(r)))};
+        records[std::size_t(to)] = shown;
+        if (marked) end = to;
+        return std::nullopt;
+    }
+    // Before a move, 计算 or 路线表…: the save of what a move would lose (a text typed and not as saved, or a 终点
+    // tick not yet the end node), whose refusal stops the button.
+    std::optional<Message> savePending() {
+        const bool typed = std::count(shown.begin(), shown.end(), QString()) < 4;
+        return typed && (records[std::size_t(to)] != shown || (marked && end != to)) ? save() : std::nullopt;
+    }
     // What the core makes of the route up to the end node and the pipe data: the verdict, or nothing where it refuses.
     std::optional<QString> coreVerdict(const QStringList& pipe) const {
         const auto s = [](const QString& t) { return t.toStdString(); };
@@ -46,8 +77,27 @@ struct Model {
     }
 };
 
-// How a sequence is drawn: the weights of the steps (type, save, next, previous, tick the check box, calculate), how
-// often a save marks the end node (from node 100 on only, if so set) and how often a segment is full of odd texts.
+// Clicks 路线表… and, once its dialog is open, runs `act` on it, then closes it with 取消 if `act` left it open: the
+// message box shown, if any.
+std::optional<Message> onRouteTable(QWidget& button, const std::function<void(app::RouteTableDialog&)>& act) {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<app::RouteTableDialog*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            act(*dialog);
+            if (dialog->isVisible()) QTest::mouseClick(dialog->findChild<QWidget*>("routeCancel"), Qt::LeftButton);
+        }
+    });
+    poll.start(1);
+    return catchMessage([&] { QTest::mouseClick(&button, Qt::LeftButton); });
+}
+void clickIn(const QDialog& dialog, const char* button) {
+    QTest::mouseClick(dialog.findChild<QWidget*>(button), Qt::LeftButton);
+}
+
+// How a sequence is drawn: the weights of the steps (type, save, next, previous, tick the check box, calculate, route
+// table), how often a save marks the end node (from node 100 on only, if so set) and how often a segment is full of
+// odd texts.
 struct Scenario {
     const char* name;
     std::uint64_t seed;
@@ -64,10 +114,14 @@ class RoutePropertyTest : public WindowTest, public ::testing::WithParamInterfac
 protected:
     RoutePropertyTest() { showPage("stressPage"); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
-    // A piece of route as an engineer types it, now and then with odd texts or an empty field.
+    // A piece of route as an engineer types it, now and then shorter than its projections, with odd texts or an
+    // empty field.
     Texts4 segment(double odd_share) {
         const auto v = [&] { return chance(0.4) ? 0.0 : double(int(random_() % 401) - 200) / 10; };
-        const double x = v(), y = v(), z = v(), stretch = chance(0.3) ? 1.0 : 1 + double(random_() % 60) / 100;
+        const double x = v(), y = v(), z = v(),
+                     stretch = chance(0.3)   ? 1.0
+                               : chance(0.1) ? 0.99 - double(random_() % 50) / 100
+                                             : 1 + double(random_() % 60) / 100;
         Texts4 t = {QString::number(x), QString::number(y), QString::number(z),
                     QString::number(std::hypot(x, y, z) * stretch, 'f', 2)};
         for (QString& text : t)
@@ -89,6 +143,10 @@ protected:
         model << QStringList(model_.shown.begin(), model_.shown.end()) << model_.verdict
               << QString::number(model_.marked) + QString::number(model_.previous_enabled);
         if (page != model) broken << "shows " + page.join(" | ").left(300) + "\n  model " + model.join(" | ").left(300);
+        const auto* length = find<QLineEdit>("Text47");
+        if (expected && expected->text.startsWith("两节点") &&
+            (window().focusWidget() != length || length->selectedText() != length->text()))
+            broken << "the length field is not focused with its text selected";
         return broken;
     }
 
@@ -120,30 +178,41 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
             for (std::size_t i = 0; i < 4; ++i) setText(kSegmentFields[i], model_.shown[i]);
         } else if (step == 1) {  // 保存更新
             shown = clickAndCatch("Command9");
-            const bool empty = std::count(model_.shown.begin(), model_.shown.end(), QString()) > 0;
-            if (empty) expected = Message{"VXR", "请仔细核对数据！"};
-            if (!empty) model_.records[std::size_t(model_.to)] = model_.shown;
-            if (!empty && model_.marked) model_.end = model_.to;
+            expected = model_.save();
         } else if (step == 2) {  // 下一节点
             shown = clickAndCatch("Command11");
-            model_.marked = false;
-            if (model_.to >= 100)
-                expected = Message{"VXR", "最大节点数为100 "};
-            else if (!model_.end || model_.to < *model_.end)
-                model_.move(+1);
+            if (!(expected = model_.savePending())) {
+                model_.marked = false;
+                if (model_.to >= 100)
+                    expected = Message{"VXR", "最大节点数为100 "};
+                else if (!model_.end || model_.to < *model_.end)
+                    model_.move(+1);
+            }
             reached_last = reached_last || model_.to == 100;
         } else if (step == 3) {  // 上一节点, which does nothing at all while disabled
             shown = clickAndCatch("Command10");
-            if (model_.previous_enabled) model_.marked = false;
-            if (model_.previous_enabled && model_.to > 1) model_.move(-1);
+            if (model_.previous_enabled && !(expected = model_.savePending())) {
+                model_.marked = false;
+                if (model_.to > 1) model_.move(-1);
+            }
         } else if (step == 5) {  // 计算
             shown = clickAndCatch("Command13");
             QStringList pipe_data;
             for (const char* field : kPipeFields) pipe_data << text(field);
-            const auto verdict = model_.end ? model_.coreVerdict(pipe_data) : std::nullopt;
-            if (verdict) model_.verdict = *verdict;
-            if (!verdict)
-                expected = model_.end ? Message{"运行错误", "请仔细核对数据！"} : Message{"VXR", "请确定最终节点"};
+            if (!(expected = model_.savePending())) {
+                const auto verdict = model_.end ? model_.coreVerdict(pipe_data) : std::nullopt;
+                if (verdict) model_.verdict = *verdict;
+                if (!verdict)
+                    expected = model_.end ? Message{"运行错误", "请仔细核对数据！"} : Message{"VXR", "请确定最终节点"};
+            }
+        } else if (step == 6) {  // 路线表…, closed as it opened: 确定 shows the current segment as saved, 终点 clear
+            const bool ok = chance(0.5);
+            shown = onRouteTable(*find("routeTableButton"),
+                                 [&](app::RouteTableDialog& d) { clickIn(d, ok ? "routeOk" : "routeCancel"); });
+            if (!(expected = model_.savePending()) && ok) {
+                model_.shown = model_.records[std::size_t(model_.to)].value_or(Texts4{});
+                model_.marked = false;
+            }
         }
         const QStringList broken = verify(shown, expected, step == 0 ? snapshot(window()) : before);
         if (broken.isEmpty()) continue;
@@ -157,13 +226,140 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
 // Short routes with end nodes, where most calculations reach a verdict; one long route out to the hundredth node and
 // against its limit, with end nodes only after that; back and forth over a route whose end node moves back.
 INSTANTIATE_TEST_SUITE_P(Routes, RoutePropertyTest,
-                         ::testing::Values(Scenario{"ShortRoutes", 11, {25, 25, 20, 15, 5, 10}, 0.2, 0.2, false},
-                                           Scenario{"ToTheHundredthNode", 12, {15, 20, 45, 8, 4, 8}, 0.05, 0.0, true},
-                                           Scenario{"BackAndForth", 13, {20, 20, 25, 25, 5, 5}, 0.1, 0.3, false}),
+                         ::testing::Values(Scenario{"ShortRoutes", 11, {25, 25, 20, 15, 5, 10, 4}, 0.2, 0.2, false},
+                                           Scenario{
+                                               "ToTheHundredthNode", 12, {15, 20, 45, 8, 4, 8, 2}, 0.05, 0.0, true},
+                                           Scenario{"BackAndForth", 13, {20, 20, 25, 25, 5, 5, 4}, 0.1, 0.3, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Enter in a segment field saves the segment; Enter in a pipe-data field assesses the route (a straight one, 3-4-5:
-// it takes up no expansion); 打印 does nothing. The node labels are bold, the start node blue, the end node red.
+// The page shown; a segment typed as length, LX, LY, LZ; the editor's node numbers, end node and fields.
+class StressPageTest : public WindowTest {
+protected:
+    StressPageTest() { showPage("stressPage"); }
+    void enter(const QStringList& typed) {
+        for (int j = 0; j < 4; ++j) type(kSegmentFields[(j + 3) % 4], typed[j]);
+    }
+    QString editor() const {
+        QStringList shown;
+        for (const char* name : {"qidian", "zhongdian", "Label40", "Text47", "Text48", "Text49", "Text50"})
+            shown << text(name);
+        return shown.join(' ');
+    }
+};
+
+// The walk 10/10/0/0, 6/0/6/0, 4/0/0/4, the last with 终点, gives one route whether each segment is saved with
+// 保存更新, only by moving on, or the last by 计算 itself: ΣLX 10, ΣLY 6, ΣLZ 4, L 20, U = √152 = 12.3288,
+// Y = 2.52·U = 31.0686, R = 108·Y/(L − U)² = 57.0194, 合适; going back shows each segment as typed.
+struct Walk {
+    const char* name;
+    bool save_each, save_last;
+};
+class StressWalkTest : public StressPageTest, public ::testing::WithParamInterface<Walk> {};
+TEST_P(StressWalkTest, SameVerdictHoweverEachSegmentIsSaved) {
+    const QStringList walk[] = {{"10", "10", "0", "0"}, {"6", "0", "6", "0"}, {"4", "0", "0", "4"}};
+    for (int i = 0; i < 3; ++i) {
+        enter(walk[i]);
+        find<QCheckBox>("Check1")->setChecked(i == 2);
+        if (GetParam().save_each || (i == 2 && GetParam().save_last)) click("Command9");
+        if (i < 2) click("Command11");
+    }
+    click("Command13");
+    const QStringList notes = find("Text55")->toolTip().split('\n');
+    EXPECT_EQ(QStringList({text("Text55"), notes.front(), notes.back()}).join(" | ").toStdString(),
+              "合适。满足柔性要求。 | ΣLX = 10 m  ΣLY = 6 m  ΣLZ = 4 m | R = D·Y/(L − U)² = 57.0194 ≤ 208.3");
+    for (int i = 2; i >= 0; --i) {
+        EXPECT_EQ(editor(), QString("%1 %2 3 ").arg(i).arg(i + 1) + walk[i].join(' '));
+        if (i > 0) click("Command10");
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Walks, StressWalkTest,
+                         ::testing::Values(Walk{"SavedEach", true, true}, Walk{"SavedByMovingOn", false, true},
+                                           Walk{"SavedByMovingOnAndCalculating", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// On segment 2, with segment 1 saved: a pending segment whose save is refused stops every button that saves it first
+// with 保存更新's message and changes nothing else (终点 stays ticked, no dialog opens); after an impossible segment
+// the length field has the focus, its text selected.
+TEST_F(StressPageTest, RefusedSaveKeepsThePageWhereItWas) {
+    enter({"10", "10", "0", "0"});
+    click("Command11");  // saves segment 1 on the way
+    const std::pair<QStringList, QString> faults[] = {
+        {{"5", "0", "5", ""}, "请仔细核对数据！"},
+        {{"5", "10", "0", "0"}, "两节点管道长度小于三个投影的合成长度（10.000 m），请核对。"}};
+    for (const auto& [typed, message] : faults)
+        for (const char* button : {"Command9", "Command10", "Command11", "Command13", "routeTableButton"}) {
+            enter(typed);
+            find<QCheckBox>("Check1")->setChecked(true);
+            find("Text51")->setFocus();
+            const QStringList before = snapshot(window());
+            expectMessage(std::string_view(button) == "routeTableButton"
+                              ? onRouteTable(*find(button), [](auto&) { ADD_FAILURE() << "the route table opened"; })
+                              : clickAndCatch(button),
+                          "VXR", message);
+            EXPECT_EQ(changed(before, snapshot(window())), QStringList()) << button;
+            const bool impossible = typed[3] == "0";
+            EXPECT_EQ(window().focusWidget() == find("Text47") && find<QLineEdit>("Text47")->selectedText() == "5",
+                      impossible)
+                << button;
+        }
+}
+
+// Segments 1 to 3 saved, the end node at 3, 终点 ticked: 路线表… (where it overlaps nothing) lists them; 取消 after
+// edits changes nothing; 确定 after deleting row 3 (the current segment's), editing row 2 and moving 终点 to row 1
+// replaces the route, the current segment moves to the last row, shown as saved with 终点 clear.
+TEST_F(StressPageTest, RouteTableReplacesTheRouteOnlyOnConfirm) {
+    QWidget* button = find("routeTableButton");
+    for (const QWidget* other : button->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(other == button || !other->geometry().intersects(button->geometry()))
+            << other->objectName().toStdString();
+    for (int n = 1; n <= 3; ++n) {
+        enter({"1" + QString::number(n), "10", "0", "0"});
+        find<QCheckBox>("Check1")->setChecked(n == 3);
+        click(n < 3 ? "Command11" : "Command9");
+    }
+    const auto edit = [&](const char* closing) {
+        return onRouteTable(*button, [&](app::RouteTableDialog& d) {
+            auto* table = d.findChild<QTableWidget*>("routeTable");
+            EXPECT_TRUE(table->rowCount() == 3 && table->item(2, app::RouteTableDialog::End)->checkState());
+            table->setCurrentCell(2, app::RouteTableDialog::LX);
+            clickIn(d, "routeDeleteRow");
+            table->item(1, app::RouteTableDialog::Length)->setText("12.5");
+            table->item(0, app::RouteTableDialog::End)->setCheckState(Qt::Checked);
+            clickIn(d, closing);
+        });
+    };
+    const QStringList before = snapshot(window());
+    EXPECT_FALSE(edit("routeCancel").has_value());
+    EXPECT_EQ(changed(before, snapshot(window())), QStringList());
+    EXPECT_FALSE(edit("routeOk").has_value());
+    EXPECT_EQ(editor(), "1 2 1 12.5 10 0 0");
+    EXPECT_FALSE(checked("Check1"));
+}
+
+// The sheet lists records 1 to the end node as assessed, one never saved as an empty row, after the inputs; a
+// segment saved since is named in the sheet's warning while the rows keep the route as assessed.
+TEST_F(StressPageTest, SheetListsEverySegment) {
+    enter({"10", "10", "0", "0"});
+    click("Command11");
+    click("Command11");
+    enter({"10", "0", "10", "0"});
+    find<QCheckBox>("Check1")->setChecked(true);
+    click("Command13");
+    const auto* page = qobject_cast<app::CalcPage*>(window().page("stressPage"));
+    const QString route =
+        "管道路线（m）\n从\t到\t长度\tLX\tLY\tLZ\n"
+        "0\t1\t10\t10\t0\t0\n1\t2\t\t\t\t\n2\t3\t10\t0\t10\t0\n";
+    EXPECT_TRUE(page->sheetText().contains("管道最低工作温度\t-10\t℃\n" + route + "计算结果\n"))
+        << page->sheetText().toStdString();
+    enter({"11", "0", "10", "0"});
+    click("Command9");
+    EXPECT_TRUE(page->sheetText().startsWith("注意：计算后已修改管道路线，下列为计算时所用的值。\n"));
+    EXPECT_TRUE(page->sheetText().contains(route));
+}
+
+// Enter in a segment field saves the segment (cleared afterwards, nothing is pending on the way there and back);
+// Enter in a pipe-data field assesses the route (a straight one, 3-4-5: it takes up no expansion); 打印 does nothing.
+// The node labels are bold, the start node blue, the end node red.
 TEST_F(WindowTest, StressPageEnterPressesTheButtonOfItsField) {
     showPage("stressPage");
     for (const auto& [name, colour] : {std::pair{"qidian", QColor(Qt::blue)}, {"zhongdian", QColor(Qt::red)}})
@@ -174,13 +370,15 @@ TEST_F(WindowTest, StressPageEnterPressesTheButtonOfItsField) {
     expectMessage(enterIn("Text51"), "VXR", "请确定最终节点");
     for (int i = 0; i < 5; ++i) {  // with no end node, an assessment would show a message
         const QString n = QString::number(i + 1);
-        for (int j = 0; j < 4; ++j) type(kSegmentFields[j], i == 4 ? QStringList{"3", "4", "0", "5"}[j] : n + "0");
+        const QStringList typed = i == 4 ? QStringList{"3", "4", "0", "5"} : QStringList{n, n, n, n + "0"};
+        for (int j = 0; j < 4; ++j) type(kSegmentFields[j], typed[j]);
         find<QCheckBox>("Check1")->setChecked(i == 4);
         EXPECT_FALSE(enterIn(kSegmentFields[i % 4]).has_value()) << kSegmentFields[i % 4];
         if (i == 4) break;
+        for (const char* field : kSegmentFields) setText(field, "");
         click("Command11");
         click("Command10");
-        EXPECT_EQ(text(kSegmentFields[i]), n + "0") << kSegmentFields[i] << " was not saved";
+        EXPECT_EQ(text(kSegmentFields[i]), typed[i]) << kSegmentFields[i] << " was not saved";
     }
     for (const char* field : kPipeFields) {
         setText("Text55", "");

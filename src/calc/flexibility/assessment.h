@@ -9,9 +9,11 @@
 //      √(ΣLX² + ΣLY² + ΣLZ²), m                 α  expansion, mm per m and ℃;  ΔT = Tmax − Tmin, ℃
 //
 // The route runs from node 0 to the end node of the node list; segments never saved count as zero, segments
-// beyond the end node are ignored. A route that is one straight line (L − U = 0) cannot take up any expansion: it
-// is judged unsuitable where it expands (Y > 0) and suitable where it does not (Y = 0). A route of no length (L = 0)
-// is no route: the data-check failure.
+// beyond the end node are ignored. A route that is one straight line cannot take up any expansion: it is judged
+// unsuitable where it expands (Y > 0) and suitable where it does not (Y = 0). It is straight where |L − U| is within
+// the rounding of its typed lengths, the sum over its saved segments of max(0.005 m, 0.001·r), r the resultant of a
+// segment's projections (a diagonal typed 14.14213562 for √200 is straight, not a route with R = 2.8E+20). A
+// route of no length (L = 0) is no route: the data-check failure.
 // Worked example: D 108 mm, α 0.012, 200 / −10 ℃, 10 m along X then 10 m along Y: L = 20, U = 14.1421,
 // Y = 35.6382 mm, R = 112.17 ≤ 208.3, suitable.
 #pragma once

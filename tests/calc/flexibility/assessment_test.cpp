@@ -1,5 +1,5 @@
-// Flexibility assessment of a pipe route: worked routes, the verdict's bound R ≤ 208.3 on both sides, the refusals,
-// and the notes.
+// Flexibility assessment of a pipe route: worked routes, the verdict's bound R ≤ 208.3 on both sides, a straight
+// route within the rounding of its typed lengths, the refusals, and the notes.
 #include <tuple>
 
 #include "calc/case_support.h"
@@ -29,9 +29,38 @@ TEST(FlexibilityAssessment, WorkedRoutes) {
         {"Z as X and Y", {}, {2, {S{"10", "0", "0", "10"}, x("10")}}, ok + r + "112.166 ≤ 208.3"},
         {"Tmax and Tmin swapped", {{"Text53", "-10"}, {"Text54", "200"}}, kL, ok + r + "112.166 ≤ 208.3"},
         {"a gap never saved", {}, {3, {x("10"), std::nullopt, y("10")}}, ok + r + "112.166 ≤ 208.3"},
-        {"nearly straight", {}, {1, {S{"10.5", "10", "0", "0"}}}, no + r + "10886.4 > 208.3"},
-        {"straight", {}, {1, {x("10")}}, no + "L − U = 0：直管段两端固定，无法吸收热膨胀"},
-        {"straight, no ΔT", {{"Text53", "-10"}}, {1, {x("10")}}, ok + "L − U = 0，但 Y = 0：没有热膨胀需要吸收"}};
+        {"nearly straight", {}, {1, {S{"10.5", "10", "0", "0"}}}, no + r + "10886.4 > 208.3"}};
+    for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
+}
+
+// Straight where |L − U| is within Σ max(0.005, 0.001·r) over the saved segments: each allowance at its bound and
+// a hair past it, where R is as large as the slack is small.
+TEST(FlexibilityAssessment, StraightWithinTheRoundingOfTypedLengths) {
+    const std::string no = "不合适。需要调整管道系统。 / ", r = "R = D·Y/(L − U)² = ";
+    const auto straight = [](const char* slack, const char* allowance, const std::string& why) {
+        return std::string("|L − U| = ") + slack + " m ≤ " + allowance +
+               " m（各管段长度的舍入允差之和），按直管段判断：" + why;
+    };
+    const char* fixed = "两端固定，无法吸收热膨胀";
+    const S x10_01{"10.01", "10", "0", "0"}, x10_0101{"10.0101", "10", "0", "0"};
+    const Row rows[] = {
+        {"exactly straight", {}, {1, {x("10")}}, no + straight("0", "0.01", fixed)},
+        {"exactly straight, no ΔT",
+         {{"Text53", "-10"}},
+         {1, {x("10")}},
+         "合适。满足柔性要求。 / " + straight("0", "0.01", "Y = 0，没有热膨胀需要吸收")},
+        {"the 10 × 10 diagonal typed 14.14213562",
+         {},
+         {1, {S{"14.14213562", "10", "10", "0"}}},
+         no + straight("3.73095E-09", "0.0141421", fixed)},
+        {"two of 10.01 for 10: at 0.02", {}, {2, {x10_01, x10_01}}, no + straight("0.02", "0.02", fixed)},
+        {"two of 10.0101 for 10: past 0.02", {}, {2, {x10_0101, x10_0101}}, no + r + "13339900 > 208.3"},
+        {"1.005 for 1: at the floor 0.005",
+         {},
+         {1, {S{"1.005", "1", "0", "0"}}},
+         no + straight("0.005", "0.005", fixed)},
+        {"1.0051 for 1: past it", {}, {1, {S{"1.0051", "1", "0", "0"}}}, no + r + "10463700 > 208.3"},
+        {"a gap never saved adds no allowance", {}, {2, {x10_0101, std::nullopt}}, no + r + "26679700 > 208.3"}};
     for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
 }
 
@@ -68,7 +97,7 @@ TEST(FlexibilityAssessment, NotesOutline) {
               (std::vector<std::string>{"ΣLX = 10 m  ΣLY = 10 m  ΣLZ = 0 m",
                                         "L = 20 m  U = √(ΣLX² + ΣLY² + ΣLZ²) = 14.1421 m", "Y = |α·ΔT|·U = 35.6382 mm",
                                         "R = D·Y/(L − U)² = 112.166 ≤ 208.3"}));
-    EXPECT_EQ(outline(run("stress", {}, {1, {x("10")}})), "ΣLX, L, Y, L − U");
+    EXPECT_EQ(outline(run("stress", {}, {1, {x("10")}})), "ΣLX, L, Y, |L − U|");
 }
 
 }  // namespace
