@@ -69,7 +69,8 @@ std::string masked(double value, int decimals) {
 std::string masked_or_significant(double value, int decimals) {
     const std::string text = masked(value, decimals);
     const auto first = text.find_first_of("123456789");
-    if (value == 0.0 || !std::isfinite(value) ||
+    // A whole count (no decimals) always shows as it is.
+    if (decimals <= 0 || value == 0.0 || !std::isfinite(value) ||
         (first != std::string::npos && text.size() - first - (text.find('.') > first ? 1 : 0) >= 2))
         return text;
     // Four significant digits, the exponent taken after rounding to them.

@@ -12,7 +12,8 @@ std::string masked(double value, int decimals = 3);
 
 // A result through its mask, unless the value is not zero and the mask would show it with fewer than two significant
 // digits ("0.00000", "0.00003"): then with four significant digits, in fixed notation while |v| ≥ 1e-6
-// ("0.000002500"), below that as "2.500E-07". A result a page can reach far below its mask keeps its digits.
+// ("0.000002500"), below that as "2.500E-07". A result a page can reach far below its mask keeps its digits. With no
+// decimals (a count) it is the mask.
 std::string masked_or_significant(double value, int decimals);
 
 // Plain number text: rounded to 15 significant digits, no trailing zeros or point, "0." before a fraction, and an

@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
 // included), each as tall as its rows need.
 TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
     const std::pair<const char*, app::Twips> frames[] = {
-        {"distInputFrame", {120, 990, 9780, 2100}},  {"distResultFrame", {120, 3300, 9780, 2520}},
+        {"distInputFrame", {120, 990, 9780, 2100}},  {"distResultFrame", {120, 3300, 9780, 2940}},
         {"evapInputFrame", {120, 990, 9780, 2880}},  {"evapResultFrame", {120, 3990, 9780, 2040}},
         {"dryInputFrame", {120, 990, 9780, 2040}},   {"dryResultFrame", {120, 3150, 9780, 2460}},
         {"absInputFrame", {120, 990, 9780, 2100}},   {"absResultFrame", {120, 3300, 9780, 2100}},
