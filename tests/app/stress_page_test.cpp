@@ -36,9 +36,9 @@ struct Model {
         calc::Case c{{s(pipe[0]), s(pipe[1]), s(pipe[2]), s(pipe[3])}, {}, {end, {}}};
         for (int n = 1; n <= *end; ++n) {
             const auto& r = records[std::size_t(n)];
-            c.route.segments.push_back(r ? std::optional<calc::SegmentTexts>({s(r->at(3)), s(r->at(0)), s(r->at(1)),
-                                                                              s(r->at(2))})
-                                         : std::nullopt);
+            c.route.segments.push_back(
+                r ? std::optional<calc::SegmentTexts>({s(r->at(3)), s(r->at(0)), s(r->at(1)), s(r->at(2))})
+                  : std::nullopt);
         }
         const calc::Answer a = calc::find_calculation("stress")->run(c);
         if (std::holds_alternative<calc::Refused>(a)) return std::nullopt;
@@ -117,14 +117,14 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
         } else if (step == 1) {  // 保存更新
             shown = clickAndCatch("Command9");
             const bool empty = std::count(model_.shown.begin(), model_.shown.end(), QString()) > 0;
-            if (empty) expected = Message{"VXR", "请仔细核对数据！"};
+            if (empty) expected = Message{"VXR", "请仔细核对数据！", 1, {}, {}};
             if (!empty) model_.records[std::size_t(model_.to)] = model_.shown;
             if (!empty && model_.marked) model_.end = model_.to;
         } else if (step == 2) {  // 下一节点
             shown = clickAndCatch("Command11");
             model_.marked = false;
             if (model_.to >= 100)
-                expected = Message{"VXR", "最大节点数为100 "};
+                expected = Message{"VXR", "最大节点数为100 ", 1, {}, {}};
             else if (!model_.end || model_.to < *model_.end)
                 model_.move(+1);
             reached_last = reached_last || model_.to == 100;
@@ -139,7 +139,8 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
             const auto verdict = model_.end ? model_.coreVerdict(pipe_data) : std::nullopt;
             if (verdict) model_.verdict = *verdict;
             if (!verdict)
-                expected = model_.end ? Message{"运行错误", "请仔细核对数据！"} : Message{"VXR", "请确定最终节点"};
+                expected = model_.end ? Message{"运行错误", "请仔细核对数据！", 1, {}, {}}
+                                      : Message{"VXR", "请确定最终节点", 1, {}, {}};
         }
         const QStringList broken = verify(shown, expected, step == 0 ? snapshot(window()) : before);
         if (broken.isEmpty()) continue;

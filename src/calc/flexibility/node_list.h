@@ -59,6 +59,11 @@ public:
     // The route from node 0 to the end node (no segments while there is no end node).
     Route route() const;
 
+    // A route as a case file kept it: its saved records (index n − 1 for record n, up to 100), its end node and the
+    // segment shown. False, changing nothing, where they break the list's rules (a record with an empty text, a node
+    // outside 1…100, the segment shown beyond the end node).
+    bool load(const std::vector<std::optional<SegmentTexts>>& records, std::optional<int> end, int to);
+
 private:
     std::array<std::optional<SegmentTexts>, kMaxNode + 1> records_{};  // index 0 is never used
     int to_ = 1;
