@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/case_file.h"
 #include "app/messages.h"
 
 namespace vxr::app {
@@ -34,7 +36,7 @@ const calc::Calculation& calculationOf(const PageInfo& info) {
 }  // namespace
 
 CalcPage::CalcPage(const PageInfo& info, QWidget* parent)
-    : QWidget(parent), info_(info), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {
+    : Page(info, parent), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {
     createSheetActions();
 }
 
@@ -60,10 +62,10 @@ void CalcPage::place(const Form& form, std::span<const Place> places) {
         const auto found = std::find_if(fields.begin(), fields.end(),
                                         [&](const frame::Field& f) { return std::string_view(p.field) == f.name; });
         // A place for a field the table does not have is a fault of the page's code.
-        if (found == fields.end()) qFatal("%s: no field named %s", info_.name, p.field);
+        if (found == fields.end()) qFatal("%s: no field named %s", info().name, p.field);
         const frame::Field& f = *found;
         const DrawnCaption caption = drawnCaption(f.caption, p.blanks);
-        if (!caption.digit.isEmpty() && !p.exponent) qFatal("%s: the exponent of %s has no label", info_.name, f.name);
+        if (!caption.digit.isEmpty() && !p.exponent) qFatal("%s: the exponent of %s has no label", info().name, f.name);
         QWidget* w = nullptr;
         if (f.kind == frame::Kind::Option) {
             auto* option = form.option(f.name, p.at, caption.text, *f.text != '\0');
@@ -128,10 +130,18 @@ QPushButton* CalcPage::addedCalculateButton(const char* name) {
 void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
     const std::span<const frame::Field> fields = calc_.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (!controls_[i]) qFatal("%s: the field %s has no control", info_.name, fields[i].name);
+        if (!controls_[i]) qFatal("%s: the field %s has no control", info().name, fields[i].name);
     calculate_ = button;
     focus_ = focus;
     connect(button, &QPushButton::clicked, this, &CalcPage::calculate);
+    for (QWidget* w : controls_) {
+        if (auto* box = qobject_cast<QLineEdit*>(w); box && !box->isReadOnly())
+            connect(box, &QLineEdit::textChanged, this, &CalcPage::noteEdit);
+        if (auto* option = qobject_cast<QAbstractButton*>(w))
+            connect(option, &QAbstractButton::toggled, this, [this](bool on) {
+                if (on) noteEdit();
+            });
+    }
     if (enter == Enter::PressesCalculate) pressOnEnter(this, button);
     setReadingTabOrder(this);
 }
@@ -149,31 +159,62 @@ void CalcPage::calculate() {
     complete(c);
     const calc::Answer answer = calc_.run(c);
     if (const auto* refused = std::get_if<calc::Refused>(&answer)) return refuse(*refused);
-    publish(std::get<frame::Explained>(answer));
-    last_->route = std::move(c.route);
+    publish(std::get<frame::Explained>(answer), c);
 }
 
-void CalcPage::publish(const frame::Explained& explained) {
-    Snapshot s;
-    s.at = QDateTime::currentDateTime();
-    s.inputs = currentInputs();
-    s.options = currentOptions();
+std::vector<QString> CalcPage::currentTexts() const {
+    std::vector<QString> texts;
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].kind == frame::Kind::Input || fields[i].kind == frame::Kind::Note)
+            texts.push_back(static_cast<const QLineEdit*>(controls_[i])->text());
+    return texts;
+}
+
+std::vector<bool> CalcPage::currentChoice() const {
+    std::vector<bool> chosen;
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].kind == frame::Kind::Option)
+            chosen.push_back(static_cast<const QAbstractButton*>(controls_[i])->isChecked());
+    return chosen;
+}
+
+bool CalcPage::reads(std::string_view, const std::vector<bool>&) const {
+    return true;
+}
+
+bool CalcPage::isChosen(const std::vector<bool>& chosen, std::string_view name) const {
+    std::size_t option = 0;
+    for (const frame::Field& f : calc_.fields()) {
+        if (f.kind != frame::Kind::Option) continue;
+        if (name == f.name) return option < chosen.size() && chosen[option];
+        ++option;
+    }
+    return false;
+}
+
+void CalcPage::publish(const frame::Explained& explained, const calc::Case& used) {
+    last_ = Calculated{QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results};
+    show(last_);
+    noteEdit();
+}
+
+void CalcPage::show(const std::optional<Calculated>& calculated) {
     const std::span<const frame::Field> fields = calc_.fields();
     std::size_t n = 0;
-    for (std::size_t i = 0; i < fields.size() && n < explained.results.size(); ++i) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].kind != frame::Kind::Result) continue;
-        const frame::Explained::Result& r = explained.results[n++];
-        QStringList lines;
-        for (const std::string& note : r.notes) lines << QString::fromStdString(note);
         auto* box = static_cast<QLineEdit*>(controls_[i]);
-        box->setText(QString::fromStdString(r.text));
+        const bool shown = calculated && n < calculated->results.size();
+        QStringList lines;
+        if (shown)
+            for (const std::string& note : calculated->results[n].notes) lines << QString::fromStdString(note);
+        box->setText(shown ? QString::fromStdString(calculated->results[n].text) : QString());
         box->setCursorPosition(0);
         box->setToolTip(lines.join(QLatin1Char('\n')));
-        s.results.push_back({QString::fromStdString(frame::sheet_caption(fields[i])), box->text()});
-        for (const QString& line : lines)
-            if (std::find(s.notes.begin(), s.notes.end(), line) == s.notes.end()) s.notes.push_back(line);
+        ++n;
     }
-    last_ = std::move(s);
 }
 
 void CalcPage::refuse(const calc::Refused& refusal) {
@@ -183,6 +224,117 @@ void CalcPage::refuse(const calc::Refused& refusal) {
     if (focus_ != Focus::GoesToTheFieldAtFault || !field) return;
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
+}
+
+QJsonObject CalcPage::state() const {
+    QJsonObject texts, options;
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (auto* box = qobject_cast<const QLineEdit*>(controls_[i]); box && fields[i].kind != frame::Kind::Result)
+            texts[QLatin1String(fields[i].name)] = box->text();
+        if (fields[i].kind == frame::Kind::Option && static_cast<const QAbstractButton*>(controls_[i])->isChecked())
+            options[QLatin1String(fields[i].group)] = QLatin1String(fields[i].name);
+    }
+    QJsonObject state{{QStringLiteral("texts"), texts}, {QStringLiteral("options"), options}};
+    saveRoute(state);
+    if (!last_) return state;
+    QJsonObject used_texts, used_options, results;
+    std::size_t text = 0, option = 0, result = 0;
+    for (const frame::Field& f : fields) {
+        if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note)
+            used_texts[QLatin1String(f.name)] = last_->texts[text++];
+        if (f.kind == frame::Kind::Option && last_->chosen[option++])
+            used_options[QLatin1String(f.group)] = QLatin1String(f.name);
+        if (f.kind == frame::Kind::Result && result < last_->results.size()) {
+            QJsonArray notes;
+            for (const std::string& line : last_->results[result].notes) notes.append(QString::fromStdString(line));
+            results[QLatin1String(f.name)] =
+                QJsonObject{{QStringLiteral("text"), QString::fromStdString(last_->results[result++].text)},
+                            {QStringLiteral("notes"), notes}};
+        }
+    }
+    QJsonObject calculation{{QStringLiteral("at"), casefile::dateText(last_->at)},
+                            {QStringLiteral("texts"), used_texts},
+                            {QStringLiteral("options"), used_options},
+                            {QStringLiteral("results"), results}};
+    if (state.contains(QLatin1String("route"))) calculation[QStringLiteral("route")] = routeJson(last_->route);
+    state[QStringLiteral("calculation")] = calculation;
+    return state;
+}
+
+void CalcPage::restore(const QJsonObject& state) {
+    const Restoring quiet(this);
+    const QJsonObject texts = state.value(QLatin1String("texts")).toObject();
+    const QJsonObject options = state.value(QLatin1String("options")).toObject();
+    const std::span<const frame::Field> fields = calc_.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const frame::Field& f = fields[i];
+        if (auto* box = qobject_cast<QLineEdit*>(controls_[i]); box && f.kind != frame::Kind::Result) {
+            box->setText(texts.value(QLatin1String(f.name)).toString(QString::fromUtf8(f.text)));
+            box->setCursorPosition(0);
+        }
+        if (f.kind == frame::Kind::Option) {
+            const QJsonValue chosen = options.value(QLatin1String(f.group));
+            const bool on = chosen.isString() ? chosen.toString() == QLatin1String(f.name) : *f.text != '\0';
+            if (on) static_cast<QAbstractButton*>(controls_[i])->setChecked(true);
+        }
+    }
+    restoreRoute(state);
+    last_.reset();
+    if (const QJsonValue used = state.value(QLatin1String("calculation")); used.isObject()) {
+        const QJsonObject c = used.toObject();
+        const QJsonObject used_texts = c.value(QLatin1String("texts")).toObject();
+        const QJsonObject used_options = c.value(QLatin1String("options")).toObject();
+        const QJsonObject results = c.value(QLatin1String("results")).toObject();
+        Calculated k{casefile::dateFrom(c.value(QLatin1String("at")).toString()), {}, {}, {}, {}};
+        for (const frame::Field& f : fields) {
+            const QString name = QLatin1String(f.name);
+            if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note)
+                k.texts.push_back(used_texts.value(name).toString(QString::fromUtf8(f.text)));
+            if (f.kind == frame::Kind::Option) {
+                const QJsonValue chosen = used_options.value(QLatin1String(f.group));
+                k.chosen.push_back(chosen.isString() ? chosen.toString() == name : *f.text != '\0');
+            }
+            if (f.kind == frame::Kind::Result) {
+                const QJsonObject r = results.value(name).toObject();
+                frame::Explained::Result shown{r.value(QLatin1String("text")).toString().toStdString(), {}};
+                for (const QJsonValue& line : r.value(QLatin1String("notes")).toArray())
+                    shown.notes.push_back(line.toString().toStdString());
+                k.results.push_back(std::move(shown));
+            }
+        }
+        k.route = routeFrom(c.value(QLatin1String("route")).toObject());
+        last_ = std::move(k);
+    }
+    show(last_);
+}
+
+QJsonObject CalcPage::routeJson(const calc::Route& route) {
+    QJsonObject segments;
+    for (std::size_t n = 0; n < route.segments.size(); ++n)
+        if (const auto& s = route.segments[n])
+            segments[QString::number(n + 1)] =
+                QJsonArray{QString::fromStdString(s->length), QString::fromStdString(s->lx),
+                           QString::fromStdString(s->ly), QString::fromStdString(s->lz)};
+    QJsonObject json{{QStringLiteral("segments"), segments}};
+    if (route.end) json[QStringLiteral("end")] = *route.end;
+    return json;
+}
+
+calc::Route CalcPage::routeFrom(const QJsonObject& json) {
+    calc::Route route;
+    if (json.value(QLatin1String("end")).isDouble()) route.end = json.value(QLatin1String("end")).toInt();
+    const QJsonObject segments = json.value(QLatin1String("segments")).toObject();
+    route.segments.resize(static_cast<std::size_t>(route.end.value_or(0)));
+    for (auto it = segments.begin(); it != segments.end(); ++it) {
+        const std::size_t n = it.key().toUInt();
+        const QJsonArray parts = it->toArray();
+        if (n < 1 || n > route.segments.size() || parts.size() != 4) continue;
+        route.segments[n - 1] =
+            calc::SegmentTexts{parts[0].toString().toStdString(), parts[1].toString().toStdString(),
+                               parts[2].toString().toStdString(), parts[3].toString().toStdString()};
+    }
+    return route;
 }
 
 }  // namespace vxr::app

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/page.h"
 #include "app/pages.h"
 #include "calc/catalogue.h"
 
@@ -27,15 +28,14 @@ class QPushButton;
 
 namespace vxr::app {
 
-class CalcPage : public QWidget {
+class CalcPage : public Page {
     Q_OBJECT
 
 public:
     explicit CalcPage(const PageInfo& info, QWidget* parent = nullptr);
 
-    const PageInfo& info() const { return info_; }
     const calc::Calculation& calculation() const { return calc_; }
-    QString title() const { return QString::fromUtf8(info_.caption); }
+    QString title() const { return QString::fromUtf8(info().caption); }
     QPushButton* calculateButton() const { return calculate_; }
     // The control of the field named `name`: a text box or an option button.
     QWidget* control(std::string_view name) const;
@@ -45,6 +45,10 @@ public:
     QString sheetText() const;
     // Writes the sheet as an A4 PDF; false with the reason in `error` where the file cannot be written.
     bool exportSheet(const QString& path, QString* error) const;
+
+    // Every field's text and option as shown, and the last calculation as the sheet prints it.
+    QJsonObject state() const override;
+    void restore(const QJsonObject& state) override;
 
 protected:
     // Draws the fields named in `places` on `form` (a page or one of its frames), each with its table's caption and
@@ -78,29 +82,41 @@ protected:
     virtual bool prepareCalculation() { return true; }
     // What a page adds to the case beyond its fields (the pipe route).
     virtual void complete(calc::Case&) const {}
+    // Whether the calculation reads input `name` when the options are `chosen` (one per option, in table order); the
+    // sheet leaves out an input it does not read.
+    virtual bool reads(std::string_view name, const std::vector<bool>& chosen) const;
+    // Whether option `name` is on in `chosen` (one per option, in table order).
+    bool isChosen(const std::vector<bool>& chosen, std::string_view name) const;
+    // The route's part of the page's state, for the page that has one.
+    virtual void saveRoute(QJsonObject&) const {}
+    virtual void restoreRoute(const QJsonObject&) {}
+    // The route as a case file writes it, and back.
+    static QJsonObject routeJson(const calc::Route& route);
+    static calc::Route routeFrom(const QJsonObject& json);
 
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void publish(const frame::Explained& explained);
+    // The last successful calculation: when it ran, the inputs and notes (one per Input and Note field), options (one
+    // per Option field) and route as used, and the results with their notes (one per Result field).
+    struct Calculated {
+        QDateTime at;
+        std::vector<QString> texts;
+        std::vector<bool> chosen;
+        calc::Route route;
+        std::vector<frame::Explained::Result> results;
+    };
+    void publish(const frame::Explained& explained, const calc::Case& used);
+    // Writes the results of `calculated` into their boxes with their notes as tool tips, or empties the boxes.
+    void show(const std::optional<Calculated>& calculated);
     void refuse(const calc::Refused& refusal);
+    std::vector<QString> currentTexts() const;
+    std::vector<bool> currentChoice() const;
 
     struct Used {
         QString caption;
         QString text;
-        bool read = true;  // false for an input the calculation did not read (greyed for the chosen option)
     };
-    // The inputs and options of the last successful calculation, and when it ran.
-    struct Snapshot {
-        QDateTime at;
-        std::vector<Used> inputs;
-        std::vector<Used> options;
-        std::vector<Used> results;
-        std::vector<QString> notes;
-        calc::Route route;  // the pipe route, on the page that has one
-    };
-    std::vector<Used> currentInputs() const;
-    std::vector<Used> currentOptions() const;
     // The sheet line by line, each line's cells with what the line is, for the text and for the PDF.
     enum class Line { Warning, Head, None, Heading, Columns, Row, Note };
     struct SheetLine {
@@ -114,12 +130,11 @@ private:
     void copySheet() const;
     void saveSheet();
 
-    const PageInfo& info_;
     const calc::Calculation& calc_;
     std::vector<QWidget*> controls_;  // one per field of the table, in its order
     QPushButton* calculate_ = nullptr;
     Focus focus_ = Focus::StaysWhereItWas;
-    std::optional<Snapshot> last_;
+    std::optional<Calculated> last_;
     QMenu* menu_ = nullptr;
     QAction* copy_action_ = nullptr;
     QAction* export_action_ = nullptr;

@@ -76,6 +76,7 @@ void prepareApplication(QApplication& app) {
     app.setStyle(new Style(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.setFont(defaultFont());
     app.setApplicationName(QStringLiteral("vxr"));
+    app.setOrganizationName(QStringLiteral("VXR"));  // where the settings and the session are kept
     app.setApplicationDisplayName(QString());
     app.setWindowIcon(appIcon());
 }

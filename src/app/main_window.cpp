@@ -1,15 +1,25 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include "app/form.h"
 #include "app/look.h"
 #include "app/messages.h"
+#include "app/page.h"
 #include "app/pages.h"
+#include "app/session.h"
+#include "app/settings.h"
 #include "app/tab_control.h"
+#include "app/workspace.h"
 
 namespace vxr::app {
 
@@ -18,7 +28,6 @@ MainWindow::MainWindow() {
     setWindowTitle(QStringLiteral("VXR [V1.00]"));
     setWindowIcon(appIcon());
     setFont(defaultFont());
-    buildMenus();
 
     // The client area is 10290 × 9270 twips; the tab control stands at 90, 45 and is 10050 × 8970.
     auto* client = new QWidget(this);
@@ -26,11 +35,17 @@ MainWindow::MainWindow() {
     tabs_ = new TabControl(4, pixels(kTabRowsTwips), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setGeometry(pixels(90), pixels(45), pixels(10050), pixels(8970));
+    workspace_ = new Workspace(tabs_, this);
+    session_ = new Session([this] { return casefile::serialize(workspace_->document(), true); }, this);
+    connect(workspace_, &Workspace::changed, session_, &Session::changed);
+    connect(workspace_, &Workspace::fileChanged, this, &MainWindow::showCaption);
+    buildMenus();
     int start = 0;
     for (const PageInfo& info : pages()) {
-        const int index = tabs_->addPage(QString::fromUtf8(info.caption), [&info] {
-            QWidget* page = info.build(info);
+        const int index = tabs_->addPage(QString::fromUtf8(info.caption), [this, &info] {
+            auto* page = static_cast<Page*>(info.build(info));
             page->setObjectName(QString::fromLatin1(info.name));
+            workspace_->adopt(page);
             return page;
         });
         if (std::string_view(info.name) == kStartPage) start = index;
@@ -52,11 +67,23 @@ QWidget* MainWindow::page(std::string_view name) const {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
     file->setObjectName(QStringLiteral("FILE"));
-    QAction* setup = file->addAction(QStringLiteral("设置"));
-    setup->setObjectName(QStringLiteral("SETUP"));
-    QAction* exit = file->addAction(QStringLiteral("退出"));
-    exit->setObjectName(QStringLiteral("EXIT"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    const auto add = [&](const char* name, const QString& caption, const QKeySequence& keys, auto slot) {
+        QAction* a = file->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    add("fileNew", QStringLiteral("新建"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newCase);
+    add("fileOpen", QStringLiteral("打开…"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCase);
+    recent_ = file->addMenu(QStringLiteral("最近打开"));
+    recent_->setObjectName(QStringLiteral("fileRecent"));
+    connect(recent_, &QMenu::aboutToShow, this, &MainWindow::showRecent);
+    add("fileSave", QStringLiteral("保存"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save);
+    add("fileSaveAs", QStringLiteral("另存为…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveAs);
+    file->addSeparator();
+    add("SETUP", QStringLiteral("设置"), {}, [this] { settings::Dialog(this).exec(); });
+    add("EXIT", QStringLiteral("退出"), {}, &QWidget::close);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("HELP"));
@@ -65,6 +92,110 @@ void MainWindow::buildMenus() {
     QAction* about = help->addAction(QStringLiteral("关于VXR"));
     about->setObjectName(QStringLiteral("guanyu"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::showCaption() {
+    QString caption = QStringLiteral("VXR [V1.00]");
+    if (!workspace_->file().isEmpty())
+        caption += QStringLiteral(" - ") + QFileInfo(workspace_->file()).fileName() +
+                   (workspace_->modified() ? QStringLiteral("*") : QString());
+    setWindowTitle(caption);
+}
+
+bool MainWindow::mayReplace() {
+    if (!workspace_->modified()) return true;
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, QStringLiteral("当前的工作有未保存到工程文件的修改，是否保存？"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() == discard) return true;
+    return box.clickedButton() == save && this->save();
+}
+
+void MainWindow::newCase() {
+    if (!mayReplace()) return;
+    casefile::Document fresh = casefile::fresh();
+    workspace_->apply(fresh, false);
+    workspace_->setFile(QString(), false);
+}
+
+void MainWindow::openCase() {
+    QFileDialog dialog(this, QStringLiteral("打开工程文件"), settings::lastFolder(),
+                       QStringLiteral("VXR 工程文件 (*.vxr)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    settings::setLastFolder(dialog.directory().absolutePath());
+    openFile(dialog.selectedFiles().constFirst());
+}
+
+bool MainWindow::openFile(const QString& path) {
+    const casefile::Reading reading = casefile::readFile(path);
+    if (!reading.document) {
+        showMessage(this, kAppTitle,
+                    QStringLiteral("无法打开 %1：%2").arg(QDir::toNativeSeparators(path), reading.error));
+        return false;
+    }
+    if (!mayReplace()) return false;
+    workspace_->apply(*reading.document, true);
+    workspace_->setFile(QFileInfo(path).absoluteFilePath(), false);
+    settings::addRecent(QFileInfo(path).absoluteFilePath());
+    if (!reading.skipped.isEmpty())
+        showMessage(this, kAppTitle,
+                    QStringLiteral("%1 中有本版本不认识的项目，已跳过：\n%2")
+                        .arg(QDir::toNativeSeparators(path), reading.skipped.join(QLatin1Char('\n'))));
+    return true;
+}
+
+bool MainWindow::save() {
+    return workspace_->file().isEmpty() ? saveAs() : saveTo(workspace_->file());
+}
+
+bool MainWindow::saveAs() {
+    const QString name =
+        workspace_->file().isEmpty() ? QStringLiteral("工程.vxr") : QFileInfo(workspace_->file()).fileName();
+    QFileDialog dialog(this, QStringLiteral("保存工程文件"), QDir(settings::lastFolder()).filePath(name),
+                       QStringLiteral("VXR 工程文件 (*.vxr)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(casefile::kSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    settings::setLastFolder(dialog.directory().absolutePath());
+    return saveTo(dialog.selectedFiles().constFirst());
+}
+
+bool MainWindow::saveTo(const QString& path) {
+    QString error;
+    if (!casefile::writeFile(path, casefile::serialize(workspace_->document()), &error)) {
+        showMessage(this, kAppTitle, QStringLiteral("无法保存 %1：%2").arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    workspace_->setFile(QFileInfo(path).absoluteFilePath(), false);
+    settings::addRecent(QFileInfo(path).absoluteFilePath());
+    session_->changed();
+    return true;
+}
+
+void MainWindow::showRecent() {
+    recent_->clear();
+    const QStringList files = settings::recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QAction* a = recent_->addAction(QStringLiteral("%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        a->setToolTip(QDir::toNativeSeparators(files[i]));
+        connect(a, &QAction::triggered, this, [this, file = files[i]] { openFile(file); });
+    }
+    if (files.isEmpty()) recent_->addAction(QStringLiteral("（无）"))->setEnabled(false);
+}
+
+void MainWindow::restoreSession(const casefile::Document& session) {
+    workspace_->apply(session, true);
+    workspace_->setFile(session.file, session.unsaved);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    session_->write();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showAbout() {

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace vxr::app {
 namespace {
@@ -14,8 +15,8 @@ constexpr Place kMedium[] = {
 };
 
 // The inputs only a gas reads, and the one only a liquid reads.
-constexpr const char* kGasOnly[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
-constexpr const char* kLiquidOnly = "reliefDensity";
+constexpr std::string_view kGasOnly[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
+constexpr std::string_view kLiquidOnly = "reliefDensity";
 
 void enableRow(QLineEdit* box, bool on) {
     box->setEnabled(on);
@@ -36,9 +37,15 @@ ReliefPage::ReliefPage(const PageInfo& info, QWidget* parent) : CalcPage(info, p
     showMedium();
 }
 
+bool ReliefPage::reads(std::string_view name, const std::vector<bool>& chosen) const {
+    const bool gas = isChosen(chosen, "reliefGas");
+    if (name == kLiquidOnly) return !gas;
+    return gas || std::find(std::begin(kGasOnly), std::end(kGasOnly), name) == std::end(kGasOnly);
+}
+
 void ReliefPage::showMedium() {
     const bool gas = static_cast<QAbstractButton*>(control("reliefGas"))->isChecked();
-    for (const char* name : kGasOnly) enableRow(box(name), gas);
+    for (const std::string_view name : kGasOnly) enableRow(box(name), gas);
     enableRow(box(kLiquidOnly), !gas);
 }
 

@@ -11,6 +11,8 @@ public:
     explicit ReliefPage(const PageInfo& info, QWidget* parent = nullptr);
 
 private:
+    // A liquid reads no gas input, a gas not the liquid's density.
+    bool reads(std::string_view name, const std::vector<bool>& chosen) const override;
     // Greys the inputs the chosen medium does not use.
     void showMedium();
 };

@@ -25,30 +25,6 @@
 
 namespace vxr::app {
 
-std::vector<CalcPage::Used> CalcPage::currentInputs() const {
-    std::vector<Used> used;
-    const std::span<const frame::Field> fields = calc_.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].kind != frame::Kind::Input && fields[i].kind != frame::Kind::Note) continue;
-        const auto* box = static_cast<const QLineEdit*>(controls_[i]);
-        used.push_back({QString::fromStdString(frame::sheet_caption(fields[i])), box->text(), box->isEnabled()});
-    }
-    return used;
-}
-
-std::vector<CalcPage::Used> CalcPage::currentOptions() const {
-    std::vector<Used> used;
-    const std::span<const frame::Field> fields = calc_.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].kind != frame::Kind::Option) continue;
-        const auto* option = static_cast<const QAbstractButton*>(controls_[i]);
-        if (!option->isChecked()) continue;
-        const auto* group = qobject_cast<const QGroupBox*>(option->parentWidget());
-        used.push_back({group ? group->title() : QString(), QString::fromStdString(frame::sheet_caption(fields[i]))});
-    }
-    return used;
-}
-
 namespace {
 
 const QString kProgram = QStringLiteral("VXR V1.00");
@@ -128,13 +104,36 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         add(Line::None, {QStringLiteral("尚无计算结果：请先按“计算”。")});
         return lines;
     }
+    // Each field as the sheet names it, and an option's group by its frame's title.
+    const std::span<const frame::Field> fields = calc_.fields();
+    const auto caption = [&](std::size_t i) { return QString::fromStdString(frame::sheet_caption(fields[i])); };
+    const auto group = [&](std::size_t i) {
+        const auto* frame = qobject_cast<const QGroupBox*>(controls_[i]->parentWidget());
+        return frame ? frame->title() : QString();
+    };
+    std::vector<Used> inputs, options, results;
+    std::vector<QString> notes;
     QStringList edited;
-    const std::vector<Used> now = currentInputs();
-    for (std::size_t i = 0; i < now.size() && i < last_->inputs.size(); ++i)
-        if (now[i].text != last_->inputs[i].text) edited << splitUnit(last_->inputs[i].caption).name;
-    const std::vector<Used> chosen = currentOptions();
-    for (std::size_t i = 0; i < chosen.size() && i < last_->options.size(); ++i)
-        if (chosen[i].text != last_->options[i].text) edited << withoutColon(last_->options[i].caption);
+    const std::vector<QString> now = currentTexts();
+    const std::vector<bool> chosen = currentChoice();
+    std::size_t text = 0, option = 0, result = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const frame::Field& f = fields[i];
+        if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
+            const QString& used = last_->texts[text];
+            if (now[text++] != used) edited << splitUnit(caption(i)).name;
+            if (reads(f.name, last_->chosen)) inputs.push_back({caption(i), used});
+        } else if (f.kind == frame::Kind::Option) {
+            if (chosen[option] != last_->chosen[option] && last_->chosen[option]) edited << withoutColon(group(i));
+            if (last_->chosen[option++]) options.push_back({group(i), caption(i)});
+        } else if (f.kind == frame::Kind::Result && result < last_->results.size()) {
+            const frame::Explained::Result& r = last_->results[result++];
+            results.push_back({caption(i), QString::fromStdString(r.text)});
+            for (const std::string& line : r.notes)
+                if (std::find(notes.begin(), notes.end(), QString::fromStdString(line)) == notes.end())
+                    notes.push_back(QString::fromStdString(line));
+        }
+    }
     calc::Case current;  // the pipe route as it is now
     complete(current);
     if (current.route != last_->route) edited << QStringLiteral("管道路线");
@@ -154,12 +153,11 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         }
         add(Line::Columns, {QStringLiteral("项目"), QStringLiteral("数值"), QStringLiteral("单位")});
         for (const Used& u : used) {
-            if (!u.read) continue;
             const Split s = splitUnit(u.caption);
             add(Line::Row, {s.name, u.text, s.unit});
         }
     };
-    table(QStringLiteral("输入参数"), last_->inputs, true);
+    table(QStringLiteral("输入参数"), inputs, true);
     // The route as assessed, record by record; a record never saved (counted as zero) as a row without texts.
     if (!last_->route.segments.empty()) {
         add(Line::Heading, {QStringLiteral("管道路线（m）")});
@@ -173,11 +171,11 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
             ++to;
         }
     }
-    table(QStringLiteral("选项"), last_->options, false);
-    table(QStringLiteral("计算结果"), last_->results, true);
-    if (!last_->notes.empty()) {
+    table(QStringLiteral("选项"), options, false);
+    table(QStringLiteral("计算结果"), results, true);
+    if (!notes.empty()) {
         add(Line::Heading, {QStringLiteral("计算说明")});
-        for (const QString& note : last_->notes) add(Line::Note, {note});
+        for (const QString& note : notes) add(Line::Note, {note});
     }
     return lines;
 }
@@ -276,9 +274,9 @@ bool CalcPage::exportSheet(const QString& path, QString* error) const {
 void CalcPage::createSheetActions() {
     copy_action_ = new QAction(QStringLiteral("复制计算书"), this);
     export_action_ = new QAction(QStringLiteral("导出计算书（PDF）…"), this);
-    // Ctrl+Shift+C and Ctrl+Shift+S: no text box uses them, so they work with the focus in any field.
+    // Ctrl+Shift+C and Ctrl+Shift+E: no text box uses them, so they work with the focus in any field.
     copy_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    export_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    export_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     for (QAction* action : {copy_action_, export_action_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         action->setShortcutVisibleInContextMenu(true);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -89,6 +90,7 @@ StressPage::StressPage(const PageInfo& info, QWidget* parent) : CalcPage(info, p
     QPushButton* calc = form.button("Command13", {5805, 8415, 1005, 375}, QStringLiteral("计  算"));
     finish(calc, Enter::LeftToThePage, Focus::StaysWhereItWas);
 
+    connect(endMark_, &QCheckBox::toggled, this, &StressPage::noteEdit);
     connect(save, &QPushButton::clicked, this, &StressPage::save);
     connect(previous_, &QPushButton::clicked, this, &StressPage::previous);
     connect(next, &QPushButton::clicked, this, &StressPage::next);
@@ -121,6 +123,7 @@ bool StressPage::save() {
         }
         case calc::NodeList::SaveResult::Saved:
             if (mark_end) end_->setText(to_->text());
+            noteEdit();
             return true;
     }
     return false;
@@ -133,7 +136,9 @@ bool StressPage::savePending() {
 void StressPage::previous() {
     if (!savePending()) return;
     endMark_->setChecked(false);
-    if (nodes_.previous() == calc::NodeList::StepResult::Moved) showSegment();
+    if (nodes_.previous() != calc::NodeList::StepResult::Moved) return;
+    showSegment();
+    noteEdit();
 }
 
 void StressPage::next() {
@@ -147,6 +152,7 @@ void StressPage::next() {
         case calc::NodeList::StepResult::Moved:
             showSegment();
             previous_->setEnabled(true);
+            noteEdit();
             return;
     }
 }
@@ -160,6 +166,7 @@ void StressPage::openRouteTable() {
     end_->setText(end ? QString::number(*end) : QString());
     endMark_->setChecked(false);
     showSegment();
+    noteEdit();
 }
 
 bool StressPage::prepareCalculation() {
@@ -180,6 +187,34 @@ void StressPage::showSegment() {
 
 void StressPage::complete(calc::Case& c) const {
     c.route = nodes_.route();
+}
+
+void StressPage::saveRoute(QJsonObject& state) const {
+    calc::Route all{nodes_.end_node(), {}};
+    for (int n = 1; n <= calc::NodeList::kMaxNode; ++n) all.segments.push_back(nodes_.record(n));
+    QJsonObject route = routeJson(all);
+    route[QStringLiteral("current")] = nodes_.to();
+    route[QStringLiteral("endMark")] = endMark_->isChecked();
+    state[QStringLiteral("route")] = route;
+}
+
+void StressPage::restoreRoute(const QJsonObject& state) {
+    const QJsonObject route = state.value(QLatin1String("route")).toObject();
+    QJsonObject all = route;
+    all[QStringLiteral("end")] = calc::NodeList::kMaxNode;  // every saved record, whatever the end node
+    std::vector<std::optional<calc::SegmentTexts>> records = routeFrom(all).segments;
+    const QJsonValue end = route.value(QLatin1String("end"));
+    nodes_.load(records, end.isDouble() ? std::optional(end.toInt()) : std::nullopt,
+                route.value(QLatin1String("current")).toInt(1));
+    endMark_->setChecked(route.value(QLatin1String("endMark")).toBool());
+    showNodes();
+}
+
+void StressPage::showNodes() {
+    to_->setText(QString::number(nodes_.to()));
+    from_->setText(QString::number(nodes_.from()));
+    end_->setText(nodes_.end_node() ? QString::number(*nodes_.end_node()) : QString());
+    previous_->setEnabled(nodes_.to() > 1);
 }
 
 }  // namespace vxr::app

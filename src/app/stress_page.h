@@ -32,6 +32,10 @@ private:
     void openRouteTable();
     bool prepareCalculation() override;
     void complete(calc::Case& c) const override;
+    void saveRoute(QJsonObject& state) const override;
+    void restoreRoute(const QJsonObject& state) override;
+    // The node labels, the end node and 上一节点 as the node list stands.
+    void showNodes();
     // Shows the current segment: its node numbers and its saved texts, or empty fields.
     void showSegment();
 

@@ -34,7 +34,7 @@ QComboBox* combo(QWidget* parent, const char* name, Twips at, QLabel* caption) {
 
 }  // namespace
 
-UnitPage::UnitPage(const PageInfo&, QWidget* parent) : QWidget(parent) {
+UnitPage::UnitPage(const PageInfo& info, QWidget* parent) : Page(info, parent) {
     const Form page = Form::page(this);
     // Inputs: a caption column and a box column inside the frame.
     QGroupBox* inputs = page.groupBox("unitInputFrame", {120, 990, 4320, 2160}, QStringLiteral("输入参数："));
@@ -84,6 +84,10 @@ UnitPage::UnitPage(const PageInfo&, QWidget* parent) : QWidget(parent) {
 
     inputs_ = inputs;
     own_ = own;
+    for (QLineEdit* box : {value_, atmosphere_, expression_}) {
+        connect(box, &QLineEdit::textChanged, this, &UnitPage::refresh);
+        connect(box, &QLineEdit::textChanged, this, &UnitPage::noteEdit);
+    }
     // The unit database takes longer to read than a frame lasts: it is read just after the page first shows.
     setStatus(QStringLiteral("正在读取单位库……"));
     QTimer::singleShot(0, this, &UnitPage::load);
@@ -103,10 +107,37 @@ void UnitPage::load() {
     for (const units::Quantity& q : units::quantities()) quantity_->addItem(QString::fromUtf8(q.name));
     connect(quantity_, &QComboBox::currentIndexChanged, this, &UnitPage::chooseQuantity);
     connect(from_, &QComboBox::currentIndexChanged, this, &UnitPage::refresh);
-    for (QLineEdit* box : {value_, atmosphere_, expression_})
-        connect(box, &QLineEdit::textChanged, this, &UnitPage::refresh);
     setStatus(QString());
     chooseQuantity(0);
+    chooseNamed();
+    for (QComboBox* combo : {quantity_, from_}) connect(combo, &QComboBox::activated, this, &UnitPage::noteEdit);
+}
+
+QJsonObject UnitPage::state() const {
+    const bool loaded = quantity_->count() > 0;
+    return {{QStringLiteral("quantity"), loaded ? quantity_->currentText() : quantity_name_},
+            {QStringLiteral("unit"), loaded ? from_->currentText() : unit_name_},
+            {QStringLiteral("value"), value_->text()},
+            {QStringLiteral("atmosphere"), atmosphere_->text()},
+            {QStringLiteral("expression"), expression_->text()}};
+}
+
+void UnitPage::restore(const QJsonObject& state) {
+    const Restoring quiet(this);
+    quantity_name_ = state.value(QLatin1String("quantity")).toString();
+    unit_name_ = state.value(QLatin1String("unit")).toString();
+    value_->setText(state.value(QLatin1String("value")).toString());
+    atmosphere_->setText(state.value(QLatin1String("atmosphere")).toString());
+    expression_->setText(state.value(QLatin1String("expression")).toString());
+    chooseNamed();
+}
+
+void UnitPage::chooseNamed() {
+    if (quantity_->count() == 0) return;
+    const Restoring quiet(this);
+    if (const int q = quantity_->findText(quantity_name_); q >= 0) quantity_->setCurrentIndex(q);
+    if (const int u = from_->findText(unit_name_); u >= 0) from_->setCurrentIndex(u);
+    refresh();
 }
 
 void UnitPage::chooseQuantity(int index) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/pages.h"
+#include "app/page.h"
 #include "calc/units/conversion.h"
 
 class QComboBox;
@@ -17,11 +17,15 @@ class QTableWidget;
 
 namespace vxr::app {
 
-class UnitPage : public QWidget {
+class UnitPage : public Page {
     Q_OBJECT
 
 public:
     explicit UnitPage(const PageInfo& info, QWidget* parent = nullptr);
+
+    // The quantity and unit chosen (by their captions) and the three texts typed.
+    QJsonObject state() const override;
+    void restore(const QJsonObject& state) override;
 
 private:
     void load();                     // reads the unit database once and fills the quantities
@@ -30,8 +34,12 @@ private:
     void setStatus(const QString& text);
     void copyCells() const;
 
+    // Chooses the quantity and unit named in `state` in the combo boxes, once the database is read.
+    void chooseNamed();
+
     bool tried_ = false;
-    QWidget* inputs_ = nullptr;  // the frames greyed when the database cannot be read
+    QString quantity_name_, unit_name_;  // the choice to show, until the database is read
+    QWidget* inputs_ = nullptr;          // the frames greyed when the database cannot be read
     QWidget* own_ = nullptr;
     const calc::units::Database* database_ = nullptr;
     std::vector<std::unique_ptr<calc::units::QuantityTable>> tables_;  // made on first choice of each quantity

@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
 }
 
 TEST_F(MainWindowTest, MenusAndAbout) {
-    for (const char* inert : {"SETUP", "neirong"})  // 设置 and 内容 do nothing
+    for (const char* inert : {"neirong"})  // 内容 does nothing (设置 opens its dialog: the case-file tests)
         EXPECT_FALSE(catchMessage([&] { find<QAction>(inert)->trigger(); })) << inert;
     const auto about = catchMessage([&] { find<QAction>("guanyu")->trigger(); });
     ASSERT_TRUE(about);

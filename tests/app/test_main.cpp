@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "app/look.h"
 #include "support/headless.h"
@@ -11,6 +12,10 @@
 int main(int argc, char* argv[]) {
     vxr::support::quietQtMessages();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings, the session and the file dialogs' folders of this process only, fresh at every run.
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     QApplication app(argc, argv);
     vxr::app::prepareApplication(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -16,6 +16,7 @@ namespace {
 
 bool g_catching = false;
 std::optional<Message> g_caught;
+QString g_press;
 
 // The awkward texts; "%1" stands for a sensible number, "%W" for one in full-width characters.
 // clang-format off
@@ -35,11 +36,20 @@ QString Message::describe() const {
     return title + " / " + text + (buttons == 1 && icon == QMessageBox::NoIcon ? "" : " (buttons, icon)");
 }
 
-void answer(const QMessageBox& box) {
-    const Message m{box.windowTitle(), box.text(), int(box.buttons().size()), box.icon()};
+bool answer(QMessageBox& box) {
+    Message m{box.windowTitle(), box.text(), int(box.buttons().size()), box.icon(), {}};
+    for (const QAbstractButton* b : box.buttons()) m.captions << b->text();
     // One action, one message: a second box is a fault of its own.
     if (!g_catching || g_caught) ADD_FAILURE() << "unexpected message box: " << m.describe().toStdString();
     if (g_catching && !g_caught) g_caught = m;
+    const QString press = std::exchange(g_press, QString());
+    for (QAbstractButton* b : box.buttons())
+        if (!press.isEmpty() && b->text() == press) return b->click(), true;
+    return false;
+}
+
+void pressWith(const QString& caption) {
+    g_press = caption;
 }
 
 std::optional<Message> catchMessage(const std::function<void()>& action) {

@@ -14,6 +14,14 @@
 
 #include "app/main_window.h"
 
+// Qt's strings as Google Test prints them in a failure: as text, a list one item a line.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << "{\n  " << list.join(QStringLiteral("\n  ")).toStdString() << "\n}";
+}
+
 namespace vxr::test {
 
 #ifdef VXR_SANITIZED
@@ -28,12 +36,16 @@ struct Message {
     QString title, text;
     int buttons = 1;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList captions{};  // the buttons' texts
     QString describe() const;
 };
 // Runs `action` and catches the message box it opens; nothing if no box opened.
 std::optional<Message> catchMessage(const std::function<void()>& action);
 // The test main's watchdog hands every open box here before closing it: caught where a test waits, else a failure.
-void answer(const QMessageBox& box);
+// It presses the button captioned as `pressWith` asked, else OK; true where it pressed one itself.
+bool answer(QMessageBox& box);
+// The next box a test catches is answered with its button captioned `caption` (保存, 不保存, 取消, 恢复, 放弃).
+void pressWith(const QString& caption);
 // Fails unless `message` is a box titled `title` showing `text`, with one OK button and no icon.
 void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text);
 

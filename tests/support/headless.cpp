@@ -15,12 +15,11 @@ void quietQtMessages() {
     });
 }
 
-void watchMessageBoxes(int interval_ms, std::function<void(const QMessageBox&)> report) {
+void watchMessageBoxes(int interval_ms, std::function<bool(QMessageBox&)> report) {
     auto* watchdog = new QTimer(qApp);
     QObject::connect(watchdog, &QTimer::timeout, [report = std::move(report)] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            report(*box);
-            box->done(QMessageBox::Ok);
+            if (!report(*box)) box->done(QMessageBox::Ok);
         }
     });
     watchdog->start(interval_ms);

@@ -11,8 +11,9 @@ namespace vxr::support {
 // directory); every other message goes to Qt's own handler.
 void quietQtMessages();
 
-// Every `interval_ms`, an open message box is passed to `report` and closed, so that a box nobody answers cannot hang
-// the run. Call once, after the QApplication is made.
-void watchMessageBoxes(int interval_ms, std::function<void(const QMessageBox&)> report);
+// Every `interval_ms`, an open message box is passed to `report` and closed (unless `report` pressed one of its
+// buttons itself and says so), so that a box nobody answers cannot hang the run. Call once, after the QApplication is
+// made.
+void watchMessageBoxes(int interval_ms, std::function<bool(QMessageBox&)> report);
 
 }  // namespace vxr::support

@@ -67,6 +67,17 @@ SegmentTexts NodeList::current() const {
     return record(to_).value_or(SegmentTexts{});
 }
 
+bool NodeList::load(const std::vector<std::optional<SegmentTexts>>& records, std::optional<int> end, int to) {
+    if (records.size() > kMaxNode || to < 1 || to > kMaxNode || (end && (*end < 1 || *end > kMaxNode))) return false;
+    for (const auto& r : records)
+        if (r && (r->length.empty() || r->lx.empty() || r->ly.empty() || r->lz.empty())) return false;
+    records_ = {};
+    for (std::size_t n = 0; n < records.size(); ++n) records_[n + 1] = records[n];
+    end_ = end;
+    to_ = to;
+    return true;
+}
+
 Route NodeList::route() const {
     Route r{end_, {}};
     for (int n = 1; end_ && n <= *end_; ++n) r.segments.push_back(record(n));

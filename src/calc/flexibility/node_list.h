@@ -103,6 +103,11 @@ public:
     // first segment where there is none).
     std::optional<RouteFault> replace(const Route& whole);
 
+    // A route as a case file kept it: its saved records (index n − 1 for record n, up to 100), its end node and the
+    // segment shown. False, changing nothing, where they break the list's rules (a record with an empty text, a node
+    // outside 1…100).
+    bool load(const std::vector<std::optional<SegmentTexts>>& records, std::optional<int> end, int to);
+
 private:
     std::array<std::optional<SegmentTexts>, kMaxNode + 1> records_{};  // index 0 is never used
     int to_ = 1;

@@ -1,0 +1,34 @@
+// The program's settings, kept with QSettings: whether to restore the last session, the recent case files and the
+// folder the file dialogs open in; and the 设置 dialog that edits the first two.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QSpinBox;
+
+namespace vxr::app::settings {
+
+bool restoreSession();      // on by default
+int recentCount();          // 0…16, 8 by default
+QStringList recentFiles();  // newest first, at most recentCount()
+void addRecent(const QString& path);
+QString lastFolder();  // the home folder until a file dialog has been used
+void setLastFolder(const QString& folder);
+
+// 设置: 启动时恢复上次的工作 and 最近打开的文件数; 确定 keeps them, 取消 changes nothing.
+class Dialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Dialog(QWidget* parent);
+    void accept() override;
+
+private:
+    QCheckBox* restore_;
+    QSpinBox* recent_;
+};
+
+}  // namespace vxr::app::settings
