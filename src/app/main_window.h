@@ -6,6 +6,7 @@
 
 namespace vxr::app {
 
+class ManualWindow;
 class TabControl;
 
 class MainWindow : public QMainWindow {
@@ -17,12 +18,15 @@ public:
     TabControl* tabs() const { return tabs_; }
     // The page named `name` in the page list (app/pages.h), built now if it has not been yet; nullptr if none.
     QWidget* page(std::string_view name) const;
+    // Opens the manual (made on first use, then reused) at the chapter named `chapter` (ManualWindow::showChapter).
+    void openManual(std::string_view chapter);
 
 private:
     void buildMenus();
     void showAbout();
 
     TabControl* tabs_ = nullptr;
+    ManualWindow* manual_ = nullptr;
 };
 
 }  // namespace vxr::app

@@ -22,7 +22,9 @@ TEST(FieldTables, AreCompleteAndReadable) {
             EXPECT_FALSE(std::string(f.caption).empty() || std::string(f.about.meaning).empty()) << where;
             if (f.kind == frame::Kind::Input) EXPECT_TRUE(frame::parse_number(f.text)) << where;
             if (f.kind == frame::Kind::Option) chosen[f.group] += *f.text != '\0';
-            if (*f.about.unit) EXPECT_TRUE(units->parse(f.about.unit)) << where << ": " << f.about.unit;
+            if (*f.about.unit) {
+                EXPECT_TRUE(units->parse(f.about.unit)) << where << ": " << f.about.unit;
+            }
         }
         for (const auto& [group, count] : chosen) EXPECT_EQ(count, 1) << c.name() << " group " << group;
     }
