@@ -20,7 +20,9 @@ TEST(FieldTables, AreCompleteAndReadable) {
             const std::string where = std::string(c.name()) + "." + f.name;
             EXPECT_TRUE(names.insert(f.name).second) << where << " twice";
             EXPECT_FALSE(std::string(f.caption).empty() || std::string(f.about.meaning).empty()) << where;
-            if (f.kind == frame::Kind::Input) EXPECT_TRUE(frame::parse_number(f.text)) << where;
+            if (f.kind == frame::Kind::Input) {
+                EXPECT_TRUE(frame::parse_number(f.text)) << where;
+            }
             if (f.kind == frame::Kind::Option) chosen[f.group] += *f.text != '\0';
             if (*f.about.unit) {
                 EXPECT_TRUE(units->parse(f.about.unit)) << where << ": " << f.about.unit;
