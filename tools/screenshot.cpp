@@ -1,5 +1,6 @@
 // Developer's tool: opens the calculator on one page and writes a PNG of the window, to look at it as a user does.
 //   vxr_screenshot <page name> <out.png>      page names as in src/app/pages.cpp, e.g. reliefPage
+//   vxr_screenshot manual/<chapter> <out.png> the manual window at a chapter (a page name, or index)
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
@@ -7,6 +8,7 @@
 
 #include "app/look.h"
 #include "app/main_window.h"
+#include "app/manual_window.h"
 #include "app/pages.h"
 #include "app/tab_control.h"
 
@@ -18,6 +20,19 @@ int main(int argc, char* argv[]) {
     }
     vxr::app::prepareApplication(app);
     vxr::app::MainWindow window;
+    const QString name = QString::fromLocal8Bit(argv[1]);
+    if (name.startsWith(QLatin1String("manual/"))) {
+        window.show();
+        window.openManual(name.mid(7).toStdString());
+        int status = 1;
+        QTimer::singleShot(500, [&] {
+            auto* manual = window.findChild<vxr::app::ManualWindow*>();
+            status = manual && manual->grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+            app.quit();
+        });
+        app.exec();
+        return status;
+    }
     const auto pages = vxr::app::pages();
     int index = -1;
     for (std::size_t i = 0; i < pages.size(); ++i)

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -33,7 +34,37 @@ const calc::Calculation& calculationOf(const PageInfo& info) {
     return *c;
 }
 
+// A unit of the tables (UDUNITS-2: "kg/m3", "W/(m2 K)", "degC", "percent") as engineers write it: kg/m³,
+// W/(m²·℃), ℃, %. The tables write a temperature difference in K (a heat capacity's, the expansion coefficient's, a
+// temperature loss) and every temperature point in degC, so a K reads as ℃, as the captions write it.
+QString readableUnit(const char* unit) {
+    QString u = QString::fromUtf8(unit);
+    u.replace(QStringLiteral("degC"), QStringLiteral("℃"))
+        .replace(QStringLiteral("degree"), QStringLiteral("°"))
+        .replace(QStringLiteral("percent"), QStringLiteral("%"));
+    u.replace(QRegularExpression(QStringLiteral("\\bK\\b")), QStringLiteral("℃"));
+    u.replace(QRegularExpression(QStringLiteral("([A-Za-z])2\\b")), QStringLiteral("\\1²"));
+    u.replace(QRegularExpression(QStringLiteral("([A-Za-z])3\\b")), QStringLiteral("\\1³"));
+    return u.replace(QLatin1Char(' '), QStringLiteral("·"));
+}
+
 }  // namespace
+
+QString fieldToolTip(const frame::Field& field) {
+    QString caption = QString::fromStdString(frame::sheet_caption(field));
+    // The tails of the condensation page's option captions: "平表面的长度（m）：]", "[管内径（m）：]".
+    while (caption.startsWith(QLatin1Char('[')) || caption.endsWith(QLatin1Char(']')) ||
+           caption.endsWith(QChar(0xFF1A)))
+        caption = caption.startsWith(QLatin1Char('[')) ? caption.mid(1) : caption.chopped(1);
+    const frame::About& about = field.about;
+    QString head = splitUnit(caption).name;
+    const QString symbol = QString::fromUtf8(about.symbol);
+    if (!symbol.isEmpty() && !head.contains(symbol)) head += QLatin1Char(' ') + symbol;
+    QStringList lines{head, QString::fromUtf8(about.meaning)};
+    if (*about.unit) lines << QStringLiteral("单位：") + readableUnit(about.unit);
+    if (*about.range) lines << QStringLiteral("常用范围：") + QString::fromUtf8(about.range);
+    return lines.join(QLatin1Char('\n'));
+}
 
 CalcPage::CalcPage(const PageInfo& info, QWidget* parent)
     : Page(info, parent), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {
@@ -72,6 +103,7 @@ void CalcPage::place(const Form& form, std::span<const Place> places) {
             // The option's own name, without the caption of the box it runs on into.
             if (caption.text.contains(QLatin1String(" [")))
                 option->setAccessibleName(QString::fromStdString(frame::sheet_caption(f)));
+            option->setToolTip(fieldToolTip(f));
             w = option;
         } else {
             QLabel* label = p.label ? form.label(p.label, p.label_at, caption.text) : nullptr;
@@ -79,6 +111,7 @@ void CalcPage::place(const Form& form, std::span<const Place> places) {
                                                            : form.input(f.name, p.at, QString::fromUtf8(f.text), label);
             // Captioned by an option's tail: named for accessibility tools.
             if (!label) box->setAccessibleName(QString::fromStdString(frame::sheet_caption(f)));
+            if (f.kind != frame::Kind::Result) box->setToolTip(fieldToolTip(f));
             w = box;
         }
         controls_[static_cast<std::size_t>(found - fields.begin())] = w;
@@ -112,8 +145,13 @@ void CalcPage::stackFrames(const char* inputs, const char* results, Stack stack)
             QLabel* label = form.label(label_name.c_str(),
                                        {left, row_top + 45, column_width - kBoxWidth - kGap - 30, 255}, caption.text);
             const Twips box_at{left + column_width - kBoxWidth - kGap, row_top, kBoxWidth, kBoxHeight};
-            controls_[rows[k]] = result ? form.result(f.name, box_at, label)
-                                        : form.input(f.name, box_at, QString::fromUtf8(f.text), label);
+            if (result) {
+                controls_[rows[k]] = form.result(f.name, box_at, label);
+            } else {
+                QLineEdit* box = form.input(f.name, box_at, QString::fromUtf8(f.text), label);
+                box->setToolTip(fieldToolTip(f));
+                controls_[rows[k]] = box;
+            }
             if (!caption.digit.isEmpty()) {
                 const std::string exponent_name = std::string(f.name) + "Exponent";
                 form.exponent(exponent_name.c_str(), {left, row_top, 90, 180}, caption.digit, label_name.c_str());

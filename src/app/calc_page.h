@@ -28,6 +28,19 @@ class QPushButton;
 
 namespace vxr::app {
 
+// A caption split into its name and its unit: "进料量（kg/h）" → 进料量 and kg/h, "流体导热系数W/(m.℃)" →
+// 流体导热系数 and W/(m.℃), "流体比热（J/(Kg.℃)" → 流体比热 and J/(Kg.℃). The unit is what follows the name's
+// last ideograph: a closing bracket group at the end, or the Latin tail the group belongs to ("W/(…)").
+struct Split {
+    QString name;
+    QString unit;
+};
+Split splitUnit(const QString& caption);
+
+// What an input box, option or description field means, as its tool tip says it, from its table row: the caption's
+// name with the symbol, the meaning, the unit and the typical range, one a line.
+QString fieldToolTip(const frame::Field& field);
+
 class CalcPage : public Page {
     Q_OBJECT
 

@@ -13,6 +13,7 @@
 
 #include "app/form.h"
 #include "app/look.h"
+#include "app/manual_window.h"
 #include "app/messages.h"
 #include "app/page.h"
 #include "app/pages.h"
@@ -89,9 +90,27 @@ void MainWindow::buildMenus() {
     help->setObjectName(QStringLiteral("HELP"));
     QAction* contents = help->addAction(QStringLiteral("内容"));
     contents->setObjectName(QStringLiteral("neirong"));
+    connect(contents, &QAction::triggered, this, [this] { openManual(ManualWindow::kStart); });
     QAction* about = help->addAction(QStringLiteral("关于VXR"));
     about->setObjectName(QStringLiteral("guanyu"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+
+    // F1 is the window's own shortcut, not 内容's: it opens the manual at the page being shown.
+    auto* pageHelp = new QAction(this);
+    pageHelp->setObjectName(QStringLiteral("pageHelp"));
+    pageHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    pageHelp->setShortcutContext(Qt::WindowShortcut);
+    addAction(pageHelp);
+    connect(pageHelp, &QAction::triggered, this,
+            [this] { openManual(pages()[static_cast<std::size_t>(tabs_->currentIndex())].name); });
+}
+
+void MainWindow::openManual(std::string_view chapter) {
+    if (!manual_) manual_ = new ManualWindow(this);
+    manual_->showChapter(chapter);
+    manual_->show();
+    manual_->raise();
+    manual_->activateWindow();
 }
 
 void MainWindow::showCaption() {
@@ -199,9 +218,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::showAbout() {
+    QStringList captions;
+    for (const PageInfo& page : pages()) captions << QString::fromUtf8(page.caption);
     showMessage(this, kAppTitle,
-                QStringLiteral("VXR V1.00.\n化工工艺设计计算：管径、管道阻力、离心泵安装高度、传热膜系数、"
-                               "冷凝膜系数与管道柔性判断。"));
+                QStringLiteral("VXR V1.00.\n化工工艺设计计算，共 %1 页：%2。\n按 F1 查看当前页的使用手册。")
+                    .arg(captions.size())
+                    .arg(captions.join(QStringLiteral("、"))));
 }
 
 }  // namespace vxr::app

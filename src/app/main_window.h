@@ -12,6 +12,7 @@ class QMenu;
 namespace vxr::app {
 
 class Session;
+class ManualWindow;
 class TabControl;
 class Workspace;
 
@@ -35,6 +36,9 @@ public:
     // The state of a session restored at start-up.
     void restoreSession(const casefile::Document& session);
 
+    // Opens the manual (made on first use, then reused) at the chapter named `chapter` (ManualWindow::showChapter).
+    void openManual(std::string_view chapter);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -54,6 +58,7 @@ private:
     Workspace* workspace_ = nullptr;
     Session* session_ = nullptr;
     QMenu* recent_ = nullptr;
+    ManualWindow* manual_ = nullptr;
 };
 
 }  // namespace vxr::app

@@ -40,13 +40,7 @@ bool closes(QChar c) {
     return c == QLatin1Char(')') || c == QChar(0xFF09);
 }
 
-// A caption split into its name and its unit: "进料量（kg/h）" → 进料量 and kg/h, "流体导热系数W/(m.℃)" →
-// 流体导热系数 and W/(m.℃), "流体比热（J/(Kg.℃)" → 流体比热 and J/(Kg.℃). The unit is what follows the name's
-// last ideograph: a closing bracket group at the end, or the Latin tail the group belongs to ("W/(…)").
-struct Split {
-    QString name;
-    QString unit;
-};
+}  // namespace
 
 Split splitUnit(const QString& caption) {
     int start = caption.size();
@@ -74,6 +68,8 @@ Split splitUnit(const QString& caption) {
     if (balance < 0 && closes(unit.back())) unit.chop(1);
     return {name, unit.trimmed()};
 }
+
+namespace {
 
 QString withoutColon(QString text) {
     while (text.endsWith(QChar(0xFF1A)) || text.endsWith(QLatin1Char(':'))) text.chop(1);

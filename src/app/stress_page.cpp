@@ -76,7 +76,9 @@ StressPage::StressPage(const PageInfo& info, QWidget* parent) : CalcPage(info, p
     ly_ = box("Text49");
     lz_ = box("Text50");
     length_ = box("Text47");
-    for (QLineEdit* projection : {lx_, ly_, lz_}) projection->setToolTip(QStringLiteral("反方向为负值"));
+    // The projections' own tool tip first, then what the table says of them.
+    for (QLineEdit* projection : {lx_, ly_, lz_})
+        projection->setToolTip(QStringLiteral("反方向为负值\n") + projection->toolTip());
     QPushButton* save = editor.button("Command9", {720, 3240, 1005, 330}, QStringLiteral("保存更新"));
     previous_ = editor.button("Command10", {2520, 3240, 1050, 330}, QStringLiteral("上一节点"));
     previous_->setEnabled(false);
