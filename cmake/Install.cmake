@@ -41,6 +41,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The calculation sheet's PDF takes Latin letters and digits from DejaVu Sans and Chinese from a TrueType CJK font,
-# so that text copied out of it is the text written.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, libudunits2-0, fonts-wqy-zenhei, fonts-dejavu-core")
+# so that text copied out of it is the text written; Qt's own dialogs and buttons read Chinese through Qt's
+# translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, libudunits2-0, fonts-wqy-zenhei, fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

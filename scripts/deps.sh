@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev libudunits2-dev
   libgtest-dev libbenchmark-dev
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
   fonts-wqy-zenhei fonts-dejavu-core poppler-utils
   xvfb xauth x11vnc
   "$@"

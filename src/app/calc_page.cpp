@@ -51,13 +51,8 @@ QString readableUnit(const char* unit) {
 }  // namespace
 
 QString fieldToolTip(const frame::Field& field) {
-    QString caption = QString::fromStdString(frame::sheet_caption(field));
-    // The tails of the condensation page's option captions: "平表面的长度（m）：]", "[管内径（m）：]".
-    while (caption.startsWith(QLatin1Char('[')) || caption.endsWith(QLatin1Char(']')) ||
-           caption.endsWith(QChar(0xFF1A)))
-        caption = caption.startsWith(QLatin1Char('[')) ? caption.mid(1) : caption.chopped(1);
     const frame::About& about = field.about;
-    QString head = splitUnit(caption).name;
+    QString head = splitUnit(sheetCaption(field)).name;
     const QString symbol = QString::fromUtf8(about.symbol);
     if (!symbol.isEmpty() && !head.contains(symbol)) head += QLatin1Char(' ') + symbol;
     QStringList lines{head, QString::fromUtf8(about.meaning)};
@@ -67,9 +62,7 @@ QString fieldToolTip(const frame::Field& field) {
 }
 
 CalcPage::CalcPage(const PageInfo& info, QWidget* parent)
-    : Page(info, parent), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {
-    createSheetActions();
-}
+    : Page(info, parent), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {}
 
 QWidget* CalcPage::control(std::string_view name) const {
     const std::span<const frame::Field> fields = calc_.fields();

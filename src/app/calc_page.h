@@ -19,9 +19,9 @@
 #include "app/form.h"
 #include "app/page.h"
 #include "app/pages.h"
+#include "app/sheet.h"
 #include "calc/catalogue.h"
 
-class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -36,6 +36,13 @@ struct Split {
     QString unit;
 };
 Split splitUnit(const QString& caption);
+
+// A field's caption as the sheet and the tool tips write it: the table's sheet caption without the brackets and
+// colon that the condensation page's option tails carry ("[管内径（m）：]" → 管内径（m））.
+QString sheetCaption(const frame::Field& field);
+// A field's name and unit in the sheet's columns: the caption split where the field has a unit, else all of it a
+// name ("额定泄放系数 K", no unit); a unit holds no blank ("热损失（占有效热量 %）" → 热损失（占有效热量） and %).
+Split sheetColumns(const frame::Field& field);
 
 // What an input box, option or description field means, as its tool tip says it, from its table row: the caption's
 // name with the symbol, the meaning, the unit and the typical range, one a line.
@@ -54,14 +61,25 @@ public:
     QWidget* control(std::string_view name) const;
     QLineEdit* box(std::string_view name) const;
 
-    // The calculation sheet as plain text: one item a line, columns separated by tabs.
-    QString sheetText() const;
-    // Writes the sheet as an A4 PDF; false with the reason in `error` where the file cannot be written.
-    bool exportSheet(const QString& path, QString* error) const;
+    // When the last calculation ran; nothing while the page holds none (never calculated, or opened or restored
+    // without one).
+    std::optional<QDateTime> calculatedAt() const;
+    // The page's part of its calculation sheet, below the title block: a warning where an input was changed since,
+    // the time of the calculation, the inputs, the route, the options and the results as used, and the notes;
+    // nothing while the page holds no calculation.
+    sheet::Lines sheetLines() const;
+    // The same as text: one line a line, cells separated by tabs.
+    QString sheetText() const { return sheet::text(sheetLines()); }
+    // The menu a right click on the page opens (the window's sheet actions).
+    void setContextMenu(QMenu* menu) { menu_ = menu; }
 
     // Every field's text and option as shown, and the last calculation as the sheet prints it.
     QJsonObject state() const override;
     void restore(const QJsonObject& state) override;
+
+signals:
+    // The page's 打印 button was pressed.
+    void printRequested();
 
 protected:
     // Draws the fields named in `places` on `form` (a page or one of its frames), each with its table's caption and
@@ -108,6 +126,8 @@ protected:
     static calc::Route routeFrom(const QJsonObject& json);
 
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Makes `button` the page's 打印.
+    void printsSheet(QPushButton* button);
 
 private:
     // The last successful calculation: when it ran, the inputs and notes (one per Input and Note field), options (one
@@ -127,21 +147,9 @@ private:
     std::vector<bool> currentChoice() const;
 
     struct Used {
-        QString caption;
+        const frame::Field* field;
         QString text;
     };
-    // The sheet line by line, each line's cells with what the line is, for the text and for the PDF.
-    enum class Line { Warning, Head, None, Heading, Columns, Row, Note };
-    struct SheetLine {
-        Line kind;
-        QStringList cells;
-    };
-    std::vector<SheetLine> sheetLines() const;
-    static QString sheetHtml(const std::vector<SheetLine>& lines);
-    // The sheet's two actions (copy, export as PDF) with their shortcuts, on the page and in its context menu.
-    void createSheetActions();
-    void copySheet() const;
-    void saveSheet();
 
     const calc::Calculation& calc_;
     std::vector<QWidget*> controls_;  // one per field of the table, in its order
@@ -149,8 +157,6 @@ private:
     Focus focus_ = Focus::StaysWhereItWas;
     std::optional<Calculated> last_;
     QMenu* menu_ = nullptr;
-    QAction* copy_action_ = nullptr;
-    QAction* export_action_ = nullptr;
 };
 
 }  // namespace vxr::app

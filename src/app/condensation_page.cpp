@@ -48,8 +48,7 @@ CondensationPage::CondensationPage(const PageInfo& info, QWidget* parent) : Calc
     // A second result box below the frame's lower edge: clipped by the frame, never shown and never written. It
     // takes no focus, so the Tab key never lands on a box the user cannot see.
     result.result("Text69", {270, 1665, 1440, 360}, nullptr)->setFocusPolicy(Qt::NoFocus);
-    // The print button has no action.
-    form.button("Command16", {1125, 8280, 1200, 345}, QStringLiteral("打  印"));
+    printsSheet(form.button("Command16", {1125, 8280, 1200, 345}, QStringLiteral("打  印")));
     finish(form.button("Command8", {7155, 8325, 1200, 345}, QStringLiteral("计  算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
 }

@@ -47,8 +47,7 @@ ConvectionPage::ConvectionPage(const PageInfo& info, QWidget* parent) : CalcPage
     place(Form::inside(form.groupBox("Frame3", {180, 3375, 5010, 3270}, QStringLiteral("管道形状："))), kShape);
     place(Form::inside(form.groupBox("Frame4", {5490, 3375, 3885, 3270}, QStringLiteral("流体加热状态："))), kHeating);
     place(form, kResult);
-    // The print button has no action.
-    form.button("Command7", {990, 7785, 1200, 405}, QStringLiteral("打  印"));
+    printsSheet(form.button("Command7", {990, 7785, 1200, 405}, QStringLiteral("打  印")));
     finish(form.button("Command14", {6975, 7875, 1200, 405}, QStringLiteral("计  算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
 }

@@ -36,8 +36,7 @@ FrictionPage::FrictionPage(const PageInfo& info, QWidget* parent) : CalcPage(inf
     place(form, kPlaces);
     form.line("Line5", 1305, 7410, 8475);
     place(form, kResults);
-    // The print button has no action.
-    form.button("Command5", {1635, 8160, 1020, 375}, QStringLiteral("打  印"));
+    printsSheet(form.button("Command5", {1635, 8160, 1020, 375}, QStringLiteral("打  印")));
     finish(form.button("Command6", {7470, 8205, 1020, 375}, QStringLiteral("计  算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
 }

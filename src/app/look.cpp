@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +10,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTranslator>
 #include <algorithm>
 
 namespace vxr::app {
@@ -79,6 +81,12 @@ void prepareApplication(QApplication& app) {
     app.setOrganizationName(QStringLiteral("VXR"));  // where the settings and the session are kept
     app.setApplicationDisplayName(QString());
     app.setWindowIcon(appIcon());
+    // Qt's own texts in Chinese: the file and print dialogs, the buttons of message boxes (确定). Debian ships them
+    // in qt6-translations-l10n; without it they stay in English.
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
 }
 
 void styleResultBox(QLineEdit* box) {

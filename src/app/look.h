@@ -9,7 +9,8 @@ class QLineEdit;
 
 namespace vxr::app {
 
-// Sets the Fusion style and the application font, so the window looks the same on every platform plugin.
+// Sets the Fusion style and the application font, so the window looks the same on every platform plugin, and
+// loads Qt's Simplified Chinese translations for Qt's own dialogs and buttons.
 void prepareApplication(QApplication& app);
 
 // 9 pt (12 px) in SimSun where present, else the installed font that best covers Simplified Chinese.

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/calc_page.h"
 #include "app/form.h"
 #include "app/look.h"
 #include "app/manual_window.h"
@@ -19,6 +20,7 @@
 #include "app/pages.h"
 #include "app/session.h"
 #include "app/settings.h"
+#include "app/sheet_actions.h"
 #include "app/tab_control.h"
 #include "app/workspace.h"
 
@@ -40,6 +42,7 @@ MainWindow::MainWindow() {
     session_ = new Session([this] { return casefile::serialize(workspace_->document(), true); }, this);
     connect(workspace_, &Workspace::changed, session_, &Session::changed);
     connect(workspace_, &Workspace::fileChanged, this, &MainWindow::showCaption);
+    sheets_ = new SheetActions(this, tabs_, workspace_);
     buildMenus();
     int start = 0;
     for (const PageInfo& info : pages()) {
@@ -47,6 +50,7 @@ MainWindow::MainWindow() {
             auto* page = static_cast<Page*>(info.build(info));
             page->setObjectName(QString::fromLatin1(info.name));
             workspace_->adopt(page);
+            if (auto* calculating = qobject_cast<CalcPage*>(page)) sheets_->offer(calculating);
             return page;
         });
         if (std::string_view(info.name) == kStartPage) start = index;
@@ -82,6 +86,8 @@ void MainWindow::buildMenus() {
     connect(recent_, &QMenu::aboutToShow, this, &MainWindow::showRecent);
     add("fileSave", QStringLiteral("保存"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save);
     add("fileSaveAs", QStringLiteral("另存为…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveAs);
+    file->addSeparator();
+    sheets_->addTo(file);
     file->addSeparator();
     add("SETUP", QStringLiteral("设置"), {}, [this] { settings::Dialog(this).exec(); });
     add("EXIT", QStringLiteral("退出"), {}, &QWidget::close);

@@ -12,6 +12,7 @@ class QMenu;
 namespace vxr::app {
 
 class Session;
+class SheetActions;
 class ManualWindow;
 class TabControl;
 class Workspace;
@@ -27,6 +28,7 @@ public:
     QWidget* page(std::string_view name) const;
     Workspace* workspace() const { return workspace_; }
     Session* session() const { return session_; }
+    SheetActions* sheets() const { return sheets_; }
 
     // 打开: reads and checks the case file at `path`, asks before replacing changes not saved to a case file, then
     // shows it; a refusal names the file and the reason and changes nothing. False where nothing was opened.
@@ -57,6 +59,7 @@ private:
     TabControl* tabs_ = nullptr;
     Workspace* workspace_ = nullptr;
     Session* session_ = nullptr;
+    SheetActions* sheets_ = nullptr;
     QMenu* recent_ = nullptr;
     ManualWindow* manual_ = nullptr;
 };

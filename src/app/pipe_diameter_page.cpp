@@ -2,8 +2,6 @@
 
 #include <QPushButton>
 
-#include "app/messages.h"
-
 namespace vxr::app {
 namespace {
 
@@ -38,9 +36,7 @@ PipeDiameterPage::PipeDiameterPage(const PageInfo& info, QWidget* parent) : Calc
     form.line("Line2", 540, 5745, 9030);
     form.line("Line4", 570, 7995, 9060);
     place(form, kPlaces);
-    QPushButton* print = form.button("Command2", {810, 8190, 990, 360}, QStringLiteral("打 印"));
-    connect(print, &QPushButton::clicked, this,
-            [this] { showMessage(this, QStringLiteral("错误"), QStringLiteral("运行错误！")); });
+    printsSheet(form.button("Command2", {810, 8190, 990, 360}, QStringLiteral("打 印")));
     finish(form.button("Command1", {7920, 8190, 1005, 360}, QStringLiteral("计 算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
 }

@@ -25,8 +25,7 @@ PumpPage::PumpPage(const PageInfo& info, QWidget* parent) : CalcPage(info, paren
     const Form form = Form::page(this);
     place(Form::inside(form.groupBox("Frame8", {900, 1440, 7800, 4740}, QStringLiteral("输入参数："))), kInputs);
     place(Form::inside(form.groupBox("Frame9", {945, 6525, 7755, 1095}, QStringLiteral("计算结果："))), kResult);
-    // The print button has no action: it neither prints nor closes the window, so nothing typed is ever lost.
-    form.button("Command4", {1755, 8010, 1065, 375}, QStringLiteral("打  印"));
+    printsSheet(form.button("Command4", {1755, 8010, 1065, 375}, QStringLiteral("打  印")));
     finish(form.button("Command3", {6885, 8100, 1155, 375}, QStringLiteral("计  算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
 }

@@ -87,8 +87,7 @@ StressPage::StressPage(const PageInfo& info, QWidget* parent) : CalcPage(info, p
     QPushButton* table = editor.button("routeTableButton", {4365, 345, 1005, 330}, QStringLiteral("路线表…"));
 
     place(form, kResult);
-    // The print button has no action.
-    form.button("Command12", {2385, 8415, 1005, 375}, QStringLiteral("打  印"));
+    printsSheet(form.button("Command12", {2385, 8415, 1005, 375}, QStringLiteral("打  印")));
     QPushButton* calc = form.button("Command13", {5805, 8415, 1005, 375}, QStringLiteral("计  算"));
     finish(calc, Enter::LeftToThePage, Focus::StaysWhereItWas);
 

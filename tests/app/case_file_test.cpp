@@ -9,9 +9,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 #include <QSpinBox>
@@ -41,13 +41,14 @@ void write(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// Everything a user can see of a window: every control's text and state, each result's notes, each page's sheet.
+// Everything a user can see of a window: every control's text and state, each result's notes, each page's sheet and
+// the project information.
 QStringList everything(app::MainWindow& w) {
     for (const app::PageInfo& p : app::pages()) w.page(p.name);
     QStringList all = snapshot(w);
     for (const QLineEdit* box : w.findChildren<QLineEdit*>()) all << box->objectName() + " tip " + box->toolTip();
-    for (const app::CalcPage* page : w.findChildren<app::CalcPage*>())  // a page never calculated dates its sheet now
-        all << page->sheetText().remove(QRegularExpression("日期\t[^\n]*"));
+    for (const app::CalcPage* page : w.findChildren<app::CalcPage*>()) all << page->sheetText();
+    all << QJsonDocument(w.workspace()->project()).toJson();
     all.sort();  // the pages in any order they were built
     return all;
 }
@@ -58,6 +59,7 @@ protected:
     // A case touching every kind of state: texts and notes typed, options chosen, pages calculated, a route with
     // an end node and unsaved editor texts, the unit page's choices.
     void fillCase() {
+        window().workspace()->setProject({{"projectName", "乙烯装置"}, {"projectDate", "2024-05-06"}});
         showPage("pipeDiameterPage");
         type("Text3", "65");
         type("Text1", "P-101 ");
@@ -155,7 +157,7 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
         EXPECT_EQ(changed(before, everything(window())), QStringList()) << r.name;
     }
     expectMessage(catchMessage([&] { window().openFile(path("missing.vxr")); }), "VXR",
-                  "无法打开 " + path("missing.vxr") + "：文件无法读取（No such file or directory）。");
+                  "无法打开 " + path("missing.vxr") + "：文件无法读取（此文件或目录不存在）。");
     write(path("big.vxr"), QByteArray(app::casefile::kMaxBytes + 1, ' '));
     expectMessage(catchMessage([&] { window().openFile(path("big.vxr")); }), "VXR",
                   "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");

@@ -1,5 +1,5 @@
 // What the calculating pages do beyond their results (those are the property test's): tool tips, the focus after a
-// refusal, greyed inputs, the unit table as one types, print buttons, Tab order and details that are easy to get wrong.
+// refusal, greyed inputs, the unit table as one types, Tab order and details that are easy to get wrong.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,23 +122,6 @@ TEST_F(PagesTest, EnterInAnInputCalculates) {
         EXPECT_FALSE(catchMessage([&] { QTest::keyClick(find(input), Qt::Key_Return); })) << page;
         EXPECT_FALSE(text(result).isEmpty()) << page;
     }
-}
-
-// The print buttons: the pipe page's shows its error, the others do nothing; no page closes the window.
-TEST_F(PagesTest, PrintButtons) {
-    showPage("pipeDiameterPage");
-    const QStringList before = snapshot(window());
-    expectMessage(clickAndCatch("Command2"), "错误", "运行错误！");
-    for (const auto& [page, print] : {std::pair{"frictionPage", "Command5"},
-                                      {"pumpPage", "Command4"},
-                                      {"convectionPage", "Command7"},
-                                      {"condensationPage", "Command16"},
-                                      {"stressPage", "Command12"}}) {
-        showPage(page);
-        click(print);  // fails if a message box opens
-    }
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(changed(before, snapshot(window())), QStringList());
 }
 
 // Tab walks the fields in reading order, on an original page and on an added one (inputs row by row, then the results).

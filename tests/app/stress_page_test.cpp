@@ -358,7 +358,7 @@ TEST_F(StressPageTest, SheetListsEverySegment) {
 }
 
 // Enter in a segment field saves the segment (cleared afterwards, nothing is pending on the way there and back);
-// Enter in a pipe-data field assesses the route (a straight one, 3-4-5: it takes up no expansion); 打印 does nothing.
+// Enter in a pipe-data field assesses the route (a straight one, 3-4-5: it takes up no expansion).
 // The node labels are bold, the start node blue, the end node red.
 TEST_F(WindowTest, StressPageEnterPressesTheButtonOfItsField) {
     showPage("stressPage");
@@ -385,9 +385,6 @@ TEST_F(WindowTest, StressPageEnterPressesTheButtonOfItsField) {
         EXPECT_FALSE(enterIn(field).has_value()) << field;
         EXPECT_EQ(text("Text55"), "不合适。需要调整管道系统。") << field;
     }
-    const QStringList before = snapshot(window());
-    click("Command12");
-    EXPECT_EQ(changed(before, snapshot(window())), QStringList());
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ const QString kOdd[] = {
 }  // namespace
 
 QString Message::describe() const {
-    return title + " / " + text + (buttons == 1 && icon == QMessageBox::NoIcon ? "" : " (buttons, icon)");
+    const bool plain = buttons == 1 && icon == QMessageBox::NoIcon && captions == QStringList{"确定"};
+    return title + " / " + text + (plain ? "" : " (buttons, icon)");
 }
 
 bool answer(QMessageBox& box) {

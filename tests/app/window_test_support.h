@@ -31,12 +31,12 @@ constexpr int kCaseDivisor = 1;
 #endif
 
 // What a modal message box showed before the test pressed its OK button; described as "title / text", with a mark
-// where it has other buttons than one OK or an icon.
+// where it has other buttons than one OK reading 确定 (Qt's translation) or an icon.
 struct Message {
     QString title, text;
     int buttons = 1;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList captions{};  // the buttons' texts
+    QStringList captions{"确定"};  // the buttons' texts
     QString describe() const;
 };
 // Runs `action` and catches the message box it opens; nothing if no box opened.
@@ -46,7 +46,7 @@ std::optional<Message> catchMessage(const std::function<void()>& action);
 bool answer(QMessageBox& box);
 // The next box a test catches is answered with its button captioned `caption` (保存, 不保存, 取消, 恢复, 放弃).
 void pressWith(const QString& caption);
-// Fails unless `message` is a box titled `title` showing `text`, with one OK button and no icon.
+// Fails unless `message` is a box titled `title` showing `text`, with one OK button reading 确定 and no icon.
 void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text);
 
 // A number between lo and hi as people write it (a few decimals, now and then an exponent or a plus sign) or, with the
