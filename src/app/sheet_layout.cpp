@@ -150,7 +150,9 @@ private:
     void formula(Box& b, const QString& note);
     Box& paragraph(const QString& text, const QFont& font, qreal above, int source);
     std::vector<qreal> columns(const Lines& lines, std::size_t first, std::size_t end) const;
-    Box& row(const QStringList& cells, const std::vector<qreal>& edges, int source, bool captions);
+    // A ruled row: `bold` the column captions (on grey), or every other cell from the first (the title block's).
+    enum class Bold { None, Captions, EveryOther };
+    Box& row(const QStringList& cells, const std::vector<qreal>& edges, int source, Bold bold);
     std::size_t titleBlock(const Lines& lines, std::size_t i);
     std::size_t table(const Lines& lines, std::size_t i);
     void place(Run run);
@@ -302,15 +304,15 @@ std::vector<qreal> Layout::columns(const Lines& lines, std::size_t first, std::s
     return edges;
 }
 
-Box& Layout::row(const QStringList& cells, const std::vector<qreal>& edges, int source, bool captions) {
+Box& Layout::row(const QStringList& cells, const std::vector<qreal>& edges, int source, Bold bold) {
     Box& b = box(body_, edges, source < 0 ? std::vector<int>{} : std::vector<int>{source});
     b.ruled = true;
     b.pad = mm(0.8);
     for (std::size_t c = 0; c + 1 < edges.size(); ++c) {
-        b.strong[c] = captions;
+        b.strong[c] = bold == Bold::Captions || (bold == Bold::EveryOther && c % 2 == 0);
         wrap(b, c, cells.value(static_cast<qsizetype>(c)));
     }
-    if (captions) b.fill = QColor(0xe8, 0xe8, 0xe8);
+    if (bold == Bold::Captions) b.fill = QColor(0xe8, 0xe8, 0xe8);
     return b;
 }
 
@@ -344,9 +346,8 @@ std::size_t Layout::titleBlock(const Lines& lines, std::size_t i) {
                 sources.push_back(at + 1);
             }
             while (cells.size() < static_cast<qsizetype>(edges.size()) - 1) cells << QString();
-            Box& b = row(cells, edges, at, false);
+            Box& b = row(cells, edges, at, Bold::EveryOther);
             b.sources = sources;
-            for (std::size_t c = 0; c < b.strong.size(); c += 2) b.strong[c] = true;
             first = false;
             run.body.push_back({&b, 0, b.lines()});
         } else if (line.kind == Kind::Signatures) {
@@ -354,8 +355,7 @@ std::size_t Layout::titleBlock(const Lines& lines, std::size_t i) {
             std::vector<qreal> edges{0};
             for (int k = 0; k < 3; ++k)
                 edges.insert(edges.end(), {edges.back() + caption, edges.back() + caption + name});
-            Box& b = row(line.cells, edges, at, false);
-            for (std::size_t c = 0; c < b.strong.size(); c += 2) b.strong[c] = true;
+            Box& b = row(line.cells, edges, at, Bold::EveryOther);
             b.least = mm(14);  // room to sign under the name
             run.body.push_back({&b, 0, b.lines()});
         } else {
@@ -386,7 +386,7 @@ std::size_t Layout::table(const Lines& lines, std::size_t i) {
         const std::vector<qreal> edges = columns(lines, i, end);
         for (std::size_t k = i; k < end; ++k) {
             const bool captions = lines[k].kind == Kind::Columns;
-            Box& b = row(lines[k].cells, edges, static_cast<int>(k), captions);
+            Box& b = row(lines[k].cells, edges, static_cast<int>(k), captions ? Bold::Captions : Bold::None);
             (captions ? run.head : run.body).push_back({&b, 0, b.lines()});
             if (captions) run.again.push_back({&b, 0, b.lines()});
         }
