@@ -230,9 +230,9 @@ public:
             else if (key == QLatin1String("route") && hasSegments(*c))
                 ok = route(*it, at, true, part);
             else
-                skipped << at;
+                continue;  // a key a newer version added: ignored, as its format allows
             if (!ok) return false;
-            if (!part.isEmpty() && !skipped.endsWith(at)) out[key] = part;
+            if (!part.isEmpty()) out[key] = part;
         }
         return true;
     }
@@ -240,10 +240,7 @@ public:
     bool units(const QJsonObject& in, const QString& where, QJsonObject& out) {
         for (auto it = in.begin(); it != in.end(); ++it) {
             const QString at = where + QLatin1Char('.') + it.key();
-            if (!out.contains(it.key())) {
-                skipped << at;
-                continue;
-            }
+            if (!out.contains(it.key())) continue;  // a key a newer version added
             QString t;
             if (!text(*it, at, &t)) return false;
             out[it.key()] = t;
