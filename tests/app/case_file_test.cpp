@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -96,6 +97,9 @@ TEST_F(CaseFileTest, EverythingComesBackFromAFileAndTheSessionAndSavesToTheSameB
     fillCase();
     ASSERT_TRUE(window().saveTo(path("a.vxr")));
     EXPECT_EQ(window().windowTitle(), "VXR [V1.00] - a.vxr");
+    auto* recent = find<QMenu>("fileRecent");
+    emit recent->aboutToShow();
+    EXPECT_EQ(recent->actions().value(0)->text(), "1 a.vxr");
     const QStringList shown = everything(window());
     app::MainWindow opened;
     ASSERT_TRUE(opened.openFile(path("a.vxr")));
