@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTest>
+#include <tuple>
 
 #include "app/calc_page.h"
 #include "app/case_file.h"
@@ -34,14 +35,15 @@ protected:
         const QTableWidgetItem* item = find<QTableWidget>("waterSteamTable")->item(row, column);
         return item ? item->text() : QString();
     }
-    // 填入本页: the names of the controls it changed, the dialog's own left out.
-    QStringList fill() {
+    // 填入本页: "name=text" for each control it changed, the dialog's own left out, in order of their names.
+    QString fill() {
         const QStringList before = snapshot(window());
         click("waterSteamFill");
-        QStringList names;
+        QStringList changes;
         for (const QString& c : changed(before, snapshot(window()), {"waterSteamStatus", "waterSteamUndo"}))
-            names << c.section('\t', 0, 0);
-        return names;
+            changes << c.section('\t', 0, 0) + "=" + c.section(" -> ", 1);
+        changes.sort();
+        return changes.join(' ');
     }
     app::CalcPage* page(const char* name) { return static_cast<app::CalcPage*>(window().page(name)); }
 };
@@ -99,32 +101,18 @@ TEST_F(WaterSteamTest, TableFollowsTheTextsAndRefusesInTheStatusLine) {
 TEST_F(WaterSteamTest, FillChangesThePropertyInputsOnly) {
     open();
     type("waterSteamTemperature", "105");
-    const struct {
-        const char* page;
-        int phase;
-        QStringList changes;
-        QString texts;
-    } rows[] = {
-        {"frictionPage", 0, {"Text34", "Text35"}, "954.708 0.000267482"},
-        {"pumpPage", 1, {"Text41", "Text43"}, "0.704982 120.902"},
-        {"convectionPage", 0, {"Text67", "Text65", "Text66", "Text64"}, "954.708 4223.23 0.000267482 0.678942"},
-        {"condensationPage",
-         0,
-         {"Text78", "Text80", "Text81", "Text79", "Text82", "Text72"},
-         "2113.67 0.00020452 0.682978 2.54776 930.621 4274.62"},
-        {"evaporationPage", 0, {"evapVapourLatent", "evapSteamLatent"}, "2357.45 2164.1"},
-        {"dryingPage", 0, {}, ""},
-    };
-    for (const auto& r : rows) {
-        showPage(r.page);
-        choose("waterSteamPhase", r.phase);
-        QStringList changes = fill(), texts;
-        for (const QString& name : r.changes) texts << text(qPrintable(name));
-        changes.sort();
-        QStringList expected = r.changes;
-        expected.sort();
-        EXPECT_EQ(changes, expected) << r.page;
-        EXPECT_EQ(texts.join(' '), r.texts) << r.page;
+    const std::tuple<const char*, int, QString> rows[] = {
+        {"frictionPage", 0, "Text34=954.708 Text35=0.000267482"},
+        {"pumpPage", 1, "Text41=0.704982 Text43=120.902"},
+        {"convectionPage", 0, "Text64=0.678942 Text65=4223.23 Text66=0.000267482 Text67=954.708"},
+        {"condensationPage", 0,
+         "Text72=4274.62 Text78=2113.67 Text79=2.54776 Text80=0.00020452 Text81=0.682978 Text82=930.621"},
+        {"evaporationPage", 0, "evapSteamLatent=2164.1 evapVapourLatent=2357.45"},
+        {"dryingPage", 0, ""}};
+    for (const auto& [page, phase, expected] : rows) {
+        showPage(page);
+        choose("waterSteamPhase", phase);
+        EXPECT_EQ(fill(), expected) << page;
     }
     EXPECT_EQ(text("waterSteamStatus"), "本页没有可由水和水蒸气物性填入的输入。");
     showPage("condensationPage");
