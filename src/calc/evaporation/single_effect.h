@@ -14,7 +14,7 @@
 // the secondary vapour lies at or above the triple point (0.01 ℃) and the steam below the critical point
 // (373.946 ℃). A typed latent heat is checked against water's at its temperature (IAPWS-IF97, r = h″ − h′ of
 // calc/properties/water_steam.h): r1 more than 2 % off IF97's at T1 warns in the notes of Q and of A (the heat
-// balance and the area it sets), r more than 2 % off IF97's at T in those of D (the only result r enters); exactly
+// balance and the area it sets), r more than 2 % off IF97's at T in those of D (the formula r enters); exactly
 // 2 % does not warn. Mass fractions are of the solute; F in kg/h, cp0 in kJ/(kg·℃), r1 and r in kJ/kg, K in W/(m²·℃).
 //
 // Worked example: F 10000 kg/h from 0.10 to 0.30, feed at 20 ℃ with cp0 3.77 kJ/(kg·℃), secondary vapour 60.1 ℃
