@@ -11,8 +11,10 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <map>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +55,16 @@ public:
     // The control of the field named `name`: a text box or an option button.
     QWidget* control(std::string_view name) const;
     QLineEdit* box(std::string_view name) const;
+
+    // A value filled into an input from a property table: the text filled and where it came from. The sheet names
+    // the source while the input's text (as the calculation used it) is the text filled; a case keeps it ("sources").
+    struct Filled {
+        QString text;
+        QString source;
+    };
+    std::optional<Filled> filled(std::string_view name) const;
+    // Writes `text` into the input `name` as the user would, with `source` as its source (nothing: none).
+    void fillInput(std::string_view name, const QString& text, const std::optional<Filled>& source);
 
     // The calculation sheet as plain text: one item a line, columns separated by tabs.
     QString sheetText() const;
@@ -148,6 +160,7 @@ private:
     QPushButton* calculate_ = nullptr;
     Focus focus_ = Focus::StaysWhereItWas;
     std::optional<Calculated> last_;
+    std::map<std::string, Filled, std::less<>> sources_;  // by input name
     QMenu* menu_ = nullptr;
     QAction* copy_action_ = nullptr;
     QAction* export_action_ = nullptr;

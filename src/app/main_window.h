@@ -1,5 +1,5 @@
-// The calculator's one window: the menu bar, the twelve-page tab control that holds every calculation page, and the
-// case it holds (case files, the session).
+// The calculator's one window: the menu bar (文件, 工具, 帮助), the twelve-page tab control that holds every
+// calculation page, and the case it holds (case files, the session).
 #pragma once
 
 #include <QMainWindow>
@@ -14,6 +14,7 @@ namespace vxr::app {
 class Session;
 class ManualWindow;
 class TabControl;
+class WaterSteamDialog;
 class Workspace;
 
 class MainWindow : public QMainWindow {
@@ -35,6 +36,9 @@ public:
     bool saveTo(const QString& path);
     // The state of a session restored at start-up.
     void restoreSession(const casefile::Document& session);
+
+    // Opens the water/steam properties (made on first use, then reused), modeless.
+    void openWaterSteam();
 
     // Opens the manual (made on first use, then reused) at the chapter named `chapter` (ManualWindow::showChapter).
     void openManual(std::string_view chapter);
@@ -59,6 +63,7 @@ private:
     Session* session_ = nullptr;
     QMenu* recent_ = nullptr;
     ManualWindow* manual_ = nullptr;
+    WaterSteamDialog* water_steam_ = nullptr;
 };
 
 }  // namespace vxr::app

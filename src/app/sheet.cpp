@@ -107,7 +107,7 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         const auto* frame = qobject_cast<const QGroupBox*>(controls_[i]->parentWidget());
         return frame ? frame->title() : QString();
     };
-    std::vector<Used> inputs, options, results;
+    std::vector<Used> inputs, options, results, sources;
     std::vector<QString> notes;
     QStringList edited;
     const std::vector<QString> now = currentTexts();
@@ -119,6 +119,9 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
             const QString& used = last_->texts[text];
             if (now[text++] != used) edited << splitUnit(caption(i)).name;
             if (reads(f.name, last_->chosen)) inputs.push_back({caption(i), used});
+            // A value filled from a property table and used as filled: where it came from.
+            if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
+                sources.push_back({splitUnit(caption(i)).name, source->source});
         } else if (f.kind == frame::Kind::Option) {
             if (chosen[option] != last_->chosen[option] && last_->chosen[option]) edited << withoutColon(group(i));
             if (last_->chosen[option++]) options.push_back({group(i), caption(i)});
@@ -154,6 +157,11 @@ std::vector<CalcPage::SheetLine> CalcPage::sheetLines() const {
         }
     };
     table(QStringLiteral("输入参数"), inputs, true);
+    if (!sources.empty()) {
+        add(Line::Heading, {QStringLiteral("物性来源")});
+        add(Line::Columns, {QStringLiteral("项目"), QStringLiteral("来源")});
+        for (const Used& u : sources) add(Line::Row, {u.caption, u.text});
+    }
     // The route as assessed, record by record; a record never saved (counted as zero) as a row without texts.
     if (!last_->route.segments.empty()) {
         add(Line::Heading, {QStringLiteral("管道路线（m）")});
