@@ -52,7 +52,7 @@ frame::Outcome<EvaporationInput> single_effect_evaporator(const EvaporationInput
 namespace evaporation {
 using In = EvaporationInput;
 using frame::input, frame::result, frame::Property;
-constexpr std::array<frame::Row<In>, 20> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {input("evapFeed", "进料量（kg/h）：", "10000", {"F", "kg/h", "进入蒸发器的料液质量流量", "100～100000 kg/h"}),
      &In::feed},
     {input("evapFeedConc", "进料浓度（质量分数）：", "0.10", {"x0", "", "料液中溶质的质量分数", "0.01～0.5"}),
@@ -90,7 +90,7 @@ constexpr std::array<frame::Row<In>, 20> kFields = {{
     {result("evapEconomy", "单位蒸汽消耗量（kg/kg）：", {"D/W", "", "每蒸发 1 kg 水消耗的加热蒸汽量", ""})},
     {result("evapTempDiff", "有效传热温差（℃）：", {"Δt", "K", "Δt = T − t1", ""})},
     {result("evapArea", "传热面积（m²）：", {"A", "m2", "A = 1000·Q/(K·Δt)", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace evaporation
 
