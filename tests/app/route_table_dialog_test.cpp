@@ -27,7 +27,7 @@ QString row(const QTableWidget& table, int r) {
     return cells.join(' ') + (table.item(r, RouteTableDialog::End)->checkState() == Qt::Checked ? " 终点" : "");
 }
 
-// Listed with read-only node numbers; a row inserted above row 2 and rows 1 and 3 deleted renumber the rest; 终点
+// Listed with read-only node numbers; a row inserted above row 3 and rows 1 and 3 deleted renumber the rest; 终点
 // ticked on row 1 leaves row 2's.
 TEST(RouteTableDialog, ListsTheRouteAndEditsItsRows) {
     RouteTableDialog d({3, {S{"10", "10", "0", "0"}, std::nullopt, S{"5", "0", "5", "0"}}});
@@ -39,9 +39,9 @@ TEST(RouteTableDialog, ListsTheRouteAndEditsItsRows) {
     EXPECT_EQ(row(*table, 0) + " | " + row(*table, 1) + " | " + row(*table, 2),
               "0 1 10 10 0 0 | 1 2     | 2 3 5 0 5 0 终点");
     EXPECT_FALSE(table->item(0, RouteTableDialog::From)->flags() & Qt::ItemIsEditable);
-    table->setCurrentCell(1, RouteTableDialog::LY);
+    table->setCurrentCell(2, RouteTableDialog::LY);
     QTest::mouseClick(d.findChild<QWidget*>("routeInsertRow"), Qt::LeftButton);
-    EXPECT_EQ(row(*table, 3), "3 4 5 0 5 0 终点");
+    EXPECT_EQ(row(*table, 2) + " | " + row(*table, 3), "2 3     | 3 4 5 0 5 0 终点");
     table->clearSelection();
     for (int r : {0, 2}) table->setRangeSelected(QTableWidgetSelectionRange(r, 2, r, 2), true);
     QTest::mouseClick(d.findChild<QWidget*>("routeDeleteRow"), Qt::LeftButton);
