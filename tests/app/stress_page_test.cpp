@@ -104,6 +104,10 @@ struct Scenario {
     double mark_share, wild_share;
     bool mark_after_last_node;
 };
+// Named in test listings by its name, not by its bytes.
+void PrintTo(const Scenario& s, std::ostream* out) {
+    *out << s.name << " (seed " << s.seed << ")";
+}
 
 class RoutePropertyTest : public WindowTest, public ::testing::WithParamInterface<Scenario> {
 protected:
