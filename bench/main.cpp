@@ -4,7 +4,9 @@
 //   vxr_bench --describe=FILE                  writes the calculator's controls, every page built, to FILE
 //   vxr_bench --start=calculator               one start-up in this fresh process: prints the time from process
 //   vxr_bench --start=bare --layout=FILE       entry to the first frame and the processor time spent by then,
-//                                              then opens every page and prints the peak memory (VmHWM)
+//                                              then opens every page and prints the peak memory (VmHWM); the
+//                                              calculator restores the session of XDG_DATA_HOME, if any
+//   vxr_bench --write-session=DIR              writes the largest case as the session of XDG_DATA_HOME=DIR
 // The bare window runs on plain Fusion with the program's CJK font: the toolkit's and the font's cost, no more.
 #include <benchmark/benchmark.h>
 
@@ -20,12 +22,15 @@
 
 #include "app/look.h"
 #include "app/main_window.h"
+#include "app/start_up.h"
 #include "support/headless.h"
 #include "windows.h"
 
 namespace vxr::bench {
 
 void registerPageBenchmarks();
+void registerCaseBenchmarks();
+bool writeFullSession(const QString& folder);
 
 namespace {
 int g_boxes_closed = 0;
@@ -50,7 +55,10 @@ int startOnce(const char* which, const char* layout, std::chrono::steady_clock::
     std::unique_ptr<QMainWindow> window;
     if (std::strcmp(which, "calculator") == 0) {
         vxr::app::prepareApplication(*qApp);
-        window = std::make_unique<vxr::app::MainWindow>();
+        auto calculator = std::make_unique<vxr::app::MainWindow>();
+        // As the program starts: the session kept in XDG_DATA_HOME restored, if there is one.
+        vxr::app::startUp(*calculator, {});
+        window = std::move(calculator);
     } else if (QFile file(QString::fromLocal8Bit(layout ? layout : ""));
                std::strcmp(which, "bare") == 0 && file.open(QIODevice::ReadOnly)) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -85,6 +93,8 @@ int main(int argc, char* argv[]) {
     if (const char* which = option(argc, argv, "--start="))
         return startOnce(which, option(argc, argv, "--layout="), entry);
     vxr::app::prepareApplication(app);
+    if (const char* folder = option(argc, argv, "--write-session="))
+        return vxr::bench::writeFullSession(QString::fromLocal8Bit(folder)) ? 0 : 1;
     if (const char* path = option(argc, argv, "--describe=")) {
         QFile file(QString::fromLocal8Bit(path));
         if (!file.open(QIODevice::WriteOnly)) return std::fprintf(stderr, "cannot write %s\n", path), 1;
@@ -97,6 +107,7 @@ int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     vxr::bench::registerPageBenchmarks();
+    vxr::bench::registerCaseBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -1,9 +1,11 @@
 // Per page: opening it for the first time on a window just shown (building and painting it), and one calculation
 // through its 计算 button with the page's default inputs (the pipe-stress page with a saved two-segment route ending
-// at node 2; the unit page refreshes its table when its value changes). The calculation's time is the click to the
-// end of its handler; the repaint that follows is not in it. The pages are those of the window's page list.
+// at node 2; the unit page refreshes its table when its value changes); and the water/steam dialog's refresh. The
+// calculation's time is the click to the end of its handler; the repaint that follows is not in it. The pages are those
+// of the window's page list.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -66,6 +68,23 @@ void calculate(benchmark::State& state, const app::PageInfo* info) {
     settle();
 }
 
+// The water/steam dialog's refresh as one types a temperature (saturation by temperature: both phases, every
+// property, the table's cells), from the text's change to the end of its handler; above 350 ℃ both phases come from
+// region 3, the slowest case.
+void refreshWaterSteam(benchmark::State& state, const char* first, const char* second) {
+    {
+        app::MainWindow window;
+        showFirstFrame(window);
+        window.findChild<QAction*>(QStringLiteral("waterSteam"))->trigger();
+        QCoreApplication::processEvents();
+        auto* temperature = window.findChild<QLineEdit*>(QStringLiteral("waterSteamTemperature"));
+        bool odd = false;
+        for (auto _ : state) temperature->setText(QLatin1String((odd = !odd) ? first : second));
+        QCoreApplication::processEvents();
+    }
+    settle();
+}
+
 void openFirstTime(benchmark::State& state, int index) {
     for (auto _ : state) {
         app::MainWindow window;
@@ -80,6 +99,10 @@ void openFirstTime(benchmark::State& state, int index) {
 }  // namespace
 
 void registerPageBenchmarks() {
+    benchmark::RegisterBenchmark("WaterSteamDialog/typeTemperature", refreshWaterSteam, "105", "106")
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("WaterSteamDialog/typeTemperatureRegion3", refreshWaterSteam, "365", "366")
+        ->Unit(benchmark::kMicrosecond);
     for (const app::PageInfo& info : app::pages()) {
         // The page the window opens on is built with it.
         if (std::string_view(info.name) != app::kStartPage)

@@ -19,6 +19,8 @@ add_custom_target(vxr_icons ALL DEPENDS ${VXR_ICON_DIR}/16x16/vxr.png ${VXR_ICON
 
 install(TARGETS vxr RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxr.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The case files' type (*.vxr); the package's triggers of shared-mime-info and desktop-file-utils register both.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxr-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME vxr.xml)
 set(VXR_HICOLOR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${VXR_ICON_DIR}/16x16/vxr.png DESTINATION ${VXR_HICOLOR}/16x16/apps)
 install(FILES ${VXR_ICON_DIR}/32x32/vxr.png DESTINATION ${VXR_HICOLOR}/32x32/apps)

@@ -19,12 +19,17 @@ bench="$dir/bench/vxr_bench"
 layout="$dir/bench/window.json"
 "$bench" --describe="$layout"
 
-runs=${VXR_BENCH_RUNS:-15}
-names=(calculator bare)
-commands=("$bench --start=calculator" "$bench --start=bare --layout=$layout")
-for other in "$@"; do names+=("$other"); commands+=("$other --start=calculator"); done
+# The calculator starts with no session and with the largest case to restore, each in a data folder of its own.
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+mkdir -p "$out/empty" "$out/session"
+"$bench" --write-session="$out/session"
+
+runs=${VXR_BENCH_RUNS:-15}
+names=(calculator "calculator, session restored" bare)
+commands=("env XDG_DATA_HOME=$out/empty $bench --start=calculator"
+          "env XDG_DATA_HOME=$out/session $bench --start=calculator" "$bench --start=bare --layout=$layout")
+for other in "$@"; do names+=("$other"); commands+=("env XDG_DATA_HOME=$out/empty $other --start=calculator"); done
 for run in $(seq "$runs"); do
   for ((k = 0; k < ${#names[@]}; k++)); do
     i=$(((k + run) % ${#names[@]}))

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds the fuzz target of the calculation core with clang and libFuzzer, runs it for the given number of seconds
-# at low priority, and prints the executions run and the findings. Not part of the test command. The corpus is kept between runs; an input that broke something is saved under findings/.
+# Builds the fuzz targets (the calculation core; the case-file reader) with clang and libFuzzer, runs each for the given
+# number of seconds at low priority, and prints the executions run and the findings. Not part of the test command. The corpus is kept between runs; an input that broke something is saved under findings/.
 # Usage: scripts/fuzz.sh SECONDS      VXR_FUZZ_BUILD_DIR moves the build folder (default build-fuzz/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:?usage: scripts/fuzz.sh SECONDS}
 build=${VXR_FUZZ_BUILD_DIR:-"$root/build-fuzz"}
 jobs=1
-targets=(calculations)
+targets=(calculations case_file)
 
 "$root/scripts/deps.sh" clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S "$root/fuzz" -B "$build" -DCMAKE_BUILD_TYPE= >/dev/null  # flags of its own, asserts on
@@ -18,7 +18,7 @@ run_target() {
     local corpus="$build/corpus/$name" findings="$build/findings/$name/"
     mkdir -p "$corpus" "$findings"
     nice -n 10 "$build/fuzz_$name" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -dict="$root/fuzz/numeric_text.dict" -max_len=12000 -artifact_prefix="$findings" "$corpus" \
+        -dict="$root/fuzz/$name.dict" -max_len=12000 -artifact_prefix="$findings" "$corpus" "$root/fuzz/seeds/$name" \
         >"$build/$name.log" 2>&1 || true
 }
 

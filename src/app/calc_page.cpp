@@ -75,6 +75,21 @@ QLineEdit* CalcPage::box(std::string_view name) const {
     return qobject_cast<QLineEdit*>(control(name));
 }
 
+std::optional<CalcPage::Filled> CalcPage::filled(std::string_view name) const {
+    const auto found = sources_.find(name);
+    return found == sources_.end() ? std::nullopt : std::optional(found->second);
+}
+
+void CalcPage::fillInput(std::string_view name, const QString& text, const std::optional<Filled>& source) {
+    if (source)
+        sources_.insert_or_assign(std::string(name), *source);
+    else if (const auto found = sources_.find(name); found != sources_.end())
+        sources_.erase(found);
+    QLineEdit* field = box(name);
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 void CalcPage::place(const Form& form, std::span<const Place> places) {
     const std::span<const frame::Field> fields = calc_.fields();
     struct Exponent {
@@ -267,6 +282,11 @@ QJsonObject CalcPage::state() const {
             options[QLatin1String(fields[i].group)] = QLatin1String(fields[i].name);
     }
     QJsonObject state{{QStringLiteral("texts"), texts}, {QStringLiteral("options"), options}};
+    QJsonObject sources;
+    for (const auto& [name, f] : sources_)
+        sources[QString::fromStdString(name)] =
+            QJsonObject{{QStringLiteral("text"), f.text}, {QStringLiteral("source"), f.source}};
+    if (!sources.isEmpty()) state[QStringLiteral("sources")] = sources;
     saveRoute(state);
     if (!last_) return state;
     QJsonObject used_texts, used_options, results;
@@ -309,6 +329,13 @@ void CalcPage::restore(const QJsonObject& state) {
             const bool on = chosen.isString() ? chosen.toString() == QLatin1String(f.name) : *f.text != '\0';
             if (on) static_cast<QAbstractButton*>(controls_[i])->setChecked(true);
         }
+    }
+    sources_.clear();
+    const QJsonObject sources = state.value(QLatin1String("sources")).toObject();
+    for (auto it = sources.begin(); it != sources.end(); ++it) {
+        const QJsonObject f = it->toObject();
+        sources_[it.key().toStdString()] = {f.value(QLatin1String("text")).toString(),
+                                            f.value(QLatin1String("source")).toString()};
     }
     restoreRoute(state);
     last_.reset();

@@ -11,8 +11,10 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <map>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -61,12 +63,22 @@ public:
     QWidget* control(std::string_view name) const;
     QLineEdit* box(std::string_view name) const;
 
+    // A value filled into an input from a property table: the text filled and where it came from. The sheet names
+    // the source while the input's text (as the calculation used it) is the text filled; a case keeps it ("sources").
+    struct Filled {
+        QString text;
+        QString source;
+    };
+    std::optional<Filled> filled(std::string_view name) const;
+    // Writes `text` into the input `name` as the user would, with `source` as its source (nothing: none).
+    void fillInput(std::string_view name, const QString& text, const std::optional<Filled>& source);
+
     // When the last calculation ran; nothing while the page holds none (never calculated, or opened or restored
     // without one).
     std::optional<QDateTime> calculatedAt() const;
     // The page's part of its calculation sheet, below the title block: a warning where an input was changed since,
-    // the time of the calculation, the inputs, the route, the options and the results as used, and the notes;
-    // nothing while the page holds no calculation.
+    // the time of the calculation, the inputs (and where filled ones came from), the route, the options and the
+    // results as used, and the notes; nothing while the page holds no calculation.
     sheet::Lines sheetLines() const;
     // The same as text: one line a line, cells separated by tabs.
     QString sheetText() const { return sheet::text(sheetLines()); }
@@ -156,6 +168,7 @@ private:
     QPushButton* calculate_ = nullptr;
     Focus focus_ = Focus::StaysWhereItWas;
     std::optional<Calculated> last_;
+    std::map<std::string, Filled, std::less<>> sources_;  // by input name
     QMenu* menu_ = nullptr;
 };
 

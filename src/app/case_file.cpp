@@ -109,6 +109,27 @@ public:
         }
         return true;
     }
+    // The sources of values filled from a property table, by input name: the text filled and where it came from.
+    bool sources(const QJsonValue& v, const QString& where, const calc::Calculation& c, QJsonObject& out) {
+        QJsonObject in;
+        if (!object(v, where, &in)) return false;
+        for (auto it = in.begin(); it != in.end(); ++it) {
+            const frame::Field* f = c.field(it.key().toStdString());
+            const QString at = where + QLatin1Char('.') + it.key();
+            if (!f || f->kind != frame::Kind::Input) {
+                skipped << at;
+                continue;
+            }
+            QJsonObject entry;
+            QString text, source;
+            if (!object(*it, at, &entry) ||
+                !this->text(entry.value(QLatin1String("text")), at + QStringLiteral(".text"), &text) ||
+                !this->text(entry.value(QLatin1String("source")), at + QStringLiteral(".source"), &source))
+                return false;
+            out[it.key()] = QJsonObject{{QStringLiteral("text"), text}, {QStringLiteral("source"), source}};
+        }
+        return true;
+    }
     // The route: saved segments by number, the end node, the current segment and the end mark.
     bool route(const QJsonValue& v, const QString& where, bool editor, QJsonObject& out) {
         QJsonObject in;
@@ -227,12 +248,14 @@ public:
                 ok = options(*it, at, *c, part);
             else if (key == QLatin1String("calculation"))
                 ok = it->isNull() || calculation(*it, at, *c, part);
+            else if (key == QLatin1String("sources"))
+                ok = sources(*it, at, *c, part);
             else if (key == QLatin1String("route") && hasSegments(*c))
                 ok = route(*it, at, true, part);
             else
-                skipped << at;
+                continue;  // a key a newer version added: ignored, as its format allows
             if (!ok) return false;
-            if (!part.isEmpty() && !skipped.endsWith(at)) out[key] = part;
+            if (!part.isEmpty()) out[key] = part;
         }
         return true;
     }
@@ -240,10 +263,7 @@ public:
     bool units(const QJsonObject& in, const QString& where, QJsonObject& out) {
         for (auto it = in.begin(); it != in.end(); ++it) {
             const QString at = where + QLatin1Char('.') + it.key();
-            if (!out.contains(it.key())) {
-                skipped << at;
-                continue;
-            }
+            if (!out.contains(it.key())) continue;  // a key a newer version added
             QString t;
             if (!text(*it, at, &t)) return false;
             out[it.key()] = t;

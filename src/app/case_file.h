@@ -2,7 +2,8 @@
 //
 // Reading is all or nothing: `parse` checks the whole document before anything is handed on, and gives either a
 // document whose every page object is complete (fields the file leaves out at their defaults) or the reason for the
-// refusal. Page and field names this version does not know are skipped and listed. Writing goes through QSaveFile, so
+// refusal. Page and field names this version does not know are skipped and listed; keys a newer version of the same
+// format added are ignored. Writing goes through QSaveFile, so
 // that a failure leaves an older file as it was. The same document with the open file's name and its unsaved mark is
 // the session the program keeps between runs.
 #pragma once

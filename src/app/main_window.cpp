@@ -22,6 +22,7 @@
 #include "app/settings.h"
 #include "app/sheet_actions.h"
 #include "app/tab_control.h"
+#include "app/water_steam_dialog.h"
 #include "app/workspace.h"
 
 namespace vxr::app {
@@ -92,6 +93,13 @@ void MainWindow::buildMenus() {
     add("SETUP", QStringLiteral("设置"), {}, [this] { settings::Dialog(this).exec(); });
     add("EXIT", QStringLiteral("退出"), {}, &QWidget::close);
 
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
+    tools->setObjectName(QStringLiteral("TOOLS"));
+    QAction* steam = tools->addAction(QStringLiteral("水和水蒸气物性…"));
+    steam->setObjectName(QStringLiteral("waterSteam"));
+    steam->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(steam, &QAction::triggered, this, &MainWindow::openWaterSteam);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("HELP"));
     QAction* contents = help->addAction(QStringLiteral("内容"));
@@ -117,6 +125,13 @@ void MainWindow::openManual(std::string_view chapter) {
     manual_->show();
     manual_->raise();
     manual_->activateWindow();
+}
+
+void MainWindow::openWaterSteam() {
+    if (!water_steam_) water_steam_ = new WaterSteamDialog(tabs_, this);
+    water_steam_->show();
+    water_steam_->raise();
+    water_steam_->activateWindow();
 }
 
 void MainWindow::showCaption() {

@@ -1,5 +1,5 @@
-// The calculator's one window: the menu bar, the twelve-page tab control that holds every calculation page, and the
-// case it holds (case files, the session).
+// The calculator's one window: the menu bar (文件, 工具, 帮助), the twelve-page tab control that holds every
+// calculation page, and the case it holds (case files, the session).
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +15,7 @@ class Session;
 class SheetActions;
 class ManualWindow;
 class TabControl;
+class WaterSteamDialog;
 class Workspace;
 
 class MainWindow : public QMainWindow {
@@ -37,6 +38,9 @@ public:
     bool saveTo(const QString& path);
     // The state of a session restored at start-up.
     void restoreSession(const casefile::Document& session);
+
+    // Opens the water/steam properties (made on first use, then reused), modeless.
+    void openWaterSteam();
 
     // Opens the manual (made on first use, then reused) at the chapter named `chapter` (ManualWindow::showChapter).
     void openManual(std::string_view chapter);
@@ -62,6 +66,7 @@ private:
     SheetActions* sheets_ = nullptr;
     QMenu* recent_ = nullptr;
     ManualWindow* manual_ = nullptr;
+    WaterSteamDialog* water_steam_ = nullptr;
 };
 
 }  // namespace vxr::app

@@ -102,7 +102,7 @@ sheet::Lines CalcPage::sheetLines() const {
         return frame ? frame->title() : QString();
     };
     std::vector<Used> inputs, results;
-    std::vector<std::pair<QString, QString>> options;
+    std::vector<std::pair<QString, QString>> options, sources;
     std::vector<QString> notes;
     QStringList edited;
     const std::vector<QString> now = currentTexts();
@@ -114,6 +114,9 @@ sheet::Lines CalcPage::sheetLines() const {
             const QString& used = last_->texts[text];
             if (now[text++] != used) edited << sheetColumns(f).name;
             if (reads(f.name, last_->chosen)) inputs.push_back({&f, used});
+            // A value filled from a property table and used as filled: where it came from.
+            if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
+                sources.emplace_back(sheetColumns(f).name, source->source);
         } else if (f.kind == frame::Kind::Option) {
             if (chosen[option] != last_->chosen[option] && last_->chosen[option]) edited << withoutColon(group(i));
             if (last_->chosen[option++]) options.emplace_back(withoutColon(group(i)), sheetCaption(f));
@@ -142,6 +145,11 @@ sheet::Lines CalcPage::sheetLines() const {
         }
     };
     table(QStringLiteral("输入参数"), inputs);
+    if (!sources.empty()) {
+        add(Kind::Heading, {QStringLiteral("物性来源")});
+        add(Kind::Columns, {QStringLiteral("项目"), QStringLiteral("来源")});
+        for (const auto& [name, source] : sources) add(Kind::Row, {name, source});
+    }
     // The route as assessed, record by record; a record never saved (counted as zero) as a row without texts.
     if (!last_->route.segments.empty()) {
         add(Kind::Heading, {QStringLiteral("管道路线（m）")});

@@ -8,23 +8,25 @@
 namespace vxr::frame {
 namespace {
 
-// A finite value as its 15 significant decimal digits and the power of ten of the first of them.
+// A finite value as its first `significant` decimal digits, rounded, and the power of ten of the first of them.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // exactly 15 digits, the first non-zero unless the value is zero
+    std::string digits;  // exactly `significant` digits, the first non-zero unless the value is zero
     int power = 0;       // value = d.dddddddddddddd × 10^power
 };
 
-Decimal decimal_form(double value) {
+Decimal decimal_form(double value, int significant = 15) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
+    const char* p = buffer;
     Decimal d;
-    std::size_t i = 0;
-    if (text[i] == '-') d.negative = true, ++i;
-    for (; i < text.size() && text[i] != 'e'; ++i)
-        if (text[i] != '.') d.digits.push_back(text[i]);
-    d.power = std::atoi(std::string(text.substr(i + 1)).c_str());
+    if (*p == '-') d.negative = true, ++p;
+    d.digits.reserve(static_cast<std::size_t>(significant));
+    for (; p < result.ptr && *p != 'e'; ++p)
+        if (*p != '.') d.digits.push_back(*p);
+    if (p < result.ptr && p[1] == '+') ++p;  // from_chars reads no plus sign
+    std::from_chars(p + 1, result.ptr, d.power);
     return d;
 }
 
@@ -38,6 +40,33 @@ void increment(std::string& digits) {
         *it = '0';
     }
     digits.insert(digits.begin(), '1');
+}
+
+// Digits written as plain number text: no trailing zeros or point, "0." before a fraction, and an exponent form
+// such as "1.5E-07" only for magnitudes below 1E-05 or from 1E+15 up.
+std::string written(Decimal d) {
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    std::string out;
+    out.reserve(d.digits.size() + 24);
+    if (d.negative) out += '-';
+    if (d.power < -5 || d.power >= 15) {
+        out += d.digits[0];
+        if (d.digits.size() > 1) out.append(".").append(d.digits, 1);
+        const int magnitude = std::abs(d.power);
+        out += d.power < 0 ? "E-" : "E+";
+        if (magnitude < 10) out += '0';
+        out += std::to_string(magnitude);
+    } else if (d.power < 0) {
+        out.append("0.").append(static_cast<std::size_t>(-d.power - 1), '0').append(d.digits);
+    } else {
+        const auto whole = static_cast<std::size_t>(d.power) + 1;
+        if (d.digits.size() <= whole) {
+            out.append(d.digits).append(whole - d.digits.size(), '0');
+        } else {
+            out.append(d.digits, 0, whole).append(".").append(d.digits, whole);
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -86,40 +115,14 @@ std::string masked_or_significant(double value, int decimals) {
 
 std::string in_note(double value, int digits) {
     if (!std::isfinite(value)) return "0";
-    std::string text = plain(value);
-    if (digits < kAsTyped) {
-        char buffer[64];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                          std::max(digits - 1, 0));
-        text = plain(std::strtod(std::string(buffer, result.ptr).c_str(), nullptr));
-    }
+    // Rounded to `digits` significant digits straight from the binary value, written as plain number text writes it.
+    const std::string text = value == 0.0 ? "0" : written(decimal_form(value, std::clamp(digits, 1, kAsTyped)));
     return value < 0 ? "(" + text + ")" : text;
 }
 
 std::string plain(double value) {
-    if (!std::isfinite(value)) return "0";
-    if (value == 0.0) return "0";
-    Decimal d = decimal_form(value);
-    d.digits.erase(d.digits.find_last_not_of('0') + 1);
-    std::string out = d.negative ? "-" : "";
-    if (d.power < -5 || d.power >= 15) {
-        out += d.digits[0];
-        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
-        const int magnitude = std::abs(d.power);
-        out += d.power < 0 ? "E-" : "E+";
-        if (magnitude < 10) out += '0';
-        out += std::to_string(magnitude);
-    } else if (d.power < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-d.power - 1), '0') + d.digits;
-    } else {
-        const auto whole = static_cast<std::size_t>(d.power) + 1;
-        if (d.digits.size() <= whole) {
-            out += d.digits + std::string(whole - d.digits.size(), '0');
-        } else {
-            out += d.digits.substr(0, whole) + "." + d.digits.substr(whole);
-        }
-    }
-    return out;
+    if (!std::isfinite(value) || value == 0.0) return "0";
+    return written(decimal_form(value));
 }
 
 }  // namespace vxr::frame

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
@@ -98,6 +99,9 @@ TEST_F(CaseFileTest, EverythingComesBackFromAFileAndTheSessionAndSavesToTheSameB
     fillCase();
     ASSERT_TRUE(window().saveTo(path("a.vxr")));
     EXPECT_EQ(window().windowTitle(), "VXR [V1.00] - a.vxr");
+    auto* recent = find<QMenu>("fileRecent");
+    emit recent->aboutToShow();
+    EXPECT_EQ(recent->actions().value(0)->text(), "1 a.vxr");
     const QStringList shown = everything(window());
     app::MainWindow opened;
     ASSERT_TRUE(opened.openFile(path("a.vxr")));
@@ -163,15 +167,26 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
                   "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");
 }
 
-// Names this version does not know are skipped and listed in one message; the rest opens.
+// Names this version does not know are skipped and listed in one message, keys a newer version added ignored; the rest
+// opens.
 TEST_F(CaseFileTest, UnknownNamesAreSkippedAndListed) {
     write(path("new.vxr"), R"({"format": "vxr-case", "version": 1, "pages": {"fooPage": {},
         "frictionPage": {"texts": {"Text999": "1", "Text34": "998"}, "colour": "red"}}})");
-    expectMessage(catchMessage([&] { EXPECT_TRUE(window().openFile(path("new.vxr"))); }), "VXR",
-                  path("new.vxr") +
-                      " 中有本版本不认识的项目，已跳过：\npages.fooPage\npages.frictionPage.colour\n"
-                      "pages.frictionPage.texts.Text999");
+    expectMessage(
+        catchMessage([&] { EXPECT_TRUE(window().openFile(path("new.vxr"))); }), "VXR",
+        path("new.vxr") + " 中有本版本不认识的项目，已跳过：\npages.fooPage\npages.frictionPage.texts.Text999");
     EXPECT_EQ(text("Text34"), "998");
+}
+
+// The sample of the format's documentation opens as it is.
+TEST(CaseFileFormat, TheDocumentedSampleOpens) {
+    const QString doc = QString::fromUtf8(bytesOf(VXR_DOCS_DIR "/case-file.md"));
+    const qsizetype start = doc.indexOf("```json\n") + 8;
+    const app::casefile::Reading sample =
+        app::casefile::parse(doc.mid(start, doc.indexOf("```", start) - start).toUtf8());
+    ASSERT_TRUE(sample.document) << sample.error.toStdString();
+    EXPECT_TRUE(sample.skipped.isEmpty());
+    EXPECT_EQ(sample.document->pages["unitPage"].toObject()["unit"].toString(), "℃");
 }
 
 // A failed save names the reason and leaves the old file; the caption marks changes not saved to the file.

@@ -1,9 +1,7 @@
-// The 精馏计算 page beyond its results (those are the property test's): the result frame with the stage-by-stage
-// rows above the buttons, and the McCabe–Thiele diagram of the last calculation: its button, its window, its image and
-// the copy.
+// The 精馏计算 page beyond its results (those are the property test's, its layout the main window test's): the
+// McCabe–Thiele diagram of the last calculation: its button, its window, its image and the copy.
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 
 #include "app/mccabe_thiele_diagram.h"
 #include "calc/distillation/shortcut_column.h"
@@ -16,16 +14,6 @@ using DistillationPageTest = WindowTest;
 
 calc::Staircase staircase(const char* alpha = "2.5") {
     return *calc::column_staircase({"100", "0.4", "0.95", "0.05", alpha, "1", "1.5"});
-}
-
-// Eleven result rows in six lines, the frame still ending above 图解… and 计算 on their row.
-TEST_F(DistillationPageTest, ResultFrameClearsTheButtons) {
-    showPage("distillationPage");
-    const QWidget* frame = find("distResultFrame");
-    EXPECT_EQ(frame->findChildren<QLineEdit*>().size(), 11);
-    for (const char* button : {"distDiagramButton", "distCalculate"})
-        EXPECT_LT(frame->geometry().bottom(), find(button)->y()) << button;
-    EXPECT_EQ(text("distDiagramButton"), "图解…");
 }
 
 // 图解… waits for a calculation that finishes; its window then shows the last one, whatever was typed since or

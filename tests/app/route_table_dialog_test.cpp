@@ -27,7 +27,7 @@ QString row(const QTableWidget& table, int r) {
     return cells.join(' ') + (table.item(r, RouteTableDialog::End)->checkState() == Qt::Checked ? " 终点" : "");
 }
 
-// Listed with read-only node numbers; a row inserted above row 2 and rows 1 and 3 deleted renumber the rest; 终点
+// Listed with read-only node numbers; a row inserted above row 3 and rows 1 and 3 deleted renumber the rest; 终点
 // ticked on row 1 leaves row 2's.
 TEST(RouteTableDialog, ListsTheRouteAndEditsItsRows) {
     RouteTableDialog d({3, {S{"10", "10", "0", "0"}, std::nullopt, S{"5", "0", "5", "0"}}});
@@ -39,9 +39,9 @@ TEST(RouteTableDialog, ListsTheRouteAndEditsItsRows) {
     EXPECT_EQ(row(*table, 0) + " | " + row(*table, 1) + " | " + row(*table, 2),
               "0 1 10 10 0 0 | 1 2     | 2 3 5 0 5 0 终点");
     EXPECT_FALSE(table->item(0, RouteTableDialog::From)->flags() & Qt::ItemIsEditable);
-    table->setCurrentCell(1, RouteTableDialog::LY);
+    table->setCurrentCell(2, RouteTableDialog::LY);
     QTest::mouseClick(d.findChild<QWidget*>("routeInsertRow"), Qt::LeftButton);
-    EXPECT_EQ(row(*table, 3), "3 4 5 0 5 0 终点");
+    EXPECT_EQ(row(*table, 2) + " | " + row(*table, 3), "2 3     | 3 4 5 0 5 0 终点");
     table->clearSelection();
     for (int r : {0, 2}) table->setRangeSelected(QTableWidgetSelectionRange(r, 2, r, 2), true);
     QTest::mouseClick(d.findChild<QWidget*>("routeDeleteRow"), Qt::LeftButton);
@@ -50,13 +50,15 @@ TEST(RouteTableDialog, ListsTheRouteAndEditsItsRows) {
     EXPECT_EQ(row(*table, 0) + " | " + row(*table, 1), "0 1 7 7 7 7 终点 | 1 2 5 0 5 0");
 }
 
-// Each row: the route opened, the column of row 1 where Ctrl+V pastes the clipboard, and the route 确定 hands back,
-// or its message (under the application's title, one OK button) and the row and column that get the focus.
+// Each row: the route opened, the column of row 1 where Ctrl+V pastes the clipboard (nothing beyond LZ, none in the
+// 终点 column), and the route 确定 hands back, or its message (under the application's title, one OK button) and the
+// row and column that get the focus.
 TEST(RouteTableDialog, PastesABlockAndConfirmRefusesTheFirstFaultyRow) {
     const QString line = "10\t10\t0\t0\n";
     std::string hundred = "no end:";
     for (int n = 0; n < 100; ++n) hundred += " 10/10/0/0";
     const calc::Route x10{1, {S{"10", "1", "1", "1"}}};
+    const std::string row2 = "VXR / 第 2 行：";
     const struct {
         const char* name;
         calc::Route opened;
@@ -67,19 +69,16 @@ TEST(RouteTableDialog, PastesABlockAndConfirmRefusesTheFirstFaultyRow) {
         {"100 rows", {}, 2, line.repeated(100), hundred},
         {"101 rows", {}, 2, line.repeated(101), "VXR / 第 101 行：超出最大节点数100，请删除多余的行。 @ 100,2"},
         {"a header", {}, 2, "长度（m）\tLX\tLY\tLZ\n" + line, "no end: 10/10/0/0"},
-        {"a partly filled row",
-         {},
-         2,
-         line + "5\t\t5\t0",
-         "VXR / 第 2 行：长度、LX、LY、LZ 须全部填写，或全部留空。 @ 1,3"},
-        {"from LX on, cells beyond LZ left out, Windows line ends", x10, 3, "10\t0\t0\t99\r\n", "E1: 10/10/0/0"},
+        {"a partly filled row", {}, 2, line + "5\t\t5\t0", row2 + "长度、LX、LY、LZ 须全部填写，或全部留空。 @ 1,3"},
+        {"from LX on, cells beyond LZ left out", x10, 3, "10\t0\t0\t99\r\n", "E1: 10/10/0/0"},
+        {"Windows line ends", {}, 2, "10\t10\t0\t0\r\n", "no end: 10/10/0/0"},
         {"a wholly empty row", {}, 2, line + "\t\t\t\n" + line, "no end: 10/10/0/0 - 10/10/0/0"},
         {"the 10 × 10 diagonal typed 14.14", {}, 2, "14.14\t10\t10\t0", "no end: 14.14/10/10/0"},
         {"L 5 with LX 10",
          {},
          2,
          line + "5\t10\t0\t0",
-         "VXR / 第 2 行：两节点管道长度小于三个投影的合成长度（10.000 m），请核对。 @ 1,2"},
+         row2 + "两节点管道长度小于三个投影的合成长度（10.000 m），请核对。 @ 1,2"},
         {"终点 on a row pasted empty", x10, 2, "\t\t\t", "VXR / 第 1 行：终点所在的行不能为空。 @ 0,6"}};
     for (const auto& c : cases) {
         RouteTableDialog d(c.opened);
@@ -88,6 +87,7 @@ TEST(RouteTableDialog, PastesABlockAndConfirmRefusesTheFirstFaultyRow) {
         QApplication::clipboard()->setText(c.pasted);
         table->setCurrentCell(0, c.column);
         QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(table->rowCount() ? table->item(0, RouteTableDialog::End)->text() : "", "") << c.name;
         const auto message = catchMessage([&] { QTest::mouseClick(d.findChild<QWidget*>("routeOk"), Qt::LeftButton); });
         const QString focus = QString(" @ %1,%2").arg(table->currentRow()).arg(table->currentColumn());
         EXPECT_EQ(message ? (message->describe() + focus).toStdString() : describe(d.route()), c.shown) << c.name;

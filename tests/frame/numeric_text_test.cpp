@@ -65,7 +65,7 @@ TEST(NumberText, MasksAndPlainText) {
 }
 
 // A small non-zero result keeps two significant digits: four instead, fixed from 1e-6 up, else with an exponent;
-// a count (no decimals) and a value with two digits already are left to the mask.
+// a count (no decimals) and a value with two digits already, once rounded (0.0095 to 0.010), are left to the mask.
 TEST(NumberText, SmallResultsKeepTheirDigits) {
     const std::tuple<double, int, const char*> rows[] = {{2.5e-6, 5, "0.000002500"},
                                                          {1e-6, 5, "0.000001000"},
@@ -75,6 +75,8 @@ TEST(NumberText, SmallResultsKeepTheirDigits) {
                                                          {0.00012, 5, "0.00012"},
                                                          {9.99996e-6, 5, "0.00001000"},
                                                          {0.0012, 3, "0.001200"},
+                                                         {0.0095, 3, "0.010"},
+                                                         {0.0094999, 3, "0.009500"},
                                                          {0.012, 3, "0.012"},
                                                          {0, 5, "0.00000"},
                                                          {5, 0, "5"},

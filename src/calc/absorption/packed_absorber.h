@@ -45,7 +45,7 @@ frame::Outcome<AbsorberInput> packed_absorber(const AbsorberInput& in);
 namespace absorption {
 using In = AbsorberInput;
 using frame::input, frame::result;
-constexpr std::array<frame::Row<In>, 15> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {input("absGasFlow", "混合气体流量（kmol/h）：", "100",
            {"G", "kmol/h", "进塔混合气体的摩尔流量", "1～10000 kmol/h"}),
      &In::gas_flow},
@@ -70,7 +70,7 @@ constexpr std::array<frame::Row<In>, 15> kFields = {{
     {result("absStripping", "脱吸因数 S：", {"S", "", "S = m/(L/V)", ""})},
     {result("absNOG", "传质单元数 N_OG：", {"N_OG", "", "气相总传质单元数", ""})},
     {result("absHeight", "填料层高度（m）：", {"Z", "m", "Z = HOG·N_OG", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace absorption
 

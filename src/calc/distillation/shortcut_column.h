@@ -88,7 +88,7 @@ std::optional<Staircase> column_staircase(const ColumnInput& in);
 namespace distillation {
 using In = ColumnInput;
 using frame::input, frame::result;
-constexpr std::array<frame::Row<In>, 18> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {input("distFeed", "进料量（kmol/h）：", "100", {"F", "kmol/h", "进料的摩尔流量", "1～10000 kmol/h"}), &In::feed},
     {input("distFeedComp", "进料组成 xF：", "0.4", {"xF", "", "进料中易挥发组分的摩尔分数", "0.05～0.95"}),
      &In::feed_comp},
@@ -117,7 +117,7 @@ constexpr std::array<frame::Row<In>, 18> kFields = {{
     {result("distStageCount", "逐板法理论板数（含再沸器）：",
             {"N（逐板）", "", "恒定 α 下自塔顶逐板计算至 xW 的理论板数，末级按分数计", ""})},
     {result("distStageFeed", "逐板法加料板位置（自塔顶数起）：", {"", "", "逐板计算中第一个 xn ≤ x* 的级", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace distillation
 

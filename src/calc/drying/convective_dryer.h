@@ -50,7 +50,7 @@ frame::Outcome<DryerInput> convective_dryer(const DryerInput& in);
 namespace drying {
 using In = DryerInput;
 using frame::input, frame::result;
-constexpr std::array<frame::Row<In>, 17> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {input("dryWetFeed", "湿物料处理量（kg/h）：", "1000",
            {"G1", "kg/h", "进入干燥器的湿物料质量流量", "10～50000 kg/h"}),
      &In::wet_feed},
@@ -80,7 +80,7 @@ constexpr std::array<frame::Row<In>, 17> kFields = {{
     {result("dryFreshAir", "新鲜空气消耗量（kg/h）：", {"L0", "kg/h", "L0 = L·(1 + H0)", ""})},
     {result("dryHeater", "预热器热负荷（kW）：", {"Qp", "kW", "预热器加热空气所需的热量", ""})},
     {result("dryEfficiency", "干燥热效率（%）：", {"η", "percent", "汽化水分所用热量占预热器供热的百分数", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace drying
 

@@ -1,10 +1,8 @@
 // The pressure of water vapour in equilibrium with water or ice, for the humidity of air.
 //
-//   over water, 273.15 K … 647.096 K: IAPWS-IF97, region 4, the saturation-pressure equation (eq. 30):
-//     ϑ = T + n9/(T − n10),  A = ϑ² + n1·ϑ + n2,  B = n3·ϑ² + n4·ϑ + n5,  C = n6·ϑ² + n7·ϑ + n8,
-//     ps = [2C / (−B + (B² − 4AC)^0.5)]⁴ MPa
-//     (IAPWS R7-97(2012), Revised Release on the IAPWS Industrial Formulation 1997, its table 35:
-//      300 K → 3.53658941 kPa, 500 K → 2638.89776 kPa, 600 K → 12344.3146 kPa)
+//   over water, 273.15 K … 647.096 K: IAPWS-IF97's saturation line (eq. 30), taken from the water/steam properties
+//     (calc/properties/water_steam.h, `water::saturation_pressure_pa`), the program's one implementation of it
+//     (IAPWS R7-97(2012), its table 35: 300 K → 3.53658941 kPa, 600 K → 12344.3146 kPa)
 //   over ice, 50 K … 273.16 K: IAPWS 2011 sublimation equation,
 //     ln(ps/pt) = θ⁻¹·Σ aᵢ·θ^bᵢ,  θ = T/Tt,  Tt = 273.16 K,  pt = 611.657 Pa
 //     (IAPWS R14-08(2011), Revised Release on the Pressure along the Melting and Sublimation Curves of Ordinary
@@ -15,9 +13,6 @@
 #pragma once
 
 namespace vxr::calc {
-
-// The saturation pressure over liquid water in Pa, T in K (IAPWS-IF97 eq. 30; valid from 273.15 K to 647.096 K).
-double if97_saturation_pressure(double kelvin);
 
 // The sublimation pressure over ice in Pa, T in K (IAPWS 2011; valid from 50 K to 273.16 K).
 double ice_sublimation_pressure(double kelvin);

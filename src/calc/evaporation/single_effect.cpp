@@ -1,5 +1,8 @@
 #include "calc/evaporation/single_effect.h"
 
+#include <cmath>
+
+#include "calc/properties/water_steam.h"
 #include "frame/number_text.h"
 
 namespace vxr::calc {
@@ -15,8 +18,26 @@ namespace {
 constexpr double kTriplePoint = 0.01;
 constexpr double kCriticalPoint = 373.946;
 
+// A typed latent heat above IF97's times the first or below it times the second is warned of.
+constexpr double kLatentHigh = 1.02;
+constexpr double kLatentLow = 0.98;
+
 // The heat balance leaves out the heat of dilution: a line in the notes of Q and of A.
 constexpr const char* kNoDilution = "未计溶液的稀释热：对稀释热大的溶液（如 NaOH、H₂SO₄），Q 与 A 偏低。";
+
+// IAPWS-IF97's latent heat of water at `t` ℃ (0.01 ℃ ≤ t < 373.946 ℃, as the checks before make sure).
+double if97_latent_heat(double t) {
+    return std::get<water::Saturation>(water::saturation_at_temperature(t)).r;
+}
+
+// The warning for a typed latent heat more than 2 % off IF97's at its temperature (exactly 2 %: none), or "".
+std::string latent_heat_check(const char* symbol, Num typed, const char* at, Num t) {
+    const double r = typed.get(), reference = if97_latent_heat(t.get());
+    if (r <= reference * kLatentHigh && r >= reference * kLatentLow) return {};
+    return std::string("注意：") + symbol + " = " + in_note(r, kAsTyped) + " kJ/kg，比 IAPWS-IF97 在 " + at + " = " +
+           in_note(t, kAsTyped) + " ℃ 时水的汽化热 " + in_note(reference) + " kJ/kg " + (r > reference ? "高" : "低") +
+           " " + in_note(std::abs(r / reference - 1.0) * 100.0, 3) + " %（超过 2 %），请核对。";
+}
 
 }  // namespace
 
@@ -77,14 +98,21 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
             "热损失 = " + in_note(((sensible + latent) * pct / 100 / 3600).get()) + " kW",
             kNoDilution,
         };
+        const std::string r1_check = latent_heat_check("r1", r1, "T1", T1);
+        const std::string r_check = latent_heat_check("r", r, "T", T);
         if (t0 > t1)
             duty.push_back("注意：进料温度高于溶液沸点，料液进入蒸发器后自蒸发，料液加热一项为负（放出热量）。");
+        if (!r1_check.empty()) duty.push_back(r1_check);
         std::vector<std::string> area = {
             "A = 1000·Q/(K·Δt) = 1000 × " + in_note(Q) + "/(" + in_note(K, kAsTyped) + " × " + in_note(dt) +
                 ") = " + At + " m²",
             kNoDilution,
         };
         if (dt < 5) area.push_back("注意：有效传热温差小于 5 ℃，传热面积对温差和 K 值的误差十分敏感。");
+        if (!r1_check.empty()) area.push_back(r1_check);
+        std::vector<std::string> steam = {"D = 3600·Q/r = 3600 × " + in_note(Q) + "/" + in_note(r, kAsTyped) + " = " +
+                                          Dt + " kg/h"};
+        if (!r_check.empty()) steam.push_back(r_check);
 
         return frame::Explained{{
             {Wt,
@@ -93,7 +121,7 @@ frame::Outcome<In> single_effect_evaporator(const In& in) {
             {productt, {"F − W = " + in_note(F, kAsTyped) + " − " + in_note(W) + " = " + productt + " kg/h"}},
             {t1t, {"t1 = T1 + Δ = " + in_note(T1, kAsTyped) + " + " + in_note(loss, kAsTyped) + " = " + t1t + " ℃"}},
             {Qt, duty},
-            {Dt, {"D = 3600·Q/r = 3600 × " + in_note(Q) + "/" + in_note(r, kAsTyped) + " = " + Dt + " kg/h"}},
+            {Dt, steam},
             {et, {"D/W = " + in_note(D) + "/" + in_note(W) + " = " + et + " kg/kg"}},
             {dtt, {"Δt = T − t1 = " + in_note(T, kAsTyped) + " − " + in_note(t1) + " = " + dtt + " ℃"}},
             {At, area},

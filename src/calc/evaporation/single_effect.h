@@ -12,7 +12,10 @@
 // e.g. NaOH or H₂SO₄ at high concentration, where Q and A come out low: their notes say so) and takes the condensate
 // leaving at the steam temperature; p is the heat loss as a share of the useful heat. Both vapours are water's, so
 // the secondary vapour lies at or above the triple point (0.01 ℃) and the steam below the critical point
-// (373.946 ℃). Mass fractions are of the solute; F in kg/h, cp0 in kJ/(kg·℃), r1 and r in kJ/kg, K in W/(m²·℃).
+// (373.946 ℃). A typed latent heat is checked against water's at its temperature (IAPWS-IF97, r = h″ − h′ of
+// calc/properties/water_steam.h): r1 more than 2 % off IF97's at T1 warns in the notes of Q and of A (the heat
+// balance and the area it sets), r more than 2 % off IF97's at T in those of D (the formula r enters); exactly
+// 2 % does not warn. Mass fractions are of the solute; F in kg/h, cp0 in kJ/(kg·℃), r1 and r in kJ/kg, K in W/(m²·℃).
 //
 // Worked example: F 10000 kg/h from 0.10 to 0.30, feed at 20 ℃ with cp0 3.77 kJ/(kg·℃), secondary vapour 60.1 ℃
 // (r1 2355 kJ/kg), Δ 8 ℃, steam 133.3 ℃ (r 2168 kJ/kg), K 1500 W/(m²·℃), 5 % heat loss: W 6666.667 kg/h,
@@ -49,7 +52,7 @@ frame::Outcome<EvaporationInput> single_effect_evaporator(const EvaporationInput
 namespace evaporation {
 using In = EvaporationInput;
 using frame::input, frame::result, frame::Property;
-constexpr std::array<frame::Row<In>, 20> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {input("evapFeed", "进料量（kg/h）：", "10000", {"F", "kg/h", "进入蒸发器的料液质量流量", "100～100000 kg/h"}),
      &In::feed},
     {input("evapFeedConc", "进料浓度（质量分数）：", "0.10", {"x0", "", "料液中溶质的质量分数", "0.01～0.5"}),
@@ -87,7 +90,7 @@ constexpr std::array<frame::Row<In>, 20> kFields = {{
     {result("evapEconomy", "单位蒸汽消耗量（kg/kg）：", {"D/W", "", "每蒸发 1 kg 水消耗的加热蒸汽量", ""})},
     {result("evapTempDiff", "有效传热温差（℃）：", {"Δt", "K", "Δt = T − t1", ""})},
     {result("evapArea", "传热面积（m²）：", {"A", "m2", "A = 1000·Q/(K·Δt)", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace evaporation
 

@@ -48,7 +48,7 @@ frame::Outcome<FlexibilityInput> assess_flexibility(const FlexibilityInput& in);
 namespace flexibility {
 using In = FlexibilityInput;
 using frame::input, frame::segment, frame::result;
-constexpr std::array<frame::Row<In>, 9> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {input("Text51", "管道外径（mm）：", "108", {"D", "mm", "管道外径", "20～1200 mm"}), &In::diameter},
     {input("Text52", "管道膨胀系数（mm/m)：", "0.012",
            {"α", "mm/(m K)", "线膨胀量：每米管长、温度每变化 1 ℃ 的伸长量（碳钢约 0.012）", "0.010～0.018 mm/(m·℃)"}),
@@ -62,7 +62,7 @@ constexpr std::array<frame::Row<In>, 9> kFields = {{
     {segment("Text49", "LY（Y轴投影长度）±m：", {"LY", "m", "管段在 Y 轴上的投影长度", "-100～100 m"})},
     {segment("Text50", "LZ（Z轴投影长度）±m：", {"LZ", "m", "管段在 Z 轴上的投影长度", "-100～100 m"})},
     {result("Text55", "计算结果：", {"", "", "柔性判断：R = D·Y/(L − U)² ≤ 208.3 为合适", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields, 1));  // the route comes from the node list
 }  // namespace flexibility
 

@@ -52,7 +52,7 @@ using In = CondensationInput;
 using frame::input, frame::note, frame::option, frame::result, frame::Property;
 constexpr const char* kSurface = "Frame6";
 // The angle and the condensate's specific heat are captioned by the tails of the options Option10 and Option8.
-constexpr std::array<frame::Row<In>, 18> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {note("Text77", "蒸气名称：", "水蒸汽", "冷凝蒸气的名称（仅作记录）")},
     {input("Text78", "蒸气冷凝潜热（KJ/Kg）：", "1000",
            {"r", "kJ/kg", "饱和温度下蒸气的冷凝潜热", "200～2500 kJ/kg", Property::LatentHeat}),
@@ -96,7 +96,7 @@ constexpr std::array<frame::Row<In>, 18> kFields = {{
      [](In& in) { in.surface = CondensingSurface::HorizontalTubeInside; }},
     {input("Text70", "[管内径（m）：]", "0.1", {"dᵢ", "m", "水平管的内径", "0.01～0.2 m"}), &In::inside_diameter},
     {result("Text83", "传热膜系数W/(m².℃)", {"α", "W/(m2 K)", "冷凝传热膜系数", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace condensation
 

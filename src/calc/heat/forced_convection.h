@@ -51,7 +51,7 @@ using In = ConvectionInput;
 using frame::input, frame::note, frame::option, frame::result, frame::Property;
 constexpr const char* kShape = "Frame3";
 constexpr const char* kHeating = "Frame4";
-constexpr std::array<frame::Row<In>, 19> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {note("Text68", "流体名称：", "水", "流体名称（仅作记录）")},
     {input("Text67", "流体密度（Kg/M³）：", "1000",
            {"ρ", "kg/m3", "流体在定性温度下的密度", "0.5～2000 kg/m³", Property::Density}),
@@ -92,7 +92,7 @@ constexpr std::array<frame::Row<In>, 19> kFields = {{
      {},
      [](In& in) { in.heated = false; }},
     {result("Text56", "传热膜系数W/(m².℃)：", {"α", "W/(m2 K)", "管内壁对流传热膜系数", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace convection
 

@@ -62,7 +62,7 @@ namespace friction {
 using In = PipeRunInput;
 using frame::input, frame::note, frame::result, frame::Property;
 constexpr frame::About kCount{"n", "", "该管件的个数", "0～20"};
-constexpr std::array<frame::Row<In>, 19> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {note("Text37", "管段号：", "RW0101-100 L1B ", "管段号（仅作记录）")},
     {note("Text36", "介质：", "水", "介质名称（仅作记录）")},
     {note("Text30", "管道种类：", "无缝钢管", "管道种类（仅作记录）")},
@@ -88,7 +88,7 @@ constexpr std::array<frame::Row<In>, 19> kFields = {{
     {input("Text19", "流量计（个）：", "1", kCount), &In::flow_meters},
     {result("Text27", "计算管道阻力（焦耳/千克）：", {"hf", "J/kg", "单位质量流体的摩擦阻力损失", ""})},
     {result("Text26", "计算管道阻力（米）：", {"Hf", "m", "以流体液柱高度表示的阻力损失 hf/g", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace friction
 

@@ -44,7 +44,7 @@ constexpr const char* kLine = "管段号：";
 constexpr const char* kMedium = "介质：";
 constexpr const char* kFlowCaption = "流量(立方米/小时)：";
 constexpr const char* kVelocityCaption = "流速(米/秒)：";
-constexpr std::array<frame::Row<In>, 18> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {note("Text1", kLine, "RW0101-100 L1B ", "第一管段的管段号（仅作记录）")},
     {note("Text2", kMedium, "水", "第一管段的介质（仅作记录）")},
     {input("Text3", kFlowCaption, "50", kFlow), &In::flow1},
@@ -63,7 +63,7 @@ constexpr std::array<frame::Row<In>, 18> kFields = {{
     {result("Text7", "公称直径(mm)：", kNominal)},
     {result("Text14", "计算管内径(mm)：", kInside)},
     {result("Text13", "公称直径(mm)：", kNominal)},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace pipe_sizing
 

@@ -32,7 +32,7 @@ namespace pump {
 using In = PumpSuctionInput;
 using frame::input, frame::note, frame::result, frame::Property;
 // The working temperature is a note: the vapour pressure is typed for it, so the temperature itself is never read.
-constexpr std::array<frame::Row<In>, 9> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {note("Text39", "设备位号：", "P0101 ", "泵的设备位号（仅作记录）")},
     {note("Text40", "输送介质：", "水", "输送介质名称（仅作记录）")},
     {note("Text38", "工作温度（℃）：", "30", "泵进口液体的工作温度（仅作记录：饱和蒸汽压按此温度查取后填入）")},
@@ -50,7 +50,7 @@ constexpr std::array<frame::Row<In>, 9> kFields = {{
     {input("Text44", "入口管道阻力（M）：", "0.5", {"Hf", "m", "吸入管路的全部阻力损失，以液柱高度计", "0～5 m"}),
      &In::inlet_loss},
     {result("Text46", "离心泵安装高度（M]）：", {"Hg", "m", "泵轴线允许高出吸入液面的高度；负值表示须低于液面", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace pump
 

@@ -52,7 +52,7 @@ namespace relief {
 using In = ReliefInput;
 using frame::input, frame::option, frame::result;
 constexpr const char* kMedium = "reliefMedium";
-constexpr std::array<frame::Row<In>, 20> kFields = {{
+constexpr auto kFields = std::to_array<frame::Row<In>>({
     {option(kMedium, "reliefGas", "气体或蒸汽", true, "泄放介质为气体或蒸汽"),
      {},
      [](In& in) { in.medium = ReliefMedium::Gas; }},
@@ -92,7 +92,7 @@ constexpr std::array<frame::Row<In>, 20> kFields = {{
     {result("reliefC", "气体特性系数 C：", {"C", "", "C = 520·√(k·(2/(k + 1))^((k + 1)/(k − 1)))", ""})},
     {result("reliefArea", "最小泄放面积（mm²）：", {"A", "mm2", "安全阀所需的最小泄放面积", ""})},
     {result("reliefThroat", "最小喉径（mm）：", {"d0", "mm", "d0 = √(4·A/π)", ""})},
-}};
+});
 static_assert(frame::covers_every_member(kFields));
 }  // namespace relief
 

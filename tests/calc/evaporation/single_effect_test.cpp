@@ -1,5 +1,8 @@
 // The single-effect evaporator: worked cases, refusals and warnings at and beside their bounds, and the notes.
+#include <cstdio>
+
 #include "calc/case_support.h"
+#include "calc/properties/water_steam.h"
 
 namespace vxr::test {
 namespace {
@@ -68,8 +71,38 @@ TEST(Evaporator, WarningsOnBothSidesOfTheirBounds) {
     EXPECT_FALSE(warned("evapSteamTemp", "73", 7));
     EXPECT_TRUE(warned("evapSteamTemp", "72.99", 7));
     EXPECT_EQ(outline(run("evaporation", {{"evapSteamTemp", "73.09"}, {"evapFeedTemp", "68.2"}})),
-              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液, 注意：进 / D / D/W / Δt / A, 未计溶液, "
-              "注意：有");
+              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液, 注意：进 / D, 注意：r / D/W / Δt / A, "
+              "未计溶液, 注意：有");
+}
+
+// A typed latent heat exactly 2 % off IF97's at its temperature does not warn, one beyond does: r1 in the notes of Q
+// and A, r in those of D. IF97 gives 2357.45 kJ/kg at 60.1 ℃ and 2164.1 kJ/kg at 133.3 ℃.
+TEST(Evaporator, LatentHeatsOffIf97WarnBeyondTwoPercent) {
+    const auto r = [](double t, double factor) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.17g",
+                      std::get<calc::water::Saturation>(calc::water::saturation_at_temperature(t)).r * factor);
+        return std::string(text);
+    };
+    const auto warned = [](const char* field, const std::string& text) {
+        const calc::Answer a = run("evaporation", {{field, text.c_str()}});
+        return std::to_string(warns(a, 3)) + std::to_string(warns(a, 4)) + std::to_string(warns(a, 7));
+    };
+    for (const auto& [field, t, factor, expected] : {std::tuple{"evapVapourLatent", 60.1, 1.02, "000"},
+                                                     {"evapVapourLatent", 60.1, 1.0201, "101"},
+                                                     {"evapVapourLatent", 60.1, 0.98, "000"},
+                                                     {"evapVapourLatent", 60.1, 0.9799, "101"},
+                                                     {"evapSteamLatent", 133.3, 1.02, "000"},
+                                                     {"evapSteamLatent", 133.3, 1.0201, "010"},
+                                                     {"evapSteamLatent", 133.3, 0.98, "000"},
+                                                     {"evapSteamLatent", 133.3, 0.9799, "010"}})
+        EXPECT_EQ(warned(field, r(t, factor)), expected) << field << " × " << factor;
+    EXPECT_EQ(notes(run("evaporation", {{"evapVapourLatent", "2000"}}), 3).back(),
+              "注意：r1 = 2000 kJ/kg，比 IAPWS-IF97 在 T1 = 60.1 ℃ 时水的汽化热 2357.45 kJ/kg 低 15.2 %（超过 2 "
+              "%），请核对。");
+    EXPECT_EQ(
+        notes(run("evaporation", {{"evapSteamLatent", "2300"}}), 4).back(),
+        "注意：r = 2300 kJ/kg，比 IAPWS-IF97 在 T = 133.3 ℃ 时水的汽化热 2164.1 kJ/kg 高 6.28 %（超过 2 %），请核对。");
 }
 
 // Q and A, and no other result, say that the heat of dilution is left out.

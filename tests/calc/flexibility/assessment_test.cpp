@@ -59,6 +59,10 @@ TEST(FlexibilityAssessment, StraightWithinTheRoundingOfTypedLengths) {
          {},
          {1, {S{"1.005", "1", "0", "0"}}},
          no + straight("0.005", "0.005", fixed)},
+        {"5 mm with no projection: at the floor exactly",
+         {},
+         {1, {S{"0.005", "0", "0", "0"}}},
+         "合适。满足柔性要求。 / " + straight("0.005", "0.005", "Y = 0，没有热膨胀需要吸收")},
         {"1.0051 for 1: past it", {}, {1, {S{"1.0051", "1", "0", "0"}}}, no + r + "10463700 > 208.3"},
         {"a gap never saved adds no allowance", {}, {2, {x10_0101, std::nullopt}}, no + r + "26679700 > 208.3"}};
     for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
@@ -80,9 +84,7 @@ TEST(FlexibilityAssessment, Refusals) {
     const Row rows[] = {{"no end node", {}, {std::nullopt, kL.segments}, "请确定最终节点 @ none"},
                         {"no end node, before a bad field", {{"Text51", "x"}}, {}, "请确定最终节点 @ none"},
                         {"no length up to the end", {}, {2, {std::nullopt, x("0")}}, none},
-                        {"nothing saved", {}, {2, {std::nullopt, std::nullopt}}, none},
                         {"a stored length that is no number", {}, {2, {x("10"), S{"abc", "0", "10", "0"}}}, none},
-                        {"a stored blank", {}, {2, {x("10"), S{"10", "0", "10", " "}}}, none},
                         {"an empty Tmin", {{"Text54", ""}}, kL, "请仔细核对数据！ @ Text54"},
                         {"α before D", {{"Text51", "x"}, {"Text52", "y"}}, kL, "请仔细核对数据！ @ Text52"},
                         {"D·Y overflows", {{"Text51", "1e307"}}, kL, none}};

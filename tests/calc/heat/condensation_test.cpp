@@ -15,7 +15,6 @@ TEST(Condensation, WorkedCases) {
                   {"inclined at 30°: sin θ = 0.5", {{"Option10", "1"}, {"Text74", "30"}}, "2140.025"},
                   {"outside a horizontal tube, dₒ 0.108 m", {{"Option8", "1"}}, "3825.999"},
                   {"inside a horizontal tube, dᵢ 0.1 m", {{"Option7", "1"}}, "2959.105"},
-                  {"Δt 10 ℃", {{"Text76", "130"}}, "3349.320"},
                   {"no latent heat on a vertical tube", {{"Text78", "0"}}, "0.000"},
                   {"no latent heat inside: r′ = 0.375·cp·Δt", {{"Option7", "1"}, {"Text78", "0"}}, "1362.239"},
                   {"steam at 100 ℃ inside a 25 mm tube at 90 ℃: 0.555·(9.12071e16)^0.25", steam, "9644.954"}});
@@ -51,8 +50,7 @@ TEST(Condensation, FieldsReadAndRefusals) {
 // Re = 4·α·L·Δt/(r·μ) is exactly 1800 at L = 7.382092899031373 m: no warning; the next double up warns. The film
 // Reynolds number belongs to the surfaces a film runs down over L; the horizontal tubes note r′ instead.
 TEST(Condensation, NotesAndWarning) {
-    for (const auto& [length, expected] :
-         {std::pair{"3", false}, {"7.382092899031373", false}, {"7.382092899031374", true}, {"30", true}}) {
+    for (const auto& [length, expected] : {std::pair{"7.382092899031373", false}, {"7.382092899031374", true}}) {
         EXPECT_EQ(warns(run("condensation", {{"Text73", length}})), expected) << "vertical, L " << length;
         EXPECT_EQ(warns(run("condensation", {{"Option10", "1"}, {"Text73", length}})), expected)
             << "inclined, L " << length;

@@ -13,19 +13,15 @@ TEST(ForcedConvection, WorkedCases) {
          {"cooled", {{"Option2", "1"}}, "3488.556"},
          {"bent", {{"Option4", "1"}}, "5718.513"},
          {"coil", {{"Option5", "1"}}, "6071.169"},
-         {"coil, cooled", {{"Option5", "1"}, {"Option2", "1"}}, "5014.799"},
          {"annulus, heated", {{"Option6", "1"}}, "2591.344"},
          {"annulus, cooled alike", {{"Option6", "1"}, {"Option2", "1"}}, "2591.344"},
-         {"annulus, Pr 3.24", {{"Option6", "1"}, {"Text65", "2000"}}, "1824.498"},
          {"annulus, Pr 4.999: the Pr < 5 form", {{"Option6", "1"}, {"Text64", "1"}, {"Text65", "4999"}}, "3717.415"},
          {"annulus, Pr 5: the Pr ≥ 5 form", {{"Option6", "1"}, {"Text64", "1"}, {"Text65", "5000"}}, "3795.201"},
          {"viscous, Re 30000", {{"Text66", "0.005"}}, "2137.276"},
          {"viscous, cooled", {{"Text66", "0.005"}, {"Option2", "1"}}, "1933.726"},
          {"transition, Re 5000", {{"Text63", "0.05"}}, "241.309"},
-         {"transition, cooled", {{"Text63", "0.05"}, {"Option2", "1"}}, "199.322"},
          {"laminar, Re 1000", {{"Text63", "0.01"}}, "82.473"},
-         {"laminar, cooled", {{"Text63", "0.01"}, {"Option2", "1"}}, "74.619"},
-         {"laminar, bent", {{"Text63", "0.01"}, {"Option4", "1"}}, "111.669"}});
+         {"laminar, cooled", {{"Text63", "0.01"}, {"Option2", "1"}}, "74.619"}});
 }
 
 // Re = ρ/μ in a 1 m pipe at 1 m/s. The ranges close downwards: Re 10000 is turbulent, 2300 transition; μ = 0.002

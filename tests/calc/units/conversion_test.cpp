@@ -1,5 +1,5 @@
-// The unit page's core: every unit's exact factor, round trips, a gauge pressure, the unit each quantity opens on,
-// unit expressions, and what it refuses.
+// The unit page's core: every unit's exact factor, round trips, the table's texts (a gauge pressure, negative
+// absolute pressures, values out of range, the unit each quantity opens on), unit expressions and what they refuse.
 #include "calc/units/conversion.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +19,6 @@ std::size_t row(const QuantityTable& t, const std::string& caption) {
     for (std::size_t i = 0; i < t.size(); ++i)
         if (t.quantity().units[i].caption == caption) return i;
     throw std::invalid_argument(caption);
-}
-// A value typed in the unit `from`, in a unit expression: its text or why not, and a note beside it after " | ".
-std::string expressed(const char* quantity, const char* value, const char* from, const char* expression) {
-    const QuantityTable t = table(quantity);
-    const QuantityTable::Expressed e = t.express(value, row(t, from), "101.325", expression);
-    return e.value + e.error + (e.note.empty() ? "" : " | " + e.note);
 }
 
 // Each unit's value in the SI unit, exact by definition, in the page's order (gauge units: of their absolute scale;
@@ -65,12 +59,25 @@ TEST(UnitConversion, EveryUnitsFactorAndRoundTrip) {
     }
 }
 
-// The page's texts: every unit at once, a gauge pressure on the local atmosphere typed.
-TEST(UnitConversion, GaugePressureOnTheLocalAtmosphere) {
-    const QuantityTable p = table("压力");
-    const QuantityTable::Texts gauge = p.convert("100", row(p, "kPa（表压）"), "90");
-    EXPECT_EQ(gauge.values[row(p, "kPa")], "190");
-    EXPECT_EQ(gauge.values[row(p, "MPa（表压）")], "0.1");
+// The page's table: a value typed in one unit (on a local atmosphere in kPa), one unit's text or the error. An
+// absolute pressure below zero is refused, zero is a vacuum; a value that no double holds is refused, never 0 or inf.
+TEST(UnitConversion, TheTablesTexts) {
+    const char* const negative = "绝对压力不能为负。";
+    const struct {
+        const char *name, *quantity, *value, *from, *atmosphere, *in, *shown;
+    } rows[] = {{"gauge on a local atmosphere", "压力", "100", "kPa（表压）", "90", "kPa", "190"},
+                {"gauge to gauge", "压力", "100", "kPa（表压）", "90", "MPa（表压）", "0.1"},
+                {"a full vacuum, gauge", "压力", "-101.325", "kPa（表压）", "101.325", "Pa", "0"},
+                {"below it, gauge", "压力", "-101.326", "kPa（表压）", "101.325", "Pa", negative},
+                {"a full vacuum, absolute", "压力", "0", "kPa", "101.325", "Pa", "0"},
+                {"below it, absolute", "压力", "-0.001", "kPa", "101.325", "Pa", negative},
+                {"the largest", "长度", "1e302", "m", "", "μm", "1E+308"},
+                {"out of range", "长度", "1e303", "m", "", "μm", "换算结果超出可表示的范围。"}};
+    for (const auto& r : rows) {
+        const QuantityTable t = table(r.quantity);
+        const QuantityTable::Texts texts = t.convert(r.value, row(t, r.from), r.atmosphere);
+        EXPECT_EQ(texts.values[row(t, r.in)] + texts.error, r.shown) << r.name;
+    }
 }
 
 // The page opens each quantity on the unit an engineer here types: 150 typed under 温度 is 150 ℃.
@@ -82,95 +89,50 @@ TEST(UnitConversion, QuantitiesOpenOnTheEngineersUnit) {
     EXPECT_EQ(t.convert("150", default_unit(t.quantity()), "").values[row(t, "K")], "423.15");
 }
 
-// Under 温差 every temperature unit written is a slope, however spelt (" ℃" is not the table's caption: UDUNITS
-// reads it); a rate stays another quantity. Each row is named by its expression, 10 K written in it.
-TEST(UnitConversion, TemperatureDifferencesInEverySpelling) {
-    const std::pair<const char*, std::string> cases[] = {{"degC", "10"}, {"celsius", "10"},
-                                                         {"°C", "10"},   {" ℃", "10"},
-                                                         {"degF", "18"}, {"fahrenheit", "18"},
-                                                         {"°F", "18"},   {"℉ ", "18"},
-                                                         {"degR", "18"}, {"degF/min", "“degF/min”不是温差的单位。"}};
-    for (const auto& [expression, expected] : cases)
-        EXPECT_EQ(expressed("温差", "10", "K", expression), expected) << expression;
-    EXPECT_EQ(expressed("温差", "-10", "K", "degF"), "-18") << "a negative difference";
-    EXPECT_EQ(expressed("温度", "10", "K", "degC"), "-263.15") << "a point under 温度";
-}
-
-// An absolute pressure below zero is refused, in the table and in the expression alike; zero is a vacuum.
-TEST(UnitConversion, NegativeAbsolutePressureIsRefused) {
-    // Name, value, unit, the value in Pa or the error.
-    using Case = std::tuple<const char*, const char*, const char*, std::string>;
-    const char* const refused = "绝对压力不能为负。";
-    const Case cases[] = {{"a full vacuum, gauge", "-101.325", "kPa（表压）", "0"},
-                          {"below it, gauge", "-101.326", "kPa（表压）", refused},
-                          {"a full vacuum, absolute", "0", "kPa", "0"},
-                          {"below it, absolute", "-0.001", "kPa", refused}};
-    for (const auto& [name, value, from, expected] : cases) {
-        const QuantityTable p = table("压力");
-        const QuantityTable::Texts texts = p.convert(value, row(p, from), "101.325");
-        EXPECT_EQ(texts.values[row(p, "Pa")] + texts.error, expected) << name << " in the table";
-        EXPECT_EQ(expressed("压力", value, from, "Pa"), expected) << name << " in Pa typed";
-    }
-}
-
-// gal, gpm, bbl, hp and oz as a process engineer means them (and the library's rounded names exact), as whole
-// words only; ton read as the short ton, and said. Each row is named by its expression, 1 of the unit given in it.
-TEST(UnitConversion, TheEngineersAbbreviations) {
-    using Case = std::tuple<const char*, const char*, const char*, std::string>;  // quantity, unit, expression, text
-    const Case cases[] = {{"体积流量", "m³/h", "gal/min", "4.4028675393"},
-                          {"体积流量", "m³/h", "gpm", "4.4028675393"},
-                          {"体积流量", "m³/h", "bbl/d", "150.95545849"},
-                          {"体积", "m³", "gallon", "264.172052358"},
-                          {"体积", "m³", "barrel", "6.28981077043"},
-                          {"功率", "kW", "hp", "1.3410220896"},
-                          {"功率", "kW", "horsepower", "1.3410220896"},
-                          {"质量", "kg", "oz", "35.2739619496"},
-                          {"密度", "kg/m³", "oz/gal", "0.133526471232"},
-                          {"压力", "kPa", "torr", "7.50061682704"},
-                          {"体积", "m³", "kgal", "“kgal”不是体积的单位。"},
-                          {"体积", "m³", "bbls", "无法识别的单位：bbls"},
-                          {"质量", "kg", "ton", "0.00110231131092 | ton 按美吨 907.18474 kg 计；公吨请写 t"},
-                          {"质量", "kg", "t", "0.001"},
-                          {"质量", "kg", "ton_force", "“ton_force”不是质量的单位。"}};
-    for (const auto& [quantity, from, expression, expected] : cases)
-        EXPECT_EQ(expressed(quantity, "1", from, expression), expected) << expression;
-}
-
-// UDUNITS would write 2 m as 0.5 "1/m"; a unit of the reciprocal dimension is another quantity.
-TEST(UnitConversion, ReciprocalUnitsAreRefused) {
-    EXPECT_EQ(expressed("长度", "2", "m", "1/m"), "“1/m”不是长度的单位。");
-    EXPECT_EQ(expressed("功率", "2", "W", "dBm"), "33.0102999566") << "a logarithmic unit";
-}
-
-// A value that no double holds in some unit is refused, never written as 0 or inf.
-TEST(UnitConversion, ValuesOutOfRangeAreRefused) {
-    const QuantityTable t = table("长度");
-    EXPECT_EQ(t.convert("1e302", row(t, "m"), "").values[row(t, "μm")], "1E+308");
-    EXPECT_EQ(t.convert("1e303", row(t, "m"), "").error, "换算结果超出可表示的范围。");
-    EXPECT_EQ(expressed("长度", "1e296", "m", "pm"), "1E+308");
-    EXPECT_EQ(expressed("长度", "1e297", "m", "pm"), "换算结果超出可表示的范围。");
-}
-
-// A unit's caption reads as its row; the value, or the error.
+// A value typed in one unit, in a unit expression: the value and a note after " | ", or the error. A caption of the
+// table reads as its row; under 温差 every temperature unit is a slope, however spelt; gal, gpm, bbl, hp, oz and torr
+// as a process engineer means them, as whole words only; ton read as the short ton, and said.
 TEST(UnitConversion, Expressions) {
-    // Name, quantity, value, unit, local atmosphere, expression, the value or the error.
-    using Case = std::tuple<const char*, const char*, const char*, const char*, const char*, const char*, std::string>;
-    const Case cases[] = {{"below absolute zero", "温度", "-273.2", "℃", "", "K", "温度低于绝对零度（0 K）。"},
-                          {"0 psig is an atmosphere", "压力", "0", "psig", "101.325", "atm", "1"},
-                          {"a blank atmosphere", "压力", "1", "bar", " ", "Pa", "当地大气压须为大于零的数字。"},
-                          {"kcal/(m²·h·℃) by its caption", "传热系数", "1.163", "W/(m²·K)", "", "kcal/(m²·h·℃)", "1"},
-                          {"℉ as a point", "温度", "100", "℃", "", "°F", "212"},
-                          {"no noise digits", "温度", "20", "℃", "", "℉", "68"},
-                          {"℉ as a slope", "温差", "100", "℃", "", "℉", "180"},
-                          {"gauge to gauge", "压力", "0", "kPa（表压）", "101.325", "psig", "0"},
-                          {"blanks around a unit", "长度", "1", "mile", "", " ft ", "5280"},
-                          {"no expression", "长度", "1", "m", "", "", ""},
-                          {"an unknown unit", "长度", "1", "m", "", "furlongg", "无法识别的单位：furlongg"},
-                          {"a unit of another quantity", "长度", "1", "m", "", "kg", "“kg”不是长度的单位。"}};
-    for (const auto& [name, quantity, value, from, atmosphere, expression, expected] : cases) {
-        const QuantityTable t = table(quantity);
-        const QuantityTable::Expressed e = t.express(value, row(t, from), atmosphere, expression);
-        EXPECT_EQ(e.value + e.error, expected) << name;
+    const struct {
+        const char *name, *quantity, *value, *from, *atmosphere, *expression, *shown;
+    } rows[] = {{"a slope by its caption", "温差", "100", "℃", "", "℉", "180"},
+                {"a slope spelt degF", "温差", "10", "K", "", "degF", "18"},
+                {"a negative slope", "温差", "-10", "K", "", "degF", "-18"},
+                {"a slope spelt ℃ after a blank", "温差", "10", "K", "", " ℃", "10"},
+                {"a rate is no difference", "温差", "10", "K", "", "degF/min", "“degF/min”不是温差的单位。"},
+                {"a point under 温度", "温度", "10", "K", "", "degC", "-263.15"},
+                {"℉ as a point", "温度", "100", "℃", "", "°F", "212"},
+                {"below absolute zero", "温度", "-273.2", "℃", "", "K", "温度低于绝对零度（0 K）。"},
+                {"0 psig is an atmosphere", "压力", "0", "psig", "101.325", "atm", "1"},
+                {"gauge to gauge by caption", "压力", "0", "kPa（表压）", "101.325", "psig", "0"},
+                {"below a vacuum", "压力", "-0.001", "kPa", "101.325", "Pa", "绝对压力不能为负。"},
+                {"a blank atmosphere", "压力", "1", "bar", " ", "Pa", "当地大气压须为大于零的数字。"},
+                {"kcal/(m²·h·℃) by its caption", "传热系数", "1.163", "W/(m²·K)", "", "kcal/(m²·h·℃)", "1"},
+                {"gal", "体积流量", "1", "m³/h", "", "gal/min", "4.4028675393"},
+                {"gpm", "体积流量", "1", "m³/h", "", "gpm", "4.4028675393"},
+                {"bbl", "体积流量", "1", "m³/h", "", "bbl/d", "150.95545849"},
+                {"gallon", "体积", "1", "m³", "", "gallon", "264.172052358"},
+                {"barrel", "体积", "1", "m³", "", "barrel", "6.28981077043"},
+                {"hp", "功率", "1", "kW", "", "hp", "1.3410220896"},
+                {"horsepower", "功率", "1", "kW", "", "horsepower", "1.3410220896"},
+                {"oz", "质量", "1", "kg", "", "oz", "35.2739619496"},
+                {"torr", "压力", "1", "kPa", "101.325", "torr", "7.50061682704"},
+                {"gal inside a word", "体积", "1", "m³", "", "kgal", "“kgal”不是体积的单位。"},
+                {"ton", "质量", "1", "kg", "", "ton", "0.00110231131092 | ton 按美吨 907.18474 kg 计；公吨请写 t"},
+                {"t", "质量", "1", "kg", "", "t", "0.001"},
+                {"ton inside a word", "质量", "1", "kg", "", "ton_force", "“ton_force”不是质量的单位。"},
+                {"a reciprocal unit", "长度", "2", "m", "", "1/m", "“1/m”不是长度的单位。"},
+                {"a logarithmic unit", "功率", "2", "W", "", "dBm", "33.0102999566"},
+                {"the largest", "长度", "1e296", "m", "", "pm", "1E+308"},
+                {"out of range", "长度", "1e297", "m", "", "pm", "换算结果超出可表示的范围。"},
+                {"blanks around a unit", "长度", "1", "mile", "", " ft ", "5280"},
+                {"no expression", "长度", "1", "m", "", "", ""},
+                {"an unknown unit", "长度", "1", "m", "", "furlongg", "无法识别的单位：furlongg"},
+                {"a unit of another quantity", "长度", "1", "m", "", "kg", "“kg”不是长度的单位。"}};
+    for (const auto& r : rows) {
+        const QuantityTable t = table(r.quantity);
+        const QuantityTable::Expressed e = t.express(r.value, row(t, r.from), r.atmosphere, r.expression);
+        EXPECT_EQ(e.value + e.error + (e.note.empty() ? "" : " | " + e.note), r.shown) << r.name;
     }
 }
 

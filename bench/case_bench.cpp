@@ -1,0 +1,79 @@
+// Case files: saving a case with every page calculated and a 100-segment route, and opening it in a window just shown
+// (reading, checking and handing every page its state; pages not yet built receive theirs when first built). Also
+// writes that case as a session, for the start-up runs of scripts/bench.sh that restore one.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <chrono>
+
+#include "app/calc_page.h"
+#include "app/case_file.h"
+#include "app/main_window.h"
+#include "app/pages.h"
+#include "app/workspace.h"
+#include "windows.h"
+
+namespace vxr::bench {
+namespace {
+
+// Every page built and calculated, the route 100 segments long and ended: the largest case a user makes.
+app::casefile::Document fullCase() {
+    app::MainWindow window;
+    showFirstFrame(window);
+    app::casefile::Document d = app::casefile::fresh();
+    QJsonObject segments;
+    for (int n = 1; n <= 100; ++n)
+        segments[QString::number(n)] = QJsonArray{QStringLiteral("5"), QString::number(n % 2 ? 3 : 0),
+                                                  QString::number(n % 2 ? 0 : 3), QStringLiteral("4")};
+    QJsonObject stress = d.pages["stressPage"].toObject();
+    stress["route"] = QJsonObject{{"segments", segments}, {"end", 100}, {"current", 100}, {"endMark", false}};
+    d.pages["stressPage"] = stress;
+    window.workspace()->apply(d, false);
+    for (const app::PageInfo& info : app::pages())
+        if (auto* page = qobject_cast<app::CalcPage*>(window.page(info.name))) page->calculateButton()->click();
+    return window.workspace()->document();
+}
+
+void saveCase(benchmark::State& state) {
+    {
+        app::MainWindow window;
+        showFirstFrame(window);
+        window.workspace()->apply(fullCase(), false);
+        QTemporaryDir dir;
+        for (auto _ : state) window.saveTo(dir.filePath("case.vxr"));
+        state.counters["bytes"] = double(QFileInfo(dir.filePath("case.vxr")).size());
+    }
+    settle();
+}
+
+void openCase(benchmark::State& state) {
+    QTemporaryDir dir;
+    app::casefile::writeFile(dir.filePath("case.vxr"), app::casefile::serialize(fullCase()), nullptr);
+    for (auto _ : state) {
+        app::MainWindow window;
+        showFirstFrame(window);
+        const auto start = std::chrono::steady_clock::now();
+        window.openFile(dir.filePath("case.vxr"));
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    settle();
+}
+
+}  // namespace
+
+bool writeFullSession(const QString& folder) {
+    const QString path = QDir(folder).filePath("VXR/vxr/session.vxr");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return app::casefile::writeFile(path, app::casefile::serialize(fullCase(), true), nullptr);
+}
+
+void registerCaseBenchmarks() {
+    benchmark::RegisterBenchmark("CaseFile/Save", saveCase)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("CaseFile/Open", openCase)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace vxr::bench

@@ -1,0 +1,168 @@
+// The water/steam dialog's arithmetic: the texts typed read in each mode, the table it shows, and the fill of every
+// page's property inputs (which fields, in which units, from which state, what stays), with the refusals of each.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "calc/properties/fill.h"
+#include "frame/numeric_text.h"
+
+namespace vxr::test {
+namespace {
+
+using namespace calc::water;
+constexpr auto kPa = PressureUnit::kPa, MPa = PressureUnit::MPa;
+
+Typed by_t(const char* t, Side side = Side::Liquid) {
+    return {Mode::SaturationByTemperature, t, "", kPa, "", side};
+}
+Typed tp(const char* t, const char* p, PressureUnit unit = MPa) {
+    return {Mode::TemperatureAndPressure, t, p, unit, "", Side::Liquid};
+}
+Typed wet(const char* t, const char* p, const char* x, PressureUnit unit = kPa) {
+    return {Mode::Wet, t, p, unit, x, Side::Liquid};
+}
+
+// The state's description, or the refusal's message.
+std::string found(const Typed& typed) {
+    const Answer<Found> f = find(typed);
+    return std::holds_alternative<Refusal>(f) ? std::get<Refusal>(f).message : std::get<Found>(f).described();
+}
+
+// A table's rows as "quantity [unit] cell | cell", those named in `which`, joined by " / ".
+std::string rows(const Typed& typed, std::initializer_list<std::size_t> which) {
+    const Table t = table(std::get<Found>(find(typed)));
+    std::string s = t.columns[0];
+    for (std::size_t i : which) {
+        s += " / " + t.rows[i].quantity + " [" + t.rows[i].unit + "]";
+        for (std::size_t c = 0; c < t.rows[i].cells.size(); ++c) s += (c ? " | " : " ") + t.rows[i].cells[c];
+    }
+    return s + " / " + t.note;
+}
+
+// The fill of `calculation` from the dialog's `typed`, the page's texts at their defaults but `page`: "field=text"
+// joined by blanks (each text a number the page reads), or the sources, or the refusal and its field.
+std::string filled(const char* calculation, const Typed& typed, std::map<std::string, std::string> page = {},
+                   bool sources = false) {
+    const calc::Calculation& c = *calc::find_calculation(calculation);
+    for (const frame::Field& f : c.fields()) page.emplace(f.name, f.text);
+    const FillAnswer a = fill(c, find(typed), [&](std::string_view name) { return page.at(std::string(name)); });
+    if (const auto* r = std::get_if<FillRefusal>(&a)) return r->message + " @ " + (r->field ? r->field : "none");
+    std::string all;
+    for (const Filled& f : std::get<Fill>(a).fields) {
+        EXPECT_TRUE(frame::parse_number(f.text)) << f.text;
+        all += (all.empty() ? "" : sources ? " | " : " ") + (sources ? f.source : std::string(f.field) + "=" + f.text);
+    }
+    return all;
+}
+
+TEST(WaterSteamLookup, EachModeReadsItsTexts) {
+    const std::pair<Typed, std::string> rows[] = {
+        {by_t("105"), "饱和液体，t = 105 ℃"},
+        {{Mode::SaturationByPressure, "x", "0.5", MPa, "", Side::Vapour}, "饱和蒸汽，p = 0.5 MPa"},
+        {tp("20", "0.101325"), "t = 20 ℃，p = 0.101325 MPa"},
+        {wet("", "1", "0.9", MPa), "湿蒸汽，x = 0.9，t = 179.886 ℃，p = 1 MPa"},
+        {wet(" 100 ", "abc", "0"), "湿蒸汽，x = 0，t = 100 ℃，p = 101.418 kPa"},
+        {by_t("１００"), "饱和液体，t = 100 ℃"},
+        {by_t(" "), "请输入温度。"},
+        {tp("20", "1,5"), "压力不是有效的数值。"},
+        {wet("", "", "0.5"), "湿蒸汽：请输入温度或压力。"},
+        {wet("100", "", ""), "请输入干度。"},
+        {tp("801", "1"), "温度高于 800 ℃，超出计算范围（0～800 ℃）。"},
+        {tp("20", "100.001"), "压力高于 100 MPa，超出计算范围。"}};
+    for (const auto& [typed, expected] : rows) EXPECT_EQ(found(typed), expected) << typed.temperature;
+}
+
+// A column per phase, a value of the whole state once, "—" where none applies or the value is infinite, ≈ on μ in
+// the critical region, and the note.
+TEST(WaterSteamLookup, TableColumnsCellsAndNote) {
+    EXPECT_EQ(rows(by_t("105"), {0, 1, 2, 9, 11, 12, 13}),
+              "饱和液体 / 温度 t [℃] 105 / 压力 p [kPa] 120.902 / 密度 ρ [kg/m³] 954.708 | 0.704982 / 动力粘度 μ "
+              "[mPa·s] 0.267482 | 0.0124059 / 普朗特数 Pr [] 1.66382 | 1.03845 / 汽化热 r [kJ/kg] 2243.18 / 表面张力 σ "
+              "[mN/m] 57.9425 / 饱和线（IF97 第 4 区）；液相按第 1 区，汽相按第 2 区。");
+    EXPECT_EQ(
+        rows(tp("20", "0.101325"), {1, 2, 12}),
+        "压缩液体 / 压力 p [MPa] 0.101325 / 密度 ρ [kg/m³] 998.206 / 汽化热 r [kJ/kg] — / IF97 第 1 区，压缩液体。");
+    EXPECT_EQ(rows(wet("", "1", "0.9", MPa), {4, 6}),
+              "湿蒸汽 / 比焓 h [kJ/kg] 2575.68 | 762.683 | 2777.12 / 定压比热容 cp [kJ/(kg·K)] — | 4.40511 | 2.71498 / "
+              "湿蒸汽，按压力求饱和状态；混合物的 ρ、v、h、s 按干度加权（v = v′ + x·(v″ − v′)）。");
+    EXPECT_EQ(rows(tp("373.946", "22.064"), {6, 9}),
+              "临界点 / 定压比热容 cp [kJ/(kg·K)] — / 动力粘度 μ [mPa·s] ≈0.0393292 / IF97 第 3 区，临界点。临界点上 "
+              "cp、λ、Pr 为无穷大（—）。≈：临界区内的 μ 未计临界增强，为近似值。");
+    EXPECT_EQ(rows(tp("400", "20"), {}) + rows(tp("400", "30"), {}),
+              "过热蒸汽 / IF97 第 2 区，过热蒸汽。超临界流体 / IF97 第 3 区，超临界流体。");
+    EXPECT_EQ(six_digits(-0.0415798765) + " " + six_digits(1.25e-5), "-0.0415799 0.0000125");
+}
+
+// Each page's tagged inputs, in its units, and no other: the convection and condensation pages' cp in J/(kg·K), μ in
+// Pa·s; the pump's vapour pressure in kPa at the state's temperature; the evaporator's r1 and r at its own T1 and T
+// (its solution's cp0 stays). Pages without such inputs fill nothing.
+TEST(WaterSteamFill, EachPageFillsItsPropertyInputsInTheirUnits) {
+    const std::string nothing = "本页没有可由水和水蒸气物性填入的输入。 @ none";
+    const std::tuple<const char*, Typed, std::string> rows[] = {
+        {"friction", by_t("105"), "Text34=954.708 Text35=0.000267482"},
+        {"friction", by_t("105", Side::Vapour), "Text34=0.704982 Text35=0.0000124059"},
+        {"pump", tp("20", "0.101325"), "Text41=998.206 Text43=2.33921"},
+        {"pump", by_t("105", Side::Vapour), "Text41=0.704982 Text43=120.902"},
+        {"pump", tp("373.946", "30"), "Text41=562.734 Text43=22064"},
+        {"convection", tp("20", "0.101325"), "Text67=998.206 Text65=4184.79 Text66=0.0010016 Text64=0.598011"},
+        {"condensation", wet("", "1", "0.9"),
+         "Text78=2113.67 Text80=0.00020452 Text81=0.682978 Text79=2.54776 Text82=930.621 Text72=4274.62"},
+        {"evaporation", wet("", "1", "0.9"), "evapVapourLatent=2357.45 evapSteamLatent=2164.1"},
+        {"pipeDiameter", by_t("105"), nothing},
+        {"relief", by_t("105"), nothing}};
+    for (const auto& [calculation, typed, expected] : rows) EXPECT_EQ(filled(calculation, typed), expected);
+}
+
+// Where each value came from, as the sheet names it.
+TEST(WaterSteamFill, SourcesNameTheStateAndTheEquations) {
+    EXPECT_EQ(filled("friction", by_t("105"), {}, true),
+              "物性：水，IAPWS-IF97，饱和液体，t = 105 ℃ | 物性：水，IAPWS 2008 与 IAPWS-IF97，饱和液体，t = 105 ℃");
+    EXPECT_EQ(filled("pump", tp("20", "0.101325"), {}, true),
+              "物性：水，IAPWS-IF97，t = 20 ℃，p = 0.101325 MPa | 物性：水，IAPWS-IF97，饱和蒸汽压，t = 20 ℃");
+    EXPECT_EQ(
+        filled("condensation", by_t("105"), {}, true),
+        "物性：水，IAPWS-IF97，汽化热，t = 150 ℃ | 物性：水，IAPWS 2008 与 IAPWS-IF97，冷凝液，膜温 (ts + tw)/2 = "
+        "135 ℃，p = ps(ts) = 476.101 kPa | 物性：水，IAPWS 2011 与 IAPWS-IF97，冷凝液，膜温 (ts + tw)/2 = 135 ℃，p = "
+        "ps(ts) = 476.101 kPa | 物性：水，IAPWS-IF97，饱和蒸汽，t = 150 ℃ | 物性：水，IAPWS-IF97，冷凝液，膜温 (ts "
+        "+ tw)/2 = 135 ℃，p = ps(ts) = 476.101 kPa | 物性：水，IAPWS-IF97，冷凝液，膜温 (ts + tw)/2 = 135 ℃，p = "
+        "ps(ts) = 476.101 kPa");
+    const std::string critical = filled("friction", by_t("373.5"), {}, true);
+    EXPECT_EQ(critical.substr(critical.find(" | ") + 3),
+              "物性：水，IAPWS 2008 与 IAPWS-IF97，饱和液体，t = 373.5 ℃（临界区内，μ 为近似值）");
+}
+
+// The page's own temperatures: the field at fault named, tw = ts refused and tw just below filled; the dialog's
+// state: wet steam, a state refused, no saturation pressure above Tc, infinite cp at the critical point.
+TEST(WaterSteamFill, RefusalsNameThePageFieldOrNone) {
+    const std::string no_number = "不是有效的数值，未填入物性。 @ ";
+    const std::tuple<const char*, Typed, std::map<std::string, std::string>, std::string> rows[] = {
+        {"condensation",
+         by_t("105"),
+         {{"Text76", "abc"}, {"Text75", "x"}},
+         "“蒸汽饱和温度（℃）”" + no_number + "Text76"},
+        {"condensation", by_t("105"), {{"Text75", ""}}, "“壁面温度（℃）”" + no_number + "Text75"},
+        {"condensation",
+         by_t("105"),
+         {{"Text75", "150"}},
+         "“壁面温度（℃）”须低于“蒸汽饱和温度（℃）”（冷凝液物性取膜温 (ts + tw)/2），未填入物性。 @ Text75"},
+        {"condensation",
+         by_t("105"),
+         {{"Text76", "374"}},
+         "“蒸汽饱和温度（℃）”：饱和温度须在 0～373.946 ℃（临界温度）之间。未填入物性。 @ Text76"},
+        {"condensation",
+         by_t("105"),
+         {{"Text76", "1"}, {"Text75", "-3"}},
+         "“壁面温度（℃）”：膜温 (ts + tw)/2 = -1 ℃，温度低于 0 ℃，超出计算范围（0～800 ℃）。未填入物性。 @ Text75"},
+        {"evaporation", by_t("105"), {{"evapSteamTemp", "1.2.3"}}, "“加热蒸汽温度（℃）”" + no_number + "evapSteamTemp"},
+        {"friction", wet("", "1", "0.9"), {}, "湿蒸汽是两相混合物，其物性不填入页面。 @ none"},
+        {"convection", by_t(""), {}, "请输入温度。 @ none"},
+        {"pump", tp("400", "30"), {}, "温度高于临界温度 373.946 ℃，没有饱和蒸汽压。 @ none"},
+        {"convection", by_t("373.946"), {}, "临界点上 cp、λ 为无穷大，无法填入。 @ none"}};
+    for (const auto& [calculation, typed, page, expected] : rows) EXPECT_EQ(filled(calculation, typed, page), expected);
+    EXPECT_EQ(filled("condensation", by_t("105"), {{"Text75", "149.99"}}).substr(0, 14), "Text78=2113.67");
+}
+
+}  // namespace
+}  // namespace vxr::test
