@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (the calculation core; the case-file reader) with clang and libFuzzer, runs each for the given
-# number of seconds at low priority, and prints the executions run and the findings. Not part of the test command. The corpus is kept between runs; an input that broke something is saved under findings/.
+# Builds the fuzz targets (the calculation core; the case-file reader) with clang and libFuzzer, runs each for the
+# given number of seconds at low priority, and prints the executions run and the findings. Not part of the test
+# command. The corpus is kept between runs; an input that broke something is saved under findings/.
 # Usage: scripts/fuzz.sh SECONDS      VXR_FUZZ_BUILD_DIR moves the build folder (default build-fuzz/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
