@@ -1,6 +1,9 @@
 #include "app/look.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -8,8 +11,10 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTableWidget>
 #include <QTranslator>
 #include <algorithm>
 
@@ -141,6 +146,28 @@ QIcon appIcon() {
         return made;
     }();
     return *icon;
+}
+
+QDialogButtonBox* okCancelButtons(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+void copySelectedCells(const QTableWidget& table) {
+    QList<QTableWidgetItem*> items = table.selectedItems();
+    std::sort(items.begin(), items.end(), [](const QTableWidgetItem* a, const QTableWidgetItem* b) {
+        return a->row() != b->row() ? a->row() < b->row() : a->column() < b->column();
+    });
+    QString text;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i > 0) text += items[i]->row() == items[i - 1]->row() ? QLatin1Char('\t') : QLatin1Char('\n');
+        text += items[i]->text();
+    }
+    QApplication::clipboard()->setText(text);
 }
 
 }  // namespace vxr::app

@@ -5,7 +5,10 @@
 #include <QIcon>
 
 class QApplication;
+class QDialog;
+class QDialogButtonBox;
 class QLineEdit;
+class QTableWidget;
 
 namespace vxr::app {
 
@@ -25,5 +28,10 @@ void styleResultBox(QLineEdit* box);
 
 // The application icon, drawn at 16 × 16 and 32 × 32.
 QIcon appIcon();
+
+// 确定 and 取消 (in Chinese with Qt's translations or without), accepting and rejecting `dialog`.
+QDialogButtonBox* okCancelButtons(QDialog* dialog);
+// The selected cells of `table` to the clipboard as a spreadsheet pastes them: tabs between cells, a line a row.
+void copySelectedCells(const QTableWidget& table);
 
 }  // namespace vxr::app

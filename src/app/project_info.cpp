@@ -4,8 +4,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "app/look.h"
 
 namespace vxr::app::project {
 
@@ -50,11 +51,7 @@ Dialog::Dialog(const QJsonObject& project, QWidget* parent) : QDialog(parent), p
     }
     boxes_.back()->setPlaceholderText(QStringLiteral("留空：单页印计算日期，全部计算书印导出日期"));
     auto* note = new QLabel(QStringLiteral("工程信息印在每份计算书的标题栏中，随工程文件保存。"), this);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(note);

@@ -4,10 +4,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "app/look.h"
 
 namespace vxr::app::settings {
 
@@ -59,11 +60,7 @@ Dialog::Dialog(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout;
     form->addRow(restore_);
     form->addRow(QStringLiteral("最近打开的文件数："), recent_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +13,7 @@
 #include <string>
 
 #include "app/form.h"
+#include "app/look.h"
 
 namespace vxr::app {
 namespace {
@@ -73,7 +73,7 @@ UnitPage::UnitPage(const PageInfo& info, QWidget* parent) : Page(info, parent) {
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     cells_->addAction(copy);
-    connect(copy, &QAction::triggered, this, &UnitPage::copyCells);
+    connect(copy, &QAction::triggered, this, [this] { copySelectedCells(*cells_); });
 
     status_ = page.label("unitStatus", {120, 8325, 9780, 300}, QString());
     status_->setWordWrap(false);
@@ -181,19 +181,6 @@ void UnitPage::refresh() {
 
 void UnitPage::setStatus(const QString& text) {
     status_->setText(text);
-}
-
-void UnitPage::copyCells() const {
-    QList<QTableWidgetItem*> items = cells_->selectedItems();
-    std::sort(items.begin(), items.end(), [](const QTableWidgetItem* a, const QTableWidgetItem* b) {
-        return a->row() != b->row() ? a->row() < b->row() : a->column() < b->column();
-    });
-    QString text;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (i > 0) text += items[i]->row() == items[i - 1]->row() ? QLatin1Char('\t') : QLatin1Char('\n');
-        text += items[i]->text();
-    }
-    QApplication::clipboard()->setText(text);
 }
 
 }  // namespace vxr::app

@@ -32,7 +32,6 @@ private:
     void chooseQuantity(int index);  // the quantity's units into the combo box (its default chosen) and the table
     void refresh();                  // every value and the expression's, from the texts as they stand
     void setStatus(const QString& text);
-    void copyCells() const;
 
     // Chooses the quantity and unit named in `state` in the combo boxes, once the database is read.
     void chooseNamed();

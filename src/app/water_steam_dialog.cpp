@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,8 +12,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "app/look.h"
 #include "app/messages.h"
 #include "app/tab_control.h"
 #include "calc/properties/fill.h"
@@ -95,7 +94,7 @@ WaterSteamDialog::WaterSteamDialog(TabControl* tabs, QWidget* parent) : QDialog(
     cells_->addAction(copy);
     cells_->installEventFilter(this);  // the view copies only its current cell on Ctrl+C: the selection is copied here
     cells_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy, &QAction::triggered, this, &WaterSteamDialog::copyCells);
+    connect(copy, &QAction::triggered, this, [this] { copySelectedCells(*cells_); });
 
     auto* methods =
         named(new QLabel(QStringLiteral("热力学性质：IAPWS-IF97；μ：IAPWS 2008；λ：IAPWS 2011；σ：IAPWS 2014。"), this),
@@ -276,23 +275,10 @@ void WaterSteamDialog::undo() {
 bool WaterSteamDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cells_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        copyCells();
+        copySelectedCells(*cells_);
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void WaterSteamDialog::copyCells() const {
-    QList<QTableWidgetItem*> items = cells_->selectedItems();
-    std::sort(items.begin(), items.end(), [](const QTableWidgetItem* a, const QTableWidgetItem* b) {
-        return a->row() != b->row() ? a->row() < b->row() : a->column() < b->column();
-    });
-    QString text;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (i > 0) text += items[i]->row() == items[i - 1]->row() ? QLatin1Char('\t') : QLatin1Char('\n');
-        text += items[i]->text();
-    }
-    QApplication::clipboard()->setText(text);
 }
 
 }  // namespace vxr::app

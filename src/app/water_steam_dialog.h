@@ -43,7 +43,6 @@ private:
     void fill();
     void undo();
     void setStatus(const QString& text, bool refusal);
-    void copyCells() const;
 
     TabControl* tabs_;
     QComboBox* mode_ = nullptr;
