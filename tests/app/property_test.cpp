@@ -5,7 +5,6 @@
 // and what the user typed stays as typed. The pages, their inputs, options and results come from the page list and
 // the calculations' field tables.
 #include <QPushButton>
-#include <QTest>
 #include <algorithm>
 #include <cmath>
 

@@ -1,10 +1,6 @@
 // The route table on its own: what it lists, rows inserted and deleted, one 终点 at most, blocks pasted from a
 // spreadsheet, and 确定 refusing the first faulty row with a message that names it, the focus on its cell.
-#include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
-#include <QTableWidget>
-#include <QTest>
 
 #include "app/route_table_dialog.h"
 #include "window_test_support.h"

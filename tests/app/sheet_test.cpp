@@ -1,21 +1,10 @@
 // The calculation sheet through the real window: the text under its title block, the window's sheet actions, the
 // project information, the PDF of one page and of the whole case read back with pdftotext, printing, and the
 // layout's rules for long tables and notes.
-#include <sys/resource.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QBuffer>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -25,25 +14,15 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <cerrno>
-#include <csignal>
 #include <map>
 
-#include "app/calc_page.h"
 #include "app/sheet_actions.h"
 #include "app/workspace.h"
 #include "window_test_support.h"
 
 namespace vxr::test {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString squeezed(QString s) {  // compared after NFKC (℃ → °C, ² → 2), blanks and line breaks aside
     return s.normalized(QString::NormalizationForm_KC).remove(QRegularExpression("\\s"));
@@ -111,7 +90,6 @@ protected:
         seen.message = catchMessage([&] { find<QAction>(action)->trigger(); });
         return seen;
     }
-    app::CalcPage* page(const char* name) { return qobject_cast<app::CalcPage*>(window().page(name)); }
 
     QTemporaryDir dir_;
 };
@@ -245,14 +223,8 @@ TEST_F(SheetTest, ExportsAPdfHoldingTheSheetsTextOrTellsWhyNot) {
     EXPECT_FALSE(exportTo("exportSheet", dir_.filePath("安全阀计算书")).message);  // the dialog adds ".pdf"
     EXPECT_EQ(exportTo("exportSheet", pdf).folder, dir_.path());
     const QByteArray kept = bytesOf(pdf);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const Exported full = exportTo("exportSheet", pdf);
-    setrlimit(RLIMIT_FSIZE, &old);
+    Exported full;
+    onAFullDisk(4096, [&] { full = exportTo("exportSheet", pdf); });
     ASSERT_TRUE(full.message);
     EXPECT_TRUE(full.message->text.startsWith("计算书未能保存：写入文件 " + pdf + " 失败（"))
         << full.message->text.toStdString();

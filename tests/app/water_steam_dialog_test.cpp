@@ -1,20 +1,10 @@
 // 工具 → 水和水蒸气物性… through the real window: the menu and F4, one modeless dialog kept across pages, the table as
 // one types and its refusals, the fill of each page (which fields change, what stays), 撤销填入, the sources on the
 // sheet and in the case file.
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDialog>
 #include <QJsonDocument>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QTableWidget>
-#include <QTest>
 #include <tuple>
 
-#include "app/calc_page.h"
 #include "app/case_file.h"
 #include "app/workspace.h"
 #include "window_test_support.h"
@@ -45,7 +35,6 @@ protected:
         changes.sort();
         return changes.join(' ');
     }
-    app::CalcPage* page(const char* name) { return static_cast<app::CalcPage*>(window().page(name)); }
 };
 
 TEST_F(WaterSteamTest, ToolsMenuAndF4OpenOneModelessDialogKeptAcrossPages) {
