@@ -1,10 +1,5 @@
 // What the calculating pages do beyond their results (those are the property test's): tool tips, the focus after a
-// refusal, greyed inputs, the unit table as one types, Tab order and details that are easy to get wrong.
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTableWidget>
-#include <QTest>
+// refusal, greyed inputs, Tab order and details that are easy to get wrong.
 
 #include "window_test_support.h"
 
@@ -26,7 +21,6 @@ TEST_F(PagesTest, ResultsExplainThemselves) {
     setText("Text66", "0");
     expectMessage(clickAndCatch("Command14"), "运行错误", "请仔细核对数据！");
     EXPECT_EQ(alpha->toolTip(), notes);
-    EXPECT_TRUE(find("Text48")->toolTip().startsWith("反方向为负值\n"));  // a tool tip a box has of its own stays first
 }
 
 // An added page's refusal of its own focuses and selects the field at fault (m·X2 > Y2: x2, not the m typed last).
@@ -54,32 +48,6 @@ TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
         EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
         EXPECT_TRUE(find("reliefBackPressureFactor")->isEnabled());
     }
-}
-
-// The unit table follows the typing once its database is read; an error shows in the status line, never in a box.
-TEST_F(PagesTest, UnitTableFollowsTheTyping) {
-    showPage("unitPage");
-    QTRY_VERIFY(find<QComboBox>("unitQuantity")->count() > 0);
-    auto* cells = find<QTableWidget>("unitTable");
-    const auto cell = [&](const QString& unit) {
-        const auto found = cells->findItems(unit, Qt::MatchExactly);
-        return found.isEmpty() ? QStringLiteral("no row") : cells->item(found[0]->row(), 1)->text();
-    };
-    EXPECT_FALSE(find("unitAtmosphere")->isEnabled());
-    type("unitValue", "2.5");
-    EXPECT_EQ(cell("mm"), "2500");
-    find<QComboBox>("unitQuantity")->setCurrentText("压力");
-    EXPECT_TRUE(find("unitAtmosphere")->isEnabled());
-    find<QComboBox>("unitFrom")->setCurrentText("kPa（表压）");
-    type("unitAtmosphere", "90");
-    EXPECT_EQ(cell("kPa"), "92.5");
-    type("unitExpression", "kg");
-    EXPECT_EQ(text("unitExpressionValue") + text("unitStatus"), "“kg”不是压力的单位。");
-    EXPECT_FALSE(catchMessage([&] { type("unitValue", "2,5"); })) << "a message box while typing";
-    EXPECT_EQ(cell("kPa") + text("unitStatus"), "数值不是有效的数字。");
-    EXPECT_EQ(find<QLabel>("unitStatus")->palette().color(QPalette::WindowText), QColor(Qt::red));
-    type("unitValue", "3");
-    EXPECT_EQ(cell("kPa"), "93");
 }
 
 TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {

@@ -80,32 +80,28 @@ TEST(UnitConversion, TheTablesTexts) {
     }
 }
 
-// The page opens each quantity on the unit an engineer here types: 150 typed under 温度 is 150 ℃.
+// The page opens each quantity on the unit an engineer here types (150 typed under 温度 is 150 ℃: the page's test).
 TEST(UnitConversion, QuantitiesOpenOnTheEngineersUnit) {
     for (const auto& [name, caption] :
          {std::pair{"温度", "℃"}, {"压力", "kPa"}, {"比热容", "kJ/(kg·℃)"}, {"体积流量", "m³/h"}, {"质量流量", "kg/h"}})
         EXPECT_STREQ(table(name).quantity().units[default_unit(table(name).quantity())].caption, caption) << name;
-    const QuantityTable t = table("温度");
-    EXPECT_EQ(t.convert("150", default_unit(t.quantity()), "").values[row(t, "K")], "423.15");
 }
 
 // A value typed in one unit, in a unit expression: the value and a note after " | ", or the error. A caption of the
 // table reads as its row; under 温差 every temperature unit is a slope, however spelt; gal, gpm, bbl, hp, oz and torr
-// as a process engineer means them, as whole words only; ton read as the short ton, and said.
+// as a process engineer means them, as whole words only. (degF as a slope, a rate refused and ton as the short ton
+// are the page's test.)
 TEST(UnitConversion, Expressions) {
     const struct {
         const char *name, *quantity, *value, *from, *atmosphere, *expression, *shown;
     } rows[] = {{"a slope by its caption", "温差", "100", "℃", "", "℉", "180"},
-                {"a slope spelt degF", "温差", "10", "K", "", "degF", "18"},
                 {"a negative slope", "温差", "-10", "K", "", "degF", "-18"},
                 {"a slope spelt ℃ after a blank", "温差", "10", "K", "", " ℃", "10"},
-                {"a rate is no difference", "温差", "10", "K", "", "degF/min", "“degF/min”不是温差的单位。"},
                 {"a point under 温度", "温度", "10", "K", "", "degC", "-263.15"},
                 {"℉ as a point", "温度", "100", "℃", "", "°F", "212"},
                 {"below absolute zero", "温度", "-273.2", "℃", "", "K", "温度低于绝对零度（0 K）。"},
                 {"0 psig is an atmosphere", "压力", "0", "psig", "101.325", "atm", "1"},
                 {"gauge to gauge by caption", "压力", "0", "kPa（表压）", "101.325", "psig", "0"},
-                {"below a vacuum", "压力", "-0.001", "kPa", "101.325", "Pa", "绝对压力不能为负。"},
                 {"a blank atmosphere", "压力", "1", "bar", " ", "Pa", "当地大气压须为大于零的数字。"},
                 {"kcal/(m²·h·℃) by its caption", "传热系数", "1.163", "W/(m²·K)", "", "kcal/(m²·h·℃)", "1"},
                 {"gal", "体积流量", "1", "m³/h", "", "gal/min", "4.4028675393"},
@@ -118,7 +114,6 @@ TEST(UnitConversion, Expressions) {
                 {"oz", "质量", "1", "kg", "", "oz", "35.2739619496"},
                 {"torr", "压力", "1", "kPa", "101.325", "torr", "7.50061682704"},
                 {"gal inside a word", "体积", "1", "m³", "", "kgal", "“kgal”不是体积的单位。"},
-                {"ton", "质量", "1", "kg", "", "ton", "0.00110231131092 | ton 按美吨 907.18474 kg 计；公吨请写 t"},
                 {"t", "质量", "1", "kg", "", "t", "0.001"},
                 {"ton inside a word", "质量", "1", "kg", "", "ton_force", "“ton_force”不是质量的单位。"},
                 {"a reciprocal unit", "长度", "2", "m", "", "1/m", "“1/m”不是长度的单位。"},
