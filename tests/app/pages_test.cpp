@@ -21,6 +21,9 @@ TEST_F(PagesTest, ResultsExplainThemselves) {
     setText("Text66", "0");
     expectMessage(clickAndCatch("Command14"), "运行错误", "请仔细核对数据！");
     EXPECT_EQ(alpha->toolTip(), notes);
+    click("Option5");  // the options of each frame exclude each other, and only them
+    click("Option2");
+    EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
 }
 
 // An added page's refusal of its own focuses and selects the field at fault (m·X2 > Y2: x2, not the m typed last).
@@ -37,8 +40,9 @@ TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
     EXPECT_EQ(text("absHeight"), height);
 }
 
-// The relief valve greys the other medium's inputs; the back-pressure factor, read for both, stays open.
-TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
+// The relief valve greys the other medium's inputs; the back-pressure factor, read for both, stays open. With 液体
+// chosen, the sheet names the medium and leaves out the inputs only a gas reads.
+TEST_F(PagesTest, ReliefGreysAndLeavesOutTheOtherMediumsInputs) {
     showPage("reliefPage");
     const char* gas_only[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
     for (const bool gas : {true, false}) {
@@ -48,6 +52,13 @@ TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
         EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
         EXPECT_TRUE(find("reliefBackPressureFactor")->isEnabled());
     }
+    click("reliefCalculate");
+    const QStringList sheet = page("reliefPage")->sheetText().split('\n');
+    for (const char* row : {"介质\t液体", "液体密度\t1000\tkg/m³", "泄放量\t10000\tkg/h", "流动状态\t液体\t",
+                            "最小泄放面积\t90.954\tmm²", "背压修正系数 Kb（液体为 Kw）\t1\t"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+    for (const char* caption : {"摩尔质量", "泄放温度", "压缩因子", "绝热指数", "气体或蒸汽"})
+        EXPECT_TRUE(sheet.filter(QString::fromUtf8(caption)).isEmpty()) << caption;
 }
 
 TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
@@ -57,7 +68,7 @@ TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
 }
 
 // Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
-TEST_F(PagesTest, ExponentDigitsStandOverTheirBlanks) {
+TEST_F(PagesTest, ExponentDigitsAndTheSpareResultBox) {
     for (const auto& [page, digit, caption] : {std::tuple{"condensationPage", "Label81", "Label82"},
                                                {"condensationPage", "Label80", "Label88"},
                                                {"condensationPage", "Label74", "Label75"},
@@ -66,20 +77,10 @@ TEST_F(PagesTest, ExponentDigitsStandOverTheirBlanks) {
         showPage(page);
         expectExponentOver(digit, caption);
     }
-}
-
-// The condensation page's spare result box lies below its frame: never seen, never focused.
-TEST_F(PagesTest, TheSpareResultBoxIsNeverSeen) {
+    // The condensation page's spare result box lies below its frame: never seen, never focused.
     showPage("condensationPage");
     EXPECT_TRUE(find("Text69")->visibleRegion().isEmpty());
     EXPECT_EQ(find("Text69")->focusPolicy(), Qt::NoFocus);
-}
-
-TEST_F(PagesTest, OptionGroupsAreExclusiveWithinTheirFrameOnly) {
-    showPage("convectionPage");
-    click("Option5");
-    click("Option2");
-    EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
 }
 
 // Enter in any input presses the page's 计算, on an original page and on an added one.
