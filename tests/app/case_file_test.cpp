@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QSpinBox>
 
-#include "app/calc_page.h"
 #include "app/case_file.h"
 #include "app/pages.h"
 #include "app/session.h"

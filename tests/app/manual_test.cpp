@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QTextBrowser>
 
-#include "app/calc_page.h"
 #include "app/manual_window.h"
 #include "app/pages.h"
 #include "window_test_support.h"
