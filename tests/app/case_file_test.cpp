@@ -103,12 +103,7 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
     QByteArray many = head + R"({"stressPage": {"route": {"segments": {)";
     for (int n = 1; n <= 101; ++n)
         many += QString("\"%1\": [\"1\", \"1\", \"0\", \"0\"]%2").arg(n).arg(n < 101 ? "," : "}}}}}").toUtf8();
-    struct Row {
-        const char* name;
-        QByteArray bytes;
-        QString reason;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, QByteArray, QString> rows[] = {
         {"not JSON", "{\"format\": ", "不是 JSON 文件"},
         {"not a case", R"({"format": "other", "version": 1})", "不是 VXR 工程文件。"},
         {"a newer format", R"({"format": "vxr-case", "version": 2, "pages": {}})",
@@ -127,14 +122,14 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
         {"a segment saved empty", head + R"({"stressPage": {"route": {"segments": {"2": ["5", "", "0", "0"]}}}}})",
          "第 2 段管段的LX为空。"},
     };
-    for (const Row& r : rows) {
-        writeFile(path("bad.vxr"), r.bytes);
+    for (const auto& [name, bytes, reason] : rows) {
+        writeFile(path("bad.vxr"), bytes);
         const QStringList before = everything(window());
         const auto message = catchMessage([&] { EXPECT_FALSE(window().openFile(path("bad.vxr"))); });
-        ASSERT_TRUE(message) << r.name;
-        EXPECT_TRUE(message->text.startsWith("无法打开 " + path("bad.vxr") + "：" + r.reason))
-            << r.name << ": " << message->text.toStdString();
-        EXPECT_EQ(changed(before, everything(window())), QStringList()) << r.name;
+        ASSERT_TRUE(message) << name;
+        EXPECT_TRUE(message->text.startsWith("无法打开 " + path("bad.vxr") + "：" + reason))
+            << name << ": " << message->text.toStdString();
+        EXPECT_EQ(changed(before, everything(window())), QStringList()) << name;
     }
     expectMessage(catchMessage([&] { window().openFile(path("missing.vxr")); }), "VXR",
                   "无法打开 " + path("missing.vxr") + "：文件无法读取（此文件或目录不存在）。");

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -185,15 +186,10 @@ TEST_F(SheetTest, ProjectInformationIsEditedInOneDialog) {
 // 安全阀计算书.pdf in the folder last used; the PDF holds every cell of the sheet, the title block, the symbols of
 // 安全阀计算 with their captions and no unit, and on every page its number and the case file's name.
 TEST_F(SheetTest, ExportsAPdfHoldingTheSheetsTextOrTellsWhyNot) {
-    window().workspace()->setProject({{"projectName", "乙烯装置"},
-                                      {"projectNumber", "E-2024"},
-                                      {"projectStage", "详细设计"},
-                                      {"projectTag", "PSV-101"},
-                                      {"projectDesigner", "张三"},
-                                      {"projectChecker", "李四"},
-                                      {"projectApprover", "王五"},
-                                      {"projectRevision", "B"},
-                                      {"projectDate", "2024-05-06"}});
+    window().workspace()->setProject(QJsonDocument::fromJson(R"({"projectName": "乙烯装置", "projectNumber": "E-2024",
+        "projectStage": "详细设计", "projectTag": "PSV-101", "projectDesigner": "张三", "projectChecker": "李四",
+        "projectApprover": "王五", "projectRevision": "B", "projectDate": "2024-05-06"})")
+                                         .object());
     showPage("reliefPage");
     type("reliefFlow", "10000.000000000001");  // a note longer than a line
     click("reliefCalculate");

@@ -3,7 +3,6 @@
 // sheet and in the case file.
 #include <QJsonDocument>
 #include <QMenuBar>
-#include <tuple>
 
 #include "app/case_file.h"
 #include "app/workspace.h"

@@ -26,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <tuple>
 
 #include "app/calc_page.h"
 #include "app/main_window.h"

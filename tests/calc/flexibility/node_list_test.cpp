@@ -3,6 +3,8 @@
 // whole route replaces the list.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "calc/flexibility/node_list.h"
 
 namespace vxr::test {
@@ -30,14 +32,10 @@ TEST(NodeList, SaveRefusesASegmentShorterThanItsProjections) {
 // Records 1 to 3 saved, the end node at 3 (or none), the current segment at `to`; then `rows` records replace them:
 // the current segment moves to the new last row only where its own row went away.
 TEST(NodeList, ReplaceMovesTheCurrentSegmentOnlyWhereItsRowWentAway) {
-    const struct {
-        const char* name;
-        bool end;
-        int to, rows, to_after;
-    } cases[] = {{"within the new route", true, 3, 3, 3},
-                 {"its row deleted", true, 3, 2, 2},
-                 {"every row deleted", true, 2, 0, 1},
-                 {"beyond the route as it was", false, 5, 2, 5}};
+    const std::tuple<const char*, bool, int, int, int> cases[] = {{"within the new route", true, 3, 3, 3},
+                                                                  {"its row deleted", true, 3, 2, 2},
+                                                                  {"every row deleted", true, 2, 0, 1},
+                                                                  {"beyond the route as it was", false, 5, 2, 5}};
     for (const auto& [name, end, to, rows, to_after] : cases) {
         NodeList list;
         for (int n = 1; n <= 3; ++n) list.save({"1", "1", "0", "0"}, end && n == 3), list.next();
