@@ -110,7 +110,8 @@ TEST(MainWindowPages, BuiltWhenFirstOpenedAndKeptAfterwards) {
 }
 
 // On every page: captions are whole, result boxes have the result look, buttons read as designed; on the added pages
-// no control overlaps another (the small exponent digits over their captions aside).
+// and the pipe-stress page with its added 路线表… no control overlaps another (the small exponent digits over their
+// captions aside).
 TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
     for (QLabel* label : window().findChildren<QLabel*>())
         EXPECT_TRUE(label->text().isEmpty() ||
@@ -126,8 +127,8 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
         EXPECT_TRUE(!box->isReadOnly() || (box->palette().color(QPalette::Base) == QColor(192, 255, 255) &&
                                            box->palette().color(QPalette::Text) == QColor(255, 0, 0)))
             << box->objectName().toStdString();
-    for (const char* page :
-         {"distillationPage", "evaporationPage", "dryingPage", "absorptionPage", "reliefPage", "unitPage"}) {
+    for (const char* page : {"distillationPage", "evaporationPage", "dryingPage", "absorptionPage", "reliefPage",
+                             "unitPage", "stressPage"}) {
         QList<QWidget*> parents{window().page(page)};
         for (QGroupBox* frame : parents[0]->findChildren<QGroupBox*>()) parents << frame;
         for (const QWidget* parent : parents) {

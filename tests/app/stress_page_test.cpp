@@ -270,14 +270,11 @@ TEST_F(StressPageTest, WalkSavedByMovingOnAndCalculatingAndItsSheet) {
     EXPECT_TRUE(page("stressPage")->sheetText().contains(route));
 }
 
-// Segments 1 to 3 saved, the end node at 3, 终点 ticked: 路线表… (where it overlaps nothing) lists them; 取消 after
-// edits changes nothing; 确定 after deleting row 3 (the current segment's), editing row 2 and moving 终点 to row 1
-// replaces the route, the current segment moves to the last row, shown as saved with 终点 clear.
+// Segments 1 to 3 saved, the end node at 3, 终点 ticked: 路线表… lists them; 取消 after edits changes nothing; 确定
+// after deleting row 3 (the current segment's), editing row 2 and moving 终点 to row 1 replaces the route, the current
+// segment moves to the last row, shown as saved with 终点 clear.
 TEST_F(StressPageTest, RouteTableReplacesTheRouteOnlyOnConfirm) {
     QWidget* button = find("routeTableButton");
-    for (const QWidget* other : button->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_TRUE(other == button || !other->geometry().intersects(button->geometry()))
-            << other->objectName().toStdString();
     for (int n = 1; n <= 3; ++n) {
         enter({"1" + QString::number(n), "10", "0", "0"});
         find<QCheckBox>("Check1")->setChecked(n == 3);

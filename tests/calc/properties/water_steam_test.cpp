@@ -284,14 +284,11 @@ TEST(PropertiesWaterSteam, SaturatedAndWetStatesAgree) {
     }
 }
 
-// The header's worked example, in the dialog's units; the critical point; the viscosity's approximate mark, which on
-// the saturated liquid starts at 645.91 K (372.76 ℃).
+// The header's worked example, in the dialog's units (its ρ, cp, μ and λ: the convection page's fill); the critical
+// point; the viscosity's approximate mark, which on the saturated liquid starts at 645.91 K (372.76 ℃).
 TEST(PropertiesWaterSteam, WorkedExampleCriticalPointAndApproximateViscosity) {
     const auto water = std::get<Properties>(at(20, 101.325));
-    const std::vector<Row> example = {{"ρ", water.rho, "998.206"},    {"h", water.h, "84.013"},
-                                      {"cp", water.cp, "4.1848"},     {"μ", water.mu, "1.0016e-3"},
-                                      {"λ", water.lambda, "0.59801"}, {"Pr", water.pr, "7.009"}};
-    expect_printed(example, false);
+    expect_printed({{"h", water.h, "84.013"}, {"Pr", water.pr, "7.009"}}, false);
     const auto critical = std::get<Saturation>(saturation_at_temperature(373.946));
     EXPECT_TRUE(critical.liquid.rho == 322.0 && critical.vapour.rho == 322.0 && critical.r == 0.0 &&
                 std::isinf(critical.liquid.cp) && std::isinf(critical.liquid.lambda) &&
