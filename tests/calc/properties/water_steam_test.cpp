@@ -1,5 +1,6 @@
-// The water/steam properties: each IAPWS release's verification table, the region boundaries met from both sides,
-// the density search of region 3, every refusal at and beside its bound, saturated and wet states, the critical point.
+// The water/steam properties: rows of each IAPWS release's verification table (every region, equation and transport
+// property), the region boundaries met from both sides, the density search of region 3, every refusal at and beside
+// its bound, saturated and wet states, the critical point.
 #include <gtest/gtest.h>
 
 #include <algorithm>
