@@ -1,26 +1,13 @@
 // Case files and the session through the real window: everything the pages hold comes back from a file and from the
 // session, and saving again gives the same bytes; each refusal names the file and the reason and changes nothing; a
 // failed save keeps the old file; a killed process keeps its session; start-up restores or asks.
-#include <signal.h>
-#include <sys/resource.h>
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QJsonDocument>
-#include <QLineEdit>
-#include <QMenu>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include "app/calc_page.h"
 #include "app/case_file.h"
 #include "app/pages.h"
 #include "app/session.h"
@@ -30,17 +17,6 @@
 
 namespace vxr::test {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Everything a user can see of a window: every control's text and state, each result's notes, each page's sheet and
 // the project information.
@@ -127,12 +103,7 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
     QByteArray many = head + R"({"stressPage": {"route": {"segments": {)";
     for (int n = 1; n <= 101; ++n)
         many += QString("\"%1\": [\"1\", \"1\", \"0\", \"0\"]%2").arg(n).arg(n < 101 ? "," : "}}}}}").toUtf8();
-    struct Row {
-        const char* name;
-        QByteArray bytes;
-        QString reason;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, QByteArray, QString> rows[] = {
         {"not JSON", "{\"format\": ", "不是 JSON 文件"},
         {"not a case", R"({"format": "other", "version": 1})", "不是 VXR 工程文件。"},
         {"a newer format", R"({"format": "vxr-case", "version": 2, "pages": {}})",
@@ -151,18 +122,18 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
         {"a segment saved empty", head + R"({"stressPage": {"route": {"segments": {"2": ["5", "", "0", "0"]}}}}})",
          "第 2 段管段的LX为空。"},
     };
-    for (const Row& r : rows) {
-        write(path("bad.vxr"), r.bytes);
+    for (const auto& [name, bytes, reason] : rows) {
+        writeFile(path("bad.vxr"), bytes);
         const QStringList before = everything(window());
         const auto message = catchMessage([&] { EXPECT_FALSE(window().openFile(path("bad.vxr"))); });
-        ASSERT_TRUE(message) << r.name;
-        EXPECT_TRUE(message->text.startsWith("无法打开 " + path("bad.vxr") + "：" + r.reason))
-            << r.name << ": " << message->text.toStdString();
-        EXPECT_EQ(changed(before, everything(window())), QStringList()) << r.name;
+        ASSERT_TRUE(message) << name;
+        EXPECT_TRUE(message->text.startsWith("无法打开 " + path("bad.vxr") + "：" + reason))
+            << name << ": " << message->text.toStdString();
+        EXPECT_EQ(changed(before, everything(window())), QStringList()) << name;
     }
     expectMessage(catchMessage([&] { window().openFile(path("missing.vxr")); }), "VXR",
                   "无法打开 " + path("missing.vxr") + "：文件无法读取（此文件或目录不存在）。");
-    write(path("big.vxr"), QByteArray(app::casefile::kMaxBytes + 1, ' '));
+    writeFile(path("big.vxr"), QByteArray(app::casefile::kMaxBytes + 1, ' '));
     expectMessage(catchMessage([&] { window().openFile(path("big.vxr")); }), "VXR",
                   "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");
 }
@@ -170,7 +141,7 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
 // Names this version does not know are skipped and listed in one message, keys a newer version added ignored; the rest
 // opens.
 TEST_F(CaseFileTest, UnknownNamesAreSkippedAndListed) {
-    write(path("new.vxr"), R"({"format": "vxr-case", "version": 1, "pages": {"fooPage": {},
+    writeFile(path("new.vxr"), R"({"format": "vxr-case", "version": 1, "pages": {"fooPage": {},
         "frictionPage": {"texts": {"Text999": "1", "Text34": "998"}, "colour": "red"}}})");
     expectMessage(
         catchMessage([&] { EXPECT_TRUE(window().openFile(path("new.vxr"))); }), "VXR",
@@ -195,19 +166,12 @@ TEST_F(CaseFileTest, AFailedSaveKeepsTheOldFile) {
     const QByteArray kept = bytesOf(path("kept.vxr"));
     type("Text78", "2257");
     EXPECT_EQ(window().windowTitle(), "VXR [V1.00] - kept.vxr*");
-    // A full disk, as a limit on the size of files this process writes.
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 512;
-    signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto full = catchMessage([&] { EXPECT_FALSE(window().saveTo(path("kept.vxr"))); });
-    setrlimit(RLIMIT_FSIZE, &old);
+    std::optional<Message> full;
+    onAFullDisk(512, [&] { full = catchMessage([&] { EXPECT_FALSE(window().saveTo(path("kept.vxr"))); }); });
     ASSERT_TRUE(full);
     EXPECT_TRUE(full->text.startsWith("无法保存 " + path("kept.vxr") + "：")) << full->text.toStdString();
     EXPECT_EQ(bytesOf(path("kept.vxr")), kept);
-    write(path("plain"), "x");
+    writeFile(path("plain"), "x");
     expectMessage(catchMessage([&] { window().saveTo(path("plain/case.vxr")); }), "VXR",
                   "无法保存 " + path("plain/case.vxr") + "：" + qt_error_string(ENOTDIR));
     EXPECT_EQ(window().windowTitle(), "VXR [V1.00] - kept.vxr*");
@@ -233,8 +197,9 @@ TEST_F(CaseFileTest, NewCaseAsksFirst) {
 // The real program, a case file on its command line, killed after three seconds: the session holds the case.
 TEST(Session, SurvivesSigkill) {
     QTemporaryDir dir;
-    write(dir.filePath("case.vxr"),
-          R"({"format": "vxr-case", "version": 1, "pages": {"frictionPage": {"texts": {"Text37": "KILLED-LINE"}}}})");
+    writeFile(
+        dir.filePath("case.vxr"),
+        R"({"format": "vxr-case", "version": 1, "pages": {"frictionPage": {"texts": {"Text37": "KILLED-LINE"}}}})");
     QProcess vxr;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", dir.filePath("data"));

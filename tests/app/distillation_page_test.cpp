@@ -1,7 +1,5 @@
 // The 精馏计算 page beyond its results (those are the property test's, its layout the main window test's): the
 // McCabe–Thiele diagram of the last calculation: its button, its window, its image and the copy.
-#include <QApplication>
-#include <QClipboard>
 
 #include "app/mccabe_thiele_diagram.h"
 #include "calc/distillation/shortcut_column.h"

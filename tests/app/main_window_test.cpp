@@ -1,16 +1,11 @@
 // The window itself: caption, tabs, menus, the About box, keyboard page switching, pages built when first opened and
 // the look of every page, the style's band painting included.
-#include <QAction>
-#include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOptionTabWidgetFrame>
-#include <QTest>
 #include <memory>
 
 #include "app/form.h"
@@ -115,7 +110,8 @@ TEST(MainWindowPages, BuiltWhenFirstOpenedAndKeptAfterwards) {
 }
 
 // On every page: captions are whole, result boxes have the result look, buttons read as designed; on the added pages
-// no control overlaps another (the small exponent digits over their captions aside).
+// and the pipe-stress page with its added 路线表… no control overlaps another (the small exponent digits over their
+// captions aside).
 TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
     for (QLabel* label : window().findChildren<QLabel*>())
         EXPECT_TRUE(label->text().isEmpty() ||
@@ -131,8 +127,8 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
         EXPECT_TRUE(!box->isReadOnly() || (box->palette().color(QPalette::Base) == QColor(192, 255, 255) &&
                                            box->palette().color(QPalette::Text) == QColor(255, 0, 0)))
             << box->objectName().toStdString();
-    for (const char* page :
-         {"distillationPage", "evaporationPage", "dryingPage", "absorptionPage", "reliefPage", "unitPage"}) {
+    for (const char* page : {"distillationPage", "evaporationPage", "dryingPage", "absorptionPage", "reliefPage",
+                             "unitPage", "stressPage"}) {
         QList<QWidget*> parents{window().page(page)};
         for (QGroupBox* frame : parents[0]->findChildren<QGroupBox*>()) parents << frame;
         for (const QWidget* parent : parents) {
@@ -153,11 +149,11 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
 // included), each as tall as its rows need.
 TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
     const std::pair<const char*, app::Twips> frames[] = {
-        {"distInputFrame", {120, 990, 9780, 2100}},  {"distResultFrame", {120, 3300, 9780, 2940}},
-        {"evapInputFrame", {120, 990, 9780, 2880}},  {"evapResultFrame", {120, 3990, 9780, 2040}},
-        {"dryInputFrame", {120, 990, 9780, 2040}},   {"dryResultFrame", {120, 3150, 9780, 2460}},
-        {"absInputFrame", {120, 990, 9780, 2100}},   {"absResultFrame", {120, 3300, 9780, 2100}},
-        {"reliefMedium", {120, 990, 9780, 600}},     {"reliefInputFrame", {120, 1710, 9780, 2880}},
+        {"distInputFrame", {120, 990, 9780, 2100}},    {"distResultFrame", {120, 3300, 9780, 2940}},
+        {"evapInputFrame", {120, 990, 9780, 2880}},    {"evapResultFrame", {120, 3990, 9780, 2040}},
+        {"dryInputFrame", {120, 990, 9780, 2040}},     {"dryResultFrame", {120, 3150, 9780, 2460}},
+        {"absInputFrame", {120, 990, 9780, 2100}},     {"absResultFrame", {120, 3300, 9780, 2100}},
+        {"reliefMedium", {120, 990, 9780, 600}},       {"reliefInputFrame", {120, 1710, 9780, 2880}},
         {"reliefResultFrame", {120, 4710, 9780, 1620}}};
     for (const auto& [name, at] : frames)
         EXPECT_EQ(find(name)->geometry(), QRect(app::pixels(at.left), app::pixels(at.top - app::kTabRowsTwips),

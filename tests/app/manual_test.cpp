@@ -1,15 +1,9 @@
 // The manual as shipped (:/manual) and the help it gives in the window: a chapter for every page that names every
 // field by its caption, a tool tip on every input from the field table, F1 at the current page's chapter, 内容 at
 // the start, and the find box.
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 #include <QTextBrowser>
 
-#include "app/calc_page.h"
 #include "app/manual_window.h"
 #include "app/pages.h"
 #include "window_test_support.h"

@@ -1,10 +1,5 @@
 // What the calculating pages do beyond their results (those are the property test's): tool tips, the focus after a
-// refusal, greyed inputs, the unit table as one types, Tab order and details that are easy to get wrong.
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTableWidget>
-#include <QTest>
+// refusal, greyed inputs, Tab order and details that are easy to get wrong.
 
 #include "window_test_support.h"
 
@@ -26,7 +21,9 @@ TEST_F(PagesTest, ResultsExplainThemselves) {
     setText("Text66", "0");
     expectMessage(clickAndCatch("Command14"), "运行错误", "请仔细核对数据！");
     EXPECT_EQ(alpha->toolTip(), notes);
-    EXPECT_TRUE(find("Text48")->toolTip().startsWith("反方向为负值\n"));  // a tool tip a box has of its own stays first
+    click("Option5");  // the options of each frame exclude each other, and only them
+    click("Option2");
+    EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
 }
 
 // An added page's refusal of its own focuses and selects the field at fault (m·X2 > Y2: x2, not the m typed last).
@@ -43,8 +40,9 @@ TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
     EXPECT_EQ(text("absHeight"), height);
 }
 
-// The relief valve greys the other medium's inputs; the back-pressure factor, read for both, stays open.
-TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
+// The relief valve greys the other medium's inputs; the back-pressure factor, read for both, stays open. With 液体
+// chosen, the sheet names the medium and leaves out the inputs only a gas reads.
+TEST_F(PagesTest, ReliefGreysAndLeavesOutTheOtherMediumsInputs) {
     showPage("reliefPage");
     const char* gas_only[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
     for (const bool gas : {true, false}) {
@@ -54,32 +52,13 @@ TEST_F(PagesTest, ReliefGreysTheOtherMediumsInputs) {
         EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
         EXPECT_TRUE(find("reliefBackPressureFactor")->isEnabled());
     }
-}
-
-// The unit table follows the typing once its database is read; an error shows in the status line, never in a box.
-TEST_F(PagesTest, UnitTableFollowsTheTyping) {
-    showPage("unitPage");
-    QTRY_VERIFY(find<QComboBox>("unitQuantity")->count() > 0);
-    auto* cells = find<QTableWidget>("unitTable");
-    const auto cell = [&](const QString& unit) {
-        const auto found = cells->findItems(unit, Qt::MatchExactly);
-        return found.isEmpty() ? QStringLiteral("no row") : cells->item(found[0]->row(), 1)->text();
-    };
-    EXPECT_FALSE(find("unitAtmosphere")->isEnabled());
-    type("unitValue", "2.5");
-    EXPECT_EQ(cell("mm"), "2500");
-    find<QComboBox>("unitQuantity")->setCurrentText("压力");
-    EXPECT_TRUE(find("unitAtmosphere")->isEnabled());
-    find<QComboBox>("unitFrom")->setCurrentText("kPa（表压）");
-    type("unitAtmosphere", "90");
-    EXPECT_EQ(cell("kPa"), "92.5");
-    type("unitExpression", "kg");
-    EXPECT_EQ(text("unitExpressionValue") + text("unitStatus"), "“kg”不是压力的单位。");
-    EXPECT_FALSE(catchMessage([&] { type("unitValue", "2,5"); })) << "a message box while typing";
-    EXPECT_EQ(cell("kPa") + text("unitStatus"), "数值不是有效的数字。");
-    EXPECT_EQ(find<QLabel>("unitStatus")->palette().color(QPalette::WindowText), QColor(Qt::red));
-    type("unitValue", "3");
-    EXPECT_EQ(cell("kPa"), "93");
+    click("reliefCalculate");
+    const QStringList sheet = page("reliefPage")->sheetText().split('\n');
+    for (const char* row : {"介质\t液体", "液体密度\t1000\tkg/m³", "泄放量\t10000\tkg/h", "流动状态\t液体\t",
+                            "最小泄放面积\t90.954\tmm²", "背压修正系数 Kb（液体为 Kw）\t1\t"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+    for (const char* caption : {"摩尔质量", "泄放温度", "压缩因子", "绝热指数", "气体或蒸汽"})
+        EXPECT_TRUE(sheet.filter(QString::fromUtf8(caption)).isEmpty()) << caption;
 }
 
 TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
@@ -89,7 +68,7 @@ TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
 }
 
 // Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
-TEST_F(PagesTest, ExponentDigitsStandOverTheirBlanks) {
+TEST_F(PagesTest, ExponentDigitsAndTheSpareResultBox) {
     for (const auto& [page, digit, caption] : {std::tuple{"condensationPage", "Label81", "Label82"},
                                                {"condensationPage", "Label80", "Label88"},
                                                {"condensationPage", "Label74", "Label75"},
@@ -98,20 +77,10 @@ TEST_F(PagesTest, ExponentDigitsStandOverTheirBlanks) {
         showPage(page);
         expectExponentOver(digit, caption);
     }
-}
-
-// The condensation page's spare result box lies below its frame: never seen, never focused.
-TEST_F(PagesTest, TheSpareResultBoxIsNeverSeen) {
+    // The condensation page's spare result box lies below its frame: never seen, never focused.
     showPage("condensationPage");
     EXPECT_TRUE(find("Text69")->visibleRegion().isEmpty());
     EXPECT_EQ(find("Text69")->focusPolicy(), Qt::NoFocus);
-}
-
-TEST_F(PagesTest, OptionGroupsAreExclusiveWithinTheirFrameOnly) {
-    showPage("convectionPage");
-    click("Option5");
-    click("Option2");
-    EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
 }
 
 // Enter in any input presses the page's 计算, on an original page and on an added one.

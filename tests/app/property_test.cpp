@@ -5,11 +5,9 @@
 // and what the user typed stays as typed. The pages, their inputs, options and results come from the page list and
 // the calculations' field tables.
 #include <QPushButton>
-#include <QTest>
 #include <algorithm>
 #include <cmath>
 
-#include "app/calc_page.h"
 #include "app/pages.h"
 #include "app/tab_control.h"
 #include "calc/catalogue.h"
@@ -18,15 +16,15 @@
 namespace vxr::test {
 namespace {
 
-// The pages the test drives: those with a calculation read from their fields alone (the route page has its own test).
-std::vector<const app::PageInfo*> calculatingPages() {
-    std::vector<const app::PageInfo*> pages;
-    for (const app::PageInfo& p : app::pages()) {
-        const calc::Calculation* c = p.calc();
-        if (c && std::none_of(c->fields().begin(), c->fields().end(),
-                              [](const frame::Field& f) { return f.kind == frame::Kind::Segment; }))
-            pages.push_back(&p);
-    }
+// The pages the test drives, by name: those with a calculation read from their fields alone (the route page has its
+// own test).
+std::vector<const char*> calculatingPages() {
+    std::vector<const char*> pages;
+    for (const app::PageInfo& p : app::pages())
+        if (const calc::Calculation* c = p.calc();
+            c && std::none_of(c->fields().begin(), c->fields().end(),
+                              [](auto& f) { return f.kind == frame::Kind::Segment; }))
+            pages.push_back(p.name);
     return pages;
 }
 
@@ -50,22 +48,9 @@ std::vector<std::vector<const char*>> optionGroups(const calc::Calculation& c) {
     return groups;
 }
 
-}  // namespace
-}  // namespace vxr::test
-
-namespace vxr::app {
-// A page as CTest lists the cases of the suite: by its name.
-void PrintTo(const PageInfo* page, std::ostream* out) {
-    *out << page->name;
-}
-}  // namespace vxr::app
-
-namespace vxr::test {
-namespace {
-
 constexpr double kOddShares[] = {0.0, 0.03, 0.1, 0.3, 1.0};  // of a case's inputs: none, all, or some odd
 
-class PropertyTest : public WindowTest, public ::testing::WithParamInterface<const app::PageInfo*> {
+class PropertyTest : public WindowTest, public ::testing::WithParamInterface<const char*> {
 protected:
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
     // A text for a field whose default is `d`: near it in a near case, else anywhere from a hundredth to ten times it.
@@ -115,13 +100,12 @@ protected:
                       << broken.join("\n  ").toStdString();
     }
 
-    const app::PageInfo& page_ = *GetParam();
+    const app::PageInfo& page_ = *app::findPage(GetParam());
     const calc::Calculation& calc_ = *page_.calc();
     const std::vector<const char*> inputs_ = named(calc_, frame::Kind::Input);
     const std::vector<const char*> results_ = named(calc_, frame::Kind::Result);
     const std::vector<std::vector<const char*>> groups_ = optionGroups(calc_);
-    const QByteArray button_ =
-        qobject_cast<app::CalcPage*>(window().page(page_.name))->calculateButton()->objectName().toLatin1();
+    const QByteArray button_ = page(page_.name)->calculateButton()->objectName().toLatin1();
     const int tab_ = int(&page_ - app::pages().data());
     std::mt19937_64 random_{std::uint64_t(tab_ + 1)};
     int violations_ = 0;
@@ -159,7 +143,7 @@ TEST_P(PropertyTest, ResultsAreTheCoresAndNothingElseChanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PropertyTest, ::testing::ValuesIn(calculatingPages()),
-                         [](const auto& info) { return std::string(info.param->name); });
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
 }  // namespace vxr::test

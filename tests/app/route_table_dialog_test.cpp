@@ -1,10 +1,6 @@
 // The route table on its own: what it lists, rows inserted and deleted, one 终点 at most, blocks pasted from a
 // spreadsheet, and 确定 refusing the first faulty row with a message that names it, the focus on its cell.
-#include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
-#include <QTableWidget>
-#include <QTest>
 
 #include "app/route_table_dialog.h"
 #include "window_test_support.h"
@@ -59,13 +55,7 @@ TEST(RouteTableDialog, PastesABlockAndConfirmRefusesTheFirstFaultyRow) {
     for (int n = 0; n < 100; ++n) hundred += " 10/10/0/0";
     const calc::Route x10{1, {S{"10", "1", "1", "1"}}};
     const std::string row2 = "VXR / 第 2 行：";
-    const struct {
-        const char* name;
-        calc::Route opened;
-        int column;
-        QString pasted;
-        std::string shown;
-    } cases[] = {
+    const std::tuple<const char*, calc::Route, int, QString, std::string> cases[] = {
         {"100 rows", {}, 2, line.repeated(100), hundred},
         {"101 rows", {}, 2, line.repeated(101), "VXR / 第 101 行：超出最大节点数100，请删除多余的行。 @ 100,2"},
         {"a header", {}, 2, "长度（m）\tLX\tLY\tLZ\n" + line, "no end: 10/10/0/0"},
@@ -80,18 +70,18 @@ TEST(RouteTableDialog, PastesABlockAndConfirmRefusesTheFirstFaultyRow) {
          line + "5\t10\t0\t0",
          row2 + "两节点管道长度小于三个投影的合成长度（10.000 m），请核对。 @ 1,2"},
         {"终点 on a row pasted empty", x10, 2, "\t\t\t", "VXR / 第 1 行：终点所在的行不能为空。 @ 0,6"}};
-    for (const auto& c : cases) {
-        RouteTableDialog d(c.opened);
+    for (const auto& [name, opened, column, pasted, shown] : cases) {
+        RouteTableDialog d(opened);
         d.show();
         auto* table = d.findChild<QTableWidget*>("routeTable");
-        QApplication::clipboard()->setText(c.pasted);
-        table->setCurrentCell(0, c.column);
+        QApplication::clipboard()->setText(pasted);
+        table->setCurrentCell(0, column);
         QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(table->rowCount() ? table->item(0, RouteTableDialog::End)->text() : "", "") << c.name;
+        EXPECT_EQ(table->rowCount() ? table->item(0, RouteTableDialog::End)->text() : "", "") << name;
         const auto message = catchMessage([&] { QTest::mouseClick(d.findChild<QWidget*>("routeOk"), Qt::LeftButton); });
         const QString focus = QString(" @ %1,%2").arg(table->currentRow()).arg(table->currentColumn());
-        EXPECT_EQ(message ? (message->describe() + focus).toStdString() : describe(d.route()), c.shown) << c.name;
-        EXPECT_EQ(d.isVisible() && d.focusWidget() == table, message.has_value()) << c.name;
+        EXPECT_EQ(message ? (message->describe() + focus).toStdString() : describe(d.route()), shown) << name;
+        EXPECT_EQ(d.isVisible() && d.focusWidget() == table, message.has_value()) << name;
     }
 }
 

@@ -2,9 +2,6 @@
 // with a watchdog that answers every message box: the one a test waits for is caught, any other fails the test.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include "app/look.h"
 #include "support/headless.h"
 #include "window_test_support.h"

@@ -1,8 +1,5 @@
 // The unit page through the real window: what a typed value shows in the table, the expression and the status line
 // (refusals and notes never in a message box), and the unit each quantity opens on.
-#include <QComboBox>
-#include <QTableWidget>
-#include <QTest>
 
 #include "window_test_support.h"
 
@@ -45,6 +42,22 @@ TEST_F(UnitPageTest, TypedValuesShowInTheTableTheExpressionAndTheStatusLine) {
     EXPECT_EQ(shown("Pa", "-5", "Pa"), "||绝对压力不能为负。");
     open("质量");
     EXPECT_EQ(shown("t", "1", "ton"), "0.001|0.00110231131092|ton 按美吨 907.18474 kg 计；公吨请写 t");
+}
+
+// The local atmosphere is open for a pressure only and read as typed; an error shows in red in the status line, never
+// in a message box; once the value is a number again, the expression's error shows there instead.
+TEST_F(UnitPageTest, TheAtmosphereAndErrorsWhileTyping) {
+    open("长度", "m");
+    EXPECT_FALSE(find("unitAtmosphere")->isEnabled());
+    open("压力", "kPa（表压）");
+    EXPECT_TRUE(find("unitAtmosphere")->isEnabled());
+    type("unitAtmosphere", "90");
+    EXPECT_EQ(shown("kPa", "2.5", "kg"), "92.5||“kg”不是压力的单位。");
+    EXPECT_FALSE(catchMessage([&] { type("unitValue", "2,5"); })) << "a message box while typing";
+    EXPECT_EQ(cell("kPa") + text("unitStatus"), "数值不是有效的数字。");
+    EXPECT_EQ(find<QLabel>("unitStatus")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    type("unitValue", "3");
+    EXPECT_EQ(cell("kPa") + text("unitStatus"), "93“kg”不是压力的单位。");
 }
 
 // Each quantity opens on its engineer's unit, again whenever it is chosen; the value typed stays.

@@ -1,20 +1,9 @@
 // 工具 → 水和水蒸气物性… through the real window: the menu and F4, one modeless dialog kept across pages, the table as
 // one types and its refusals, the fill of each page (which fields change, what stays), 撤销填入, the sources on the
 // sheet and in the case file.
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDialog>
 #include <QJsonDocument>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QTableWidget>
-#include <QTest>
-#include <tuple>
 
-#include "app/calc_page.h"
 #include "app/case_file.h"
 #include "app/workspace.h"
 #include "window_test_support.h"
@@ -45,7 +34,6 @@ protected:
         changes.sort();
         return changes.join(' ');
     }
-    app::CalcPage* page(const char* name) { return static_cast<app::CalcPage*>(window().page(name)); }
 };
 
 TEST_F(WaterSteamTest, ToolsMenuAndF4OpenOneModelessDialogKeptAcrossPages) {
@@ -96,8 +84,8 @@ TEST_F(WaterSteamTest, TableFollowsTheTextsAndRefusesInTheStatusLine) {
     EXPECT_EQ(QApplication::clipboard()->text(), "密度 ρ\tkg/m³\t0.0192362\t998.161\t0.0173126");
 }
 
-// Each page's property inputs change, and nothing else: the condensation page at its ts and film temperature, the
-// evaporator at its T1 and T, whatever the dialog shows.
+// Each page's property inputs change, and nothing else: the condensation page at its ts and film temperature (refused
+// for a wall no cooler than the vapour), the evaporator at its T1 and T, whatever the dialog shows.
 TEST_F(WaterSteamTest, FillChangesThePropertyInputsOnly) {
     open();
     type("waterSteamTemperature", "105");
@@ -118,11 +106,7 @@ TEST_F(WaterSteamTest, FillChangesThePropertyInputsOnly) {
     showPage("condensationPage");
     fill();
     EXPECT_TRUE(text("waterSteamStatus").startsWith("已填入“冷凝膜系数”页：蒸气冷凝潜热、冷凝液粘度、"));
-}
-
-// A wall no cooler than the vapour: a message names the field, nothing is filled, the focus goes to the wall.
-TEST_F(WaterSteamTest, CondensationRefusalNamesTheFieldAndFillsNothing) {
-    open();
+    // A wall no cooler than the vapour: a message names the field, nothing is filled, the focus goes to the wall.
     setText("Text75", "150");
     const QStringList before = snapshot(window());
     expectMessage(clickAndCatch("waterSteamFill"), "VXR",
@@ -131,27 +115,14 @@ TEST_F(WaterSteamTest, CondensationRefusalNamesTheFieldAndFillsNothing) {
     EXPECT_EQ(QApplication::focusWidget(), find("Text75"));
 }
 
-// 撤销填入 puts back the texts and sources the fill replaced on its page, even from another page, except where the
-// user has typed since; then there is nothing more to undo.
-TEST_F(WaterSteamTest, UndoPutsBackWhatTheFillReplacedWhereItStillStands) {
+// The sheet names the source of each value used as filled; a value typed over loses it. The case keeps the sources,
+// and its reader checks them. 撤销填入 puts back the texts and sources the fill replaced on its page, even from
+// another page, except where the user has typed since; then there is nothing more to undo.
+TEST_F(WaterSteamTest, SheetAndCaseKeepTheSourcesAndUndoPutsThemBack) {
     open();
     showPage("frictionPage");
     fill();
     type("Text35", "0.002");
-    showPage("pumpPage");
-    click("waterSteamUndo");
-    EXPECT_EQ(text("Text34") + " " + text("Text35"), "1000 0.002");
-    EXPECT_FALSE(page("frictionPage")->filled("Text34") || find("waterSteamUndo")->isEnabled());
-    EXPECT_EQ(text("waterSteamStatus"), "已撤销管道阻力计算的填入：恢复 1 项。");
-}
-
-// The sheet names the source of each value used as filled; a value typed over loses it. The case keeps the sources,
-// and its reader checks them.
-TEST_F(WaterSteamTest, SheetAndCaseKeepTheSources) {
-    open();
-    showPage("frictionPage");
-    fill();
-    type("Text35", "0.001");
     click("Command6");
     const QString sheet = page("frictionPage")->sheetText();
     EXPECT_TRUE(sheet.contains("物性来源\n项目\t来源\n密度\t物性：水，IAPWS-IF97，饱和液体，t = 100 ℃\n计算结果"))
@@ -169,6 +140,11 @@ TEST_F(WaterSteamTest, SheetAndCaseKeepTheSources) {
     EXPECT_EQ(app::casefile::parse(head + "[]}}}").error, "“pages.frictionPage.sources”应为对象。");
     EXPECT_EQ(app::casefile::parse(head + R"({"Text99": {}}}}})").skipped,
               QStringList("pages.frictionPage.sources.Text99"));
+    showPage("pumpPage");
+    click("waterSteamUndo");
+    EXPECT_EQ(text("Text34") + " " + text("Text35"), "1000 0.002");
+    EXPECT_FALSE(page("frictionPage")->filled("Text34") || find("waterSteamUndo")->isEnabled());
+    EXPECT_EQ(text("waterSteamStatus"), "已撤销管道阻力计算的填入：恢复 1 项。");
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "window_test_support.h"
 
-#include <QApplication>
+#include <sys/resource.h>
+
 #include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 #include <cmath>
+#include <csignal>
 #include <utility>
 
 #include "app/pages.h"
@@ -64,6 +63,28 @@ std::optional<Message> catchMessage(const std::function<void()>& action) {
 void expectMessage(const std::optional<Message>& message, const QString& title, const QString& text) {
     ASSERT_TRUE(message.has_value()) << "no message box; expected " << text.toStdString();
     EXPECT_EQ(message->describe(), title + " / " + text);
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void onAFullDisk(long bytes, const std::function<void()>& action) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = static_cast<rlim_t>(bytes);
+    std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of ending the process
+    setrlimit(RLIMIT_FSIZE, &small);
+    action();
+    setrlimit(RLIMIT_FSIZE, &old);
 }
 
 QString fieldText(std::mt19937_64& random, double lo, double hi, double odd_share) {

@@ -4,14 +4,31 @@
 
 #include <gtest/gtest.h>
 
+// The controls and tools the window tests use, included once here.
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <random>
+#include <tuple>
 
+#include "app/calc_page.h"
 #include "app/main_window.h"
 
 // Qt's strings as Google Test prints them in a failure: as text, a list one item a line.
@@ -58,6 +75,12 @@ QStringList snapshot(const QWidget& window);
 // What differs between two snapshots, leaving out the controls named in `allowed`; long texts cut short.
 QStringList changed(const QStringList& before, const QStringList& after, const QStringList& allowed = {});
 
+// A file's bytes (none where it cannot be read); `bytes` written to a file.
+QByteArray bytesOf(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+// Runs `action` as on a full disk: this process may write no file beyond `bytes`.
+void onAFullDisk(long bytes, const std::function<void()>& action);
+
 // A fresh main window per test, every page built, shown offscreen.
 class WindowTest : public ::testing::Test {
 protected:
@@ -79,6 +102,7 @@ protected:
     // The exponent digit `digit` is shown just above its caption `caption`, over the blank left for it.
     void expectExponentOver(const char* digit, const char* caption) const;
     app::MainWindow& window() { return *window_; }
+    app::CalcPage* page(const char* name) { return qobject_cast<app::CalcPage*>(window_->page(name)); }
 
 private:
     std::unique_ptr<app::MainWindow> window_ = std::make_unique<app::MainWindow>();

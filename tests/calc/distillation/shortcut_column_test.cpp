@@ -26,7 +26,8 @@ TEST(ShortcutColumn, FeedPinchLiesOnBothLines) {
     }
 }
 
-// Results: D, W, Rmin, R, Nmin, N, plates, N1, feed plate, stage-by-stage count and feed stage. Benzene–toluene as
+// Results: D, W, Rmin, R, Nmin, N, plates, N1, feed plate, stage-by-stage count and feed stage (the defaults are the
+// manual's example). Benzene–toluene as
 // saturated vapour: xq = 0.3/2.05; at q = 1.2, xq = 4/9 and yq = 2/3; N = 12 + 3e-12 counts as 12 stages; a feed with
 // ⌈N1⌉ + 1 = 12 is capped at the reboiler, one with 11 reaches it. Stage by stage the feed plate lies 1–3 stages lower;
 // 1000 stages are counted (α 1.00948: 999.75), 1001 are not (α 1.00947) and the shortcut stands. Where the boil-up
@@ -42,8 +43,7 @@ TEST(ShortcutColumn, WorkedCases) {
     const Typed one = {{"distAlpha", "10"}, {"distTopComp", "0.41"}, {"distBottomComp", "0.39"}, {"distQ", "0"}};
     expect_shown(
         "distillation",
-        {{"defaults", {}, "38.889 | 61.111 | 1.444 | 2.167 | 6.43 | 11.93 | 11 | 7.10 | 9 | 11.72 | 6"},
-         {"benzene", benzene, "28.571 | 71.429 | 4.230 | 6.345 | 6.68 | 11.38 | 11 | 7.28 | 9 | 9.62 | 6"},
+        {{"benzene", benzene, "28.571 | 71.429 | 4.230 | 6.345 | 6.68 | 11.38 | 11 | 7.28 | 9 | 9.62 | 6"},
          {"q 1.2", {{"distQ", "1.2"}}, "38.889 | 61.111 | 1.275 | 1.913 | 6.43 | 12.10 | 12 | 7.21 | 9 | 11.93 | 6"},
          {"N 12",
           {{"distRefluxFactor", "1.48882194259856"}},
@@ -168,15 +168,14 @@ TEST(ShortcutColumn, Notes) {
                                         "逐板法加料板位置 = 6"}));
 }
 
-// The staircase the page draws is the one the calculation counted on, and there is none where it refuses the case.
+// The staircase the page draws is the one the calculation counted on (its values are in the notes), and there is
+// none where it refuses the case.
 TEST(ShortcutColumn, StaircaseOfTheCalculation) {
     calc::ColumnInput in{"100", "0.4", "0.95", "0.05", "2.5", "1", "1.5"};
     const std::optional<calc::Staircase> s = calc::column_staircase(in);
     ASSERT_TRUE(s);
     EXPECT_TRUE(s->stages.size() == 12 && s->feed == 6 && s->stages[0].y == 0.95);
     EXPECT_NEAR(*s->count, 11.7221118, 1e-7);
-    EXPECT_NEAR(s->stages[4].x, 0.467718, 1e-6);
-    EXPECT_NEAR(s->meet.y, 0.573684, 1e-6);
     in.alpha = "1.00947";
     EXPECT_TRUE(calc::column_staircase(in)->stages.size() == 1000 && !calc::column_staircase(in)->count);
     for (const char* refused : {"0", "1e-320"}) {  // 0 < xW; (1 − xW)/xW overflows in Fenske's equation

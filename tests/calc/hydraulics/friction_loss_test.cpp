@@ -9,8 +9,7 @@ TEST(FrictionLoss, WorkedCases) {
                         {"Text22", "0"}, {"Text21", "0"}, {"Text20", "0"}, {"Text19", "0"}};
     expect_shown(
         "friction",
-        {{"defaults: 100 mm, water at 1.5 m/s, ε 0.5 mm", {}, "56.510 | 5.762"},
-         {"laminar, Re 1500", {{"Text35", "0.1"}}, "79.440 | 8.100"},
+        {{"laminar, Re 1500", {{"Text35", "0.1"}}, "79.440 | 8.100"},
          {"laminar: the roughness is not read", {{"Text35", "0.1"}, {"Text31", "abc"}}, "79.440 | 8.100"},
          {"Re 2000: fully rough", {{"Text32", "1000"}, {"Text33", "2"}, {"Text35", "1"}}, "37.224 | 3.796"},
          {"Re 1999.98", {{"Text32", "1000"}, {"Text33", "2"}, {"Text34", "999.99"}, {"Text35", "1"}}, "71.361 | 7.277"},
