@@ -1,6 +1,5 @@
-// The water/steam properties: rows of each IAPWS release's verification table (every region, equation and transport
-// property), the region boundaries met from both sides, the density search of region 3, every refusal at and beside
-// its bound, saturated and wet states, the critical point.
+// The water/steam properties: each IAPWS release's verification table, the region boundaries met from both sides,
+// the density search of region 3, every refusal at and beside its bound, saturated and wet states, the critical point.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -93,7 +92,8 @@ std::string refusal(const Answer<T>& answer) {
 TEST(PropertiesIf97, Table5Region1) {
     expect_printed(
         rows(if97::region1,
-             {{300, 80, "0.971180894e-3 0.184142828e3 0.106448356e3 0.368563852 0.401008987e1 0.163469054e4"},
+             {{300, 3, "0.100215168e-2 0.115331273e3 0.112324818e3 0.392294792 0.417301218e1 0.150773921e4"},
+              {300, 80, "0.971180894e-3 0.184142828e3 0.106448356e3 0.368563852 0.401008987e1 0.163469054e4"},
               {500, 3, "0.120241800e-2 0.975542239e3 0.971934985e3 0.258041912e1 0.465580682e1 0.124071337e4"}}));
 }
 
@@ -101,6 +101,7 @@ TEST(PropertiesIf97, Table15Region2) {
     expect_printed(
         rows(if97::region2,
              {{300, 0.0035, "0.394913866e2 0.254991145e4 0.241169160e4 0.852238967e1 0.191300162e1 0.427920172e3"},
+              {700, 0.0035, "0.923015898e2 0.333568375e4 0.301262819e4 0.101749996e2 0.208141274e1 0.644289068e3"},
               {700, 30, "0.542946619e-2 0.263149474e4 0.246861076e4 0.517540298e1 0.103505092e2 0.480386523e3"}}));
 }
 
@@ -108,6 +109,7 @@ TEST(PropertiesIf97, Table33Region3) {
     expect_printed(
         rows(if97::region3,
              {{650, 500, "0.255837018e2 0.186343019e4 0.181226279e4 0.405427273e1 0.138935717e2 0.502005554e3"},
+              {650, 200, "0.222930643e2 0.237512401e4 0.226365868e4 0.485438792e1 0.446579342e2 0.383444594e3"},
               {750, 500, "0.783095639e2 0.225868845e4 0.210206932e4 0.446971906e1 0.634165359e1 0.760696041e3"}}));
 }
 
@@ -170,15 +172,23 @@ TEST(PropertiesIf97, RegionBoundariesAgreeWithinThePermittedInconsistencies) {
     }
 }
 
-// IAPWS 2008, table 4 (μ̄2 = 1), μ in μPa·s: the liquid, compressed and hot, a dilute and a dense gas, all outside
-// the critical region; IAPWS 2011, table 4 (λ̄2 = 0), λ in mW/(m·K): the dilute gas, cold and hot, and the liquid.
-TEST(PropertiesTransport, ViscosityAndConductivityTables4) {
-    expect_printed(
-        rows(mu_upas, {{298.15, 1200, "1437.649467"},
-                       {433.15, 1000, "217.685358"},
-                       {873.15, 1, "32.619287"},
-                       {1173.15, 400, "64.154608"}}) +
-        rows(lambda_mw, {{298.15, 0, "18.4341883"}, {298.15, 998, "607.712868"}, {873.15, 0, "79.1034659"}}));
+// IAPWS 2008, table 4 (μ̄2 = 1), μ in μPa·s; every point lies outside the critical region.
+TEST(PropertiesTransport, ViscosityTable4) {
+    const std::vector<Printed> table = {
+        {298.15, 998, "889.735100"}, {298.15, 1200, "1437.649467"}, {373.15, 1000, "307.883622"},
+        {433.15, 1, "14.538324"},    {433.15, 1000, "217.685358"},  {873.15, 1, "32.619287"},
+        {873.15, 100, "35.802262"},  {873.15, 600, "77.430195"},    {1173.15, 1, "44.217245"},
+        {1173.15, 100, "47.640433"}, {1173.15, 400, "64.154608"}};
+    expect_printed(rows(mu_upas, table));
+}
+
+// IAPWS 2011, table 4 (λ̄2 = 0), λ in mW/(m·K).
+TEST(PropertiesTransport, ConductivityTable4) {
+    const std::vector<Printed> table = {{298.15, 0, "18.4341883"},
+                                        {298.15, 998, "607.712868"},
+                                        {298.15, 1200, "799.038144"},
+                                        {873.15, 0, "79.1034659"}};
+    expect_printed(rows(lambda_mw, table));
 }
 
 // IAPWS 2011 in its industrial form with IF97, tables 7 (region 1), 8 (region 2) and 9 (region 3, by density):
