@@ -20,10 +20,12 @@ layout="$dir/bench/window.json"
 "$bench" --describe="$layout"
 
 # The calculator starts with no session and with the largest case to restore, each in a data folder of its own.
+# A run keeps its session on leaving (the last page it opened shown), so every run starts from a fresh copy.
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-mkdir -p "$out/empty" "$out/session"
-"$bench" --write-session="$out/session"
+mkdir -p "$out/kept"
+"$bench" --write-session="$out/kept"
+fresh() { rm -rf "$out/empty" "$out/session" && mkdir "$out/empty" && cp -r "$out/kept" "$out/session"; }
 
 runs=${VXR_BENCH_RUNS:-15}
 names=(calculator "calculator, session restored" bare)
@@ -33,6 +35,7 @@ for other in "$@"; do names+=("$other"); commands+=("env XDG_DATA_HOME=$out/empt
 for run in $(seq "$runs"); do
   for ((k = 0; k < ${#names[@]}; k++)); do
     i=$(((k + run) % ${#names[@]}))
+    fresh
     ${commands[$i]} >>"$out/$i"
   done
 done
