@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,6 +52,24 @@ struct Shown {
 };
 inline void expect_shown(const char* calculation, std::initializer_list<Shown> rows) {
     for (const Shown& r : rows) EXPECT_EQ(shown(run(calculation, r.typed)), r.shown) << r.name;
+}
+
+// A bound of a refusal: typed `at`, the field is refused with `message`, naming `fault` (the field typed where
+// none is given); typed `beside`, the case finishes.
+struct Bound {
+    const char* field;
+    const char* at;
+    const char* beside;
+    std::string message;
+    const char* fault = nullptr;
+};
+inline void expect_bounds(const char* calculation, std::span<const Bound> bounds) {
+    for (const Bound& b : bounds) {
+        EXPECT_EQ(shown(run(calculation, {{b.field, b.at}})), b.message + " @ " + (b.fault ? b.fault : b.field))
+            << b.field << " " << b.at;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run(calculation, {{b.field, b.beside}})))
+            << b.field << " " << b.beside;
+    }
 }
 
 // Whether result `i`'s notes carry a warning ("注意：…").

@@ -30,19 +30,14 @@ TEST(Evaporator, RefusalsOnBothSidesOfEachBound) {
     const std::string zero = "比热容、汽化热和传热系数必须大于零。", sign = "温度差损失和热损失不能为负。";
     const std::string none = "进料量必须大于零。", cold = "加热蒸汽温度必须高于溶液沸点。";
     const std::string tp = "二次蒸汽温度须高于水的三相点 0.01 ℃。", tc = "加热蒸汽温度须低于水的临界温度 373.946 ℃。";
-    const std::tuple<const char*, const char*, const char*, std::string> bounds[] = {
-        {"evapFeed", "0", "0.001", none},          {"evapFeedConc", "0", "0.001", conc},
-        {"evapFeedConc", "0.3", "0.2999", conc},   {"evapProductConc", "1", "0.999", conc},
-        {"evapFeedCp", "0", "0.001", zero},        {"evapVapourLatent", "0", "0.001", zero},
-        {"evapSteamLatent", "0", "0.001", zero},   {"evapK", "0", "0.001", zero},
-        {"evapTempLoss", "-0.1", "0", sign},       {"evapHeatLoss", "-0.1", "0", sign},
-        {"evapSteamTemp", "68.1", "68.2", cold},   {"evapVapourTemp", "0.0099", "0.01", tp},
-        {"evapSteamTemp", "373.946", "373.94", tc}};
-    for (const auto& [field, at, beside, message] : bounds) {
-        EXPECT_EQ(shown(run("evaporation", {{field, at}})), message + " @ " + field) << field << " " << at;
-        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run("evaporation", {{field, beside}})))
-            << field << " " << beside;
-    }
+    const Bound bounds[] = {{"evapFeed", "0", "0.001", none},          {"evapFeedConc", "0", "0.001", conc},
+                            {"evapFeedConc", "0.3", "0.2999", conc},   {"evapProductConc", "1", "0.999", conc},
+                            {"evapFeedCp", "0", "0.001", zero},        {"evapVapourLatent", "0", "0.001", zero},
+                            {"evapSteamLatent", "0", "0.001", zero},   {"evapK", "0", "0.001", zero},
+                            {"evapTempLoss", "-0.1", "0", sign},       {"evapHeatLoss", "-0.1", "0", sign},
+                            {"evapSteamTemp", "68.1", "68.2", cold},   {"evapVapourTemp", "0.0099", "0.01", tp},
+                            {"evapSteamTemp", "373.946", "373.94", tc}};
+    expect_bounds("evaporation", bounds);
     Typed hot = {{"evapFeedConc", "0.25"}, {"evapProductConc", "0.5"},   {"evapFeedCp", "4"},
                  {"evapVapourTemp", "60"}, {"evapVapourLatent", "2000"}, {"evapFeedTemp", "318"}};
     expect_shown("evaporation", {{"Q = 0", hot, "传热量不为正，请核对进料温度。 @ evapFeedTemp"}});
