@@ -33,6 +33,13 @@ protected:
 TEST_F(UnitPageTest, TypedValuesShowInTheTableTheExpressionAndTheStatusLine) {
     open("温度");
     EXPECT_EQ(shown("℉", "20", "degF"), "68|68|");
+    auto* cells = find<QTableWidget>("unitTable");  // Ctrl+C: tabs between cells, a line a row, as a spreadsheet pastes
+    cells->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
+    window().activateWindow();
+    cells->setFocus();
+    QTest::keyClick(cells, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), cells->item(0, 0)->text() + "\t" + cells->item(0, 1)->text() + "\n" +
+                                                     cells->item(1, 0)->text() + "\t" + cells->item(1, 1)->text());
     open("温差", "K");
     EXPECT_EQ(shown("℉", "10", "degF") + " " + shown("K", "10", "degF/min"), "18|18| 10||“degF/min”不是温差的单位。");
     open("压力", "kPa（表压）");
