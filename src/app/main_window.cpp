@@ -196,13 +196,12 @@ bool MainWindow::save() {
 bool MainWindow::saveAs() {
     const QString name =
         workspace_->file().isEmpty() ? QStringLiteral("工程.vxr") : QFileInfo(workspace_->file()).fileName();
-    QFileDialog dialog(this, QStringLiteral("保存工程文件"), QDir(settings::lastFolder()).filePath(name),
-                       QStringLiteral("VXR 工程文件 (*.vxr)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(casefile::kSuffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    settings::setLastFolder(dialog.directory().absolutePath());
-    return saveTo(dialog.selectedFiles().constFirst());
+    const QString path =
+        settings::askSavePath(this, QStringLiteral("保存工程文件"), name, QStringLiteral("VXR 工程文件 (*.vxr)"),
+                              QLatin1String(casefile::kSuffix));
+    if (path.isEmpty()) return false;
+    settings::setLastFolder(QFileInfo(path).absolutePath());
+    return saveTo(path);
 }
 
 bool MainWindow::saveTo(const QString& path) {

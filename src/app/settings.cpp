@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QSettings>
 #include <QSpinBox>
@@ -45,6 +46,15 @@ QString lastFolder() {
 
 void setLastFolder(const QString& folder) {
     QSettings().setValue(kFolder, folder);
+}
+
+QString askSavePath(QWidget* parent, const QString& caption, const QString& name, const QString& filter,
+                    const QString& suffix) {
+    QFileDialog dialog(parent, caption, QDir(lastFolder()).filePath(name), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 Dialog::Dialog(QWidget* parent) : QDialog(parent) {

@@ -17,6 +17,10 @@ QStringList recentFiles();  // newest first, at most recentCount()
 void addRecent(const QString& path);
 QString lastFolder();  // the home folder until a file dialog has been used
 void setLastFolder(const QString& folder);
+// A save dialog titled `caption`, opened in the folder last used with `name` proposed, showing the files of `filter`
+// and adding `suffix` to a name typed without one: the path chosen, empty where cancelled.
+QString askSavePath(QWidget* parent, const QString& caption, const QString& name, const QString& filter,
+                    const QString& suffix);
 
 // 设置: 启动时恢复上次的工作 and 最近打开的文件数; 确定 keeps them, 取消 changes nothing.
 class Dialog : public QDialog {

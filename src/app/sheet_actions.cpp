@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPageLayout>
@@ -162,12 +161,7 @@ void SheetActions::preview(CalcPage* page) {
 }
 
 QString SheetActions::askPath(const QString& caption, const QString& name) const {
-    QFileDialog dialog(window_, caption, QDir(settings::lastFolder()).filePath(name),
-                       QStringLiteral("PDF 文件 (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return settings::askSavePath(window_, caption, name, QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"));
 }
 
 void SheetActions::write(const sheet::Lines& lines, const QString& title, const QString& path) const {
