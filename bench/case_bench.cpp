@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <chrono>
 
-#include "app/calc_page.h"
-#include "app/case_file.h"
+#include "app/case/case_file.h"
+#include "app/case/workspace.h"
 #include "app/main_window.h"
-#include "app/pages.h"
-#include "app/workspace.h"
+#include "app/pages/calc_page.h"
+#include "app/pages/page_list.h"
 #include "windows.h"
 
 namespace vxr::bench {

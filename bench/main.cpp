@@ -20,9 +20,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/look.h"
+#include "app/kit/look.h"
 #include "app/main_window.h"
-#include "app/start_up.h"
+#include "app/window/start_up.h"
 #include "support/headless.h"
 #include "windows.h"
 

@@ -13,10 +13,10 @@
 #include <chrono>
 #include <string>
 
-#include "app/calc_page.h"
+#include "app/kit/tab_control.h"
 #include "app/main_window.h"
-#include "app/pages.h"
-#include "app/tab_control.h"
+#include "app/pages/calc_page.h"
+#include "app/pages/page_list.h"
 #include "windows.h"
 
 namespace vxr::bench {

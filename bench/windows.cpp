@@ -17,8 +17,8 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "app/kit/tab_control.h"
 #include "app/main_window.h"
-#include "app/tab_control.h"
 
 namespace vxr::bench {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/case_file.h"
-#include "app/pages.h"
+#include "app/case/case_file.h"
+#include "app/pages/page_list.h"
 
 namespace {
 

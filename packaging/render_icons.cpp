@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "app/look.h"
+#include "app/kit/look.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/look.h"
+#include "app/kit/look.h"
+#include "app/kit/tab_control.h"
 #include "app/main_window.h"
-#include "app/manual_window.h"
-#include "app/pages.h"
-#include "app/tab_control.h"
+#include "app/pages/page_list.h"
+#include "app/window/manual_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -2,9 +2,9 @@
 // command line (vxr FILE.vxr).
 #include <QApplication>
 
-#include "app/look.h"
+#include "app/kit/look.h"
 #include "app/main_window.h"
-#include "app/start_up.h"
+#include "app/window/start_up.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -91,6 +91,15 @@ consteval std::size_t members() {
 }
 }  // namespace detail
 
+// `name`, the object name of an input of the table `rows`: a name the table has no input of does not compile, so
+// that a table naming other tables' inputs (the fill's temperatures, say) stays true to them.
+template <class In, std::size_t N>
+consteval const char* input_named(const std::array<Row<In>, N>& rows, const char* name) {
+    for (const Row<In>& r : rows)
+        if (r.field.kind == Kind::Input && std::string_view(r.field.name) == name) return r.field.name;
+    throw "no input of this name in the table";  // not a constant expression: the call does not compile
+}
+
 // True when the table's inputs and option groups are as many as the members of `In` (less `others` filled
 // elsewhere), each input bound to a member and each option to a choice: a member left out of the table fails here.
 template <class In, std::size_t N>

@@ -2,9 +2,9 @@
 // with a watchdog that answers every message box: the one a test waits for is caught, any other fails the test.
 #include <gtest/gtest.h>
 
-#include "app/look.h"
+#include "app/kit/look.h"
+#include "app/window_test_support.h"
 #include "support/headless.h"
-#include "window_test_support.h"
 
 int main(int argc, char* argv[]) {
     vxr::support::quietQtMessages();

@@ -1,4 +1,4 @@
-#include "window_test_support.h"
+#include "app/window_test_support.h"
 
 #include <sys/resource.h>
 
@@ -7,8 +7,8 @@
 #include <csignal>
 #include <utility>
 
-#include "app/pages.h"
-#include "app/tab_control.h"
+#include "app/kit/tab_control.h"
+#include "app/pages/page_list.h"
 
 namespace vxr::test {
 namespace {

@@ -28,8 +28,8 @@
 #include <random>
 #include <tuple>
 
-#include "app/calc_page.h"
 #include "app/main_window.h"
+#include "app/pages/calc_page.h"
 
 // Qt's strings as Google Test prints them in a failure: as text, a list one item a line.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <optional>
 
+#include "calc/evaporation/single_effect.h"
+#include "calc/heat/condensation.h"
 #include "calc/properties/if97.h"
 #include "calc/units/udunits.h"
 #include "frame/number_text.h"
@@ -22,15 +24,25 @@ struct Own {
     const char* temperature;
     const char* wall = nullptr;
 };
+// Each name is checked against its page's table when this compiles.
+consteval Own condensing(const char* field, const char* wall = nullptr) {
+    using condensation::kFields;
+    return {"condensation", frame::input_named(kFields, field), frame::input_named(kFields, "Text76"),
+            wall ? frame::input_named(kFields, wall) : nullptr};
+}
+consteval Own evaporating(const char* field, const char* temperature) {
+    using evaporation::kFields;
+    return {"evaporation", frame::input_named(kFields, field), frame::input_named(kFields, temperature)};
+}
 constexpr Own kOwn[] = {
-    {"condensation", "Text78", "Text76"},            // r at ts
-    {"condensation", "Text79", "Text76"},            // ρv at ts
-    {"condensation", "Text80", "Text76", "Text75"},  // the condensate's μ, λ, ρ and cp at the film temperature
-    {"condensation", "Text81", "Text76", "Text75"},
-    {"condensation", "Text82", "Text76", "Text75"},
-    {"condensation", "Text72", "Text76", "Text75"},
-    {"evaporation", "evapVapourLatent", "evapVapourTemp"},  // r1 at T1
-    {"evaporation", "evapSteamLatent", "evapSteamTemp"},    // r at T
+    condensing("Text78"),            // r at ts (Text76)
+    condensing("Text79"),            // ρv at ts
+    condensing("Text80", "Text75"),  // the condensate's μ, λ, ρ and cp at the film temperature (tw: Text75)
+    condensing("Text81", "Text75"),
+    condensing("Text82", "Text75"),
+    condensing("Text72", "Text75"),
+    evaporating("evapVapourLatent", "evapVapourTemp"),  // r1 at T1
+    evaporating("evapSteamLatent", "evapSteamTemp"),    // r at T
 };
 
 const Own* own(const Calculation& c, const frame::Field& f) {

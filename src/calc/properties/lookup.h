@@ -63,6 +63,12 @@ struct Table {
     std::string note;  // the IF97 region, the approximate μ, the infinite values at the critical point
 };
 
+// The quantities of the table's rows, in order: every state shows each of them (a value it has not, "—").
+inline constexpr const char* kTableQuantities[] = {
+    "温度 t",        "压力 p", "密度 ρ",     "比体积 v",   "比焓 h",      "比熵 s",   "定压比热容 cp",
+    "定容比热容 cv", "声速 w", "动力粘度 μ", "导热系数 λ", "普朗特数 Pr", "汽化热 r", "表面张力 σ",
+};
+
 Table table(const Found& found);
 
 // Six significant digits as plain number text ("958.349", "-0.0415798", "1.2E-05"); "—" for a value not finite.

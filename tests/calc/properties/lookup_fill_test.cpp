@@ -2,8 +2,10 @@
 // page's property inputs (which fields, in which units, from which state, what stays), with the refusals of each.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "calc/properties/fill.h"
 #include "frame/numeric_text.h"
@@ -30,13 +32,20 @@ std::string found(const Typed& typed) {
     return std::holds_alternative<Refusal>(f) ? std::get<Refusal>(f).message : std::get<Found>(f).described();
 }
 
-// A table's rows as "quantity [unit] cell | cell", those named in `which`, joined by " / ".
-std::string rows(const Typed& typed, std::initializer_list<std::size_t> which) {
+// A table's rows as "quantity [unit] cell | cell", those of the quantities named in `which` ("密度 ρ"), joined by
+// " / ". Every table has a row for each quantity of the list the dialog sizes its table by, in its order.
+std::string rows(const Typed& typed, std::initializer_list<std::string_view> which) {
     const Table t = table(std::get<Found>(find(typed)));
+    std::vector<std::string> quantities;
+    for (const Table::Row& r : t.rows) quantities.push_back(r.quantity);
+    EXPECT_EQ(quantities, std::vector<std::string>(std::begin(kTableQuantities), std::end(kTableQuantities)));
     std::string s = t.columns[0];
-    for (std::size_t i : which) {
-        s += " / " + t.rows[i].quantity + " [" + t.rows[i].unit + "]";
-        for (std::size_t c = 0; c < t.rows[i].cells.size(); ++c) s += (c ? " | " : " ") + t.rows[i].cells[c];
+    for (std::string_view q : which) {
+        const auto row =
+            std::find_if(t.rows.begin(), t.rows.end(), [&](const Table::Row& r) { return r.quantity == q; });
+        if (row == t.rows.end()) return "no row " + std::string(q);
+        s += " / " + row->quantity + " [" + row->unit + "]";
+        for (std::size_t c = 0; c < row->cells.size(); ++c) s += (c ? " | " : " ") + row->cells[c];
     }
     return s + " / " + t.note;
 }
@@ -77,17 +86,17 @@ TEST(WaterSteamLookup, EachModeReadsItsTexts) {
 // A column per phase, a value of the whole state once, "—" where none applies or the value is infinite, ≈ on μ in
 // the critical region, and the note.
 TEST(WaterSteamLookup, TableColumnsCellsAndNote) {
-    EXPECT_EQ(rows(by_t("105"), {0, 1, 2, 9, 11, 12, 13}),
+    EXPECT_EQ(rows(by_t("105"), {"温度 t", "压力 p", "密度 ρ", "动力粘度 μ", "普朗特数 Pr", "汽化热 r", "表面张力 σ"}),
               "饱和液体 / 温度 t [℃] 105 / 压力 p [kPa] 120.902 / 密度 ρ [kg/m³] 954.708 | 0.704982 / 动力粘度 μ "
               "[mPa·s] 0.267482 | 0.0124059 / 普朗特数 Pr [] 1.66382 | 1.03845 / 汽化热 r [kJ/kg] 2243.18 / 表面张力 σ "
               "[mN/m] 57.9425 / 饱和线（IF97 第 4 区）；液相按第 1 区，汽相按第 2 区。");
     EXPECT_EQ(
-        rows(tp("20", "0.101325"), {1, 2, 12}),
+        rows(tp("20", "0.101325"), {"压力 p", "密度 ρ", "汽化热 r"}),
         "压缩液体 / 压力 p [MPa] 0.101325 / 密度 ρ [kg/m³] 998.206 / 汽化热 r [kJ/kg] — / IF97 第 1 区，压缩液体。");
-    EXPECT_EQ(rows(wet("", "1", "0.9", MPa), {4, 6}),
+    EXPECT_EQ(rows(wet("", "1", "0.9", MPa), {"比焓 h", "定压比热容 cp"}),
               "湿蒸汽 / 比焓 h [kJ/kg] 2575.68 | 762.683 | 2777.12 / 定压比热容 cp [kJ/(kg·K)] — | 4.40511 | 2.71498 / "
               "湿蒸汽，按压力求饱和状态；混合物的 ρ、v、h、s 按干度加权（v = v′ + x·(v″ − v′)）。");
-    EXPECT_EQ(rows(tp("373.946", "22.064"), {6, 9}),
+    EXPECT_EQ(rows(tp("373.946", "22.064"), {"定压比热容 cp", "动力粘度 μ"}),
               "临界点 / 定压比热容 cp [kJ/(kg·K)] — / 动力粘度 μ [mPa·s] ≈0.0393292 / IF97 第 3 区，临界点。临界点上 "
               "cp、λ、Pr 为无穷大（—）。≈：临界区内的 μ 未计临界增强，为近似值。");
     EXPECT_EQ(rows(tp("400", "20"), {}) + rows(tp("400", "30"), {}),

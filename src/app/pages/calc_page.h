@@ -1,0 +1,148 @@
+// A page that calculates: its controls built from its calculation's table of fields, the notes of the last
+// calculation as its result boxes' tool tips, and the calculation sheet (计算书) made from both.
+//
+// A page draws its fields with `place` (the original pages: each where the design puts it) or `stackFrames` (the
+// added pages: titled frames of rows), adds what is its own (lines, print buttons, the route editor), then calls
+// `finish`. `calculate` reads every input's text and every option into a case, runs the calculation, and either
+// writes every result with its notes or writes nothing and shows why.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/kit/form.h"
+#include "app/pages/page.h"
+#include "app/pages/page_list.h"
+#include "app/sheet/layout.h"
+#include "calc/catalogue.h"
+
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace vxr::app {
+
+class CalcPage : public Page {
+    Q_OBJECT
+
+public:
+    explicit CalcPage(const PageInfo& info, QWidget* parent = nullptr);
+
+    const calc::Calculation& calculation() const { return calc_; }
+    QString title() const { return QString::fromUtf8(info().caption); }
+    QPushButton* calculateButton() const { return calculate_; }
+    // The control of the field named `name`: a text box or an option button.
+    QWidget* control(std::string_view name) const;
+    QLineEdit* box(std::string_view name) const;
+
+    // A value filled into an input from a property table (a case keeps it as "sources").
+    std::optional<Filled> filled(std::string_view name) const;
+    // Writes `text` into the input `name` as the user would, with `source` as its source (nothing: none).
+    void fillInput(std::string_view name, const QString& text, const std::optional<Filled>& source);
+
+    // When the last calculation ran; nothing while the page holds none (never calculated, or opened or restored
+    // without one).
+    std::optional<QDateTime> calculatedAt() const;
+    // The page's part of its calculation sheet, below the title block: a warning where an input was changed since,
+    // the time of the calculation, the inputs (and where filled ones came from), the route, the options and the
+    // results as used, and the notes; nothing while the page holds no calculation.
+    sheet::Lines sheetLines() const;
+    // The same as text: one line a line, cells separated by tabs.
+    QString sheetText() const { return sheet::text(sheetLines()); }
+    // The menu a right click on the page opens (the window's sheet actions).
+    void setContextMenu(QMenu* menu) { menu_ = menu; }
+
+    // Every field's text and option as shown, the sources of filled values, and the last calculation as the sheet
+    // prints it.
+    PageState state() const override;
+    void restore(const PageState& state) override;
+
+signals:
+    // The page's 打印 button was pressed.
+    void printRequested();
+
+protected:
+    // Draws the fields named in `places` on `form` (a page or one of its frames), each with its table's caption and
+    // default text.
+    void place(const Form& form, std::span<const Place> places);
+
+    // The added pages' look: the inputs in a frame "输入参数：" and the results in a frame "计算结果：", stacked down
+    // the page from `top` with `gap` between them, each as tall as its rows need (`padding` below the last), caption
+    // left and a 1200 × 300 box right, `columns` to a row in reading order.
+    struct Stack {
+        int top = 990;
+        int gap = 120;
+        int padding = 30;
+        int columns = 2;
+    };
+    void stackFrames(const char* inputs, const char* results, Stack stack);
+    // The 计算 button where the added pages have it.
+    QPushButton* addedCalculateButton(const char* name);
+
+    enum class Enter { PressesCalculate, LeftToThePage };
+    enum class Focus { StaysWhereItWas, GoesToTheFieldAtFault };
+    // Ends the page's construction: every field of the table must have its control by now. `button` runs the
+    // calculation; Enter in any input presses it unless the page wires its keys itself; Tab walks in reading order;
+    // after a refusal the focus stays or goes to the field at fault, with its text selected.
+    void finish(QPushButton* button, Enter enter, Focus focus);
+
+    // Reads the page into a case, runs the calculation, and writes the results or shows why not.
+    void calculate();
+    // What a page finishes before its fields are read (the route editor saves the segment being typed); false stops
+    // the calculation, the page having said why.
+    virtual bool prepareCalculation() { return true; }
+    // What a page adds to the case beyond its fields (the pipe route).
+    virtual void complete(calc::Case&) const {}
+    // Whether the calculation reads input `name` when the options are `chosen` (one per option, in table order); the
+    // sheet leaves out an input it does not read.
+    virtual bool reads(std::string_view name, const std::vector<bool>& chosen) const;
+    // Whether option `name` is on in `chosen` (one per option, in table order).
+    bool isChosen(const std::vector<bool>& chosen, std::string_view name) const;
+    // The route's part of the page's state, for the page that has one.
+    virtual void saveRoute(PageState&) const {}
+    virtual void restoreRoute(const PageState&) {}
+
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Makes `button` the page's 打印.
+    void printsSheet(QPushButton* button);
+
+private:
+    // The last successful calculation: when it ran, the inputs and notes (one per Input and Note field), options (one
+    // per Option field) and route as used, and the results with their notes (one per Result field).
+    struct Calculated {
+        QDateTime at;
+        std::vector<QString> texts;
+        std::vector<bool> chosen;
+        calc::Route route;
+        std::vector<frame::Explained::Result> results;
+    };
+    void publish(const frame::Explained& explained, const calc::Case& used);
+    // Writes the results of `calculated` into their boxes with their notes as tool tips, or empties the boxes.
+    void show(const std::optional<Calculated>& calculated);
+    void refuse(const calc::Refused& refusal);
+    std::vector<QString> currentTexts() const;
+    std::vector<bool> currentChoice() const;
+
+    struct Used {
+        const frame::Field* field;
+        QString text;
+    };
+
+    const calc::Calculation& calc_;
+    std::vector<QWidget*> controls_;  // one per field of the table, in its order
+    QPushButton* calculate_ = nullptr;
+    Focus focus_ = Focus::StaysWhereItWas;
+    std::optional<Calculated> last_;
+    ByName<Filled> sources_;  // by input name
+    QMenu* menu_ = nullptr;
+};
+
+}  // namespace vxr::app

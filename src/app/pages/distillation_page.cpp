@@ -1,0 +1,42 @@
+#include "app/pages/distillation_page.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/pages/mccabe_thiele_diagram.h"
+
+namespace vxr::app {
+
+DistillationPage::DistillationPage(const PageInfo& info, QWidget* parent) : CalcPage(info, parent) {
+    stackFrames("distInputFrame", "distResultFrame", {.gap = 210, .padding = 90});
+    // Left of 计算 on its row, the same size; nothing to draw before a calculation.
+    diagram_button_ = Form::page(this).button("distDiagramButton", {5835, 8325, 1200, 345}, QStringLiteral("图解…"));
+    diagram_button_->setEnabled(false);
+    connect(diagram_button_, &QPushButton::clicked, this, &DistillationPage::showDiagram);
+    QPushButton* calculate = addedCalculateButton("distCalculate");
+    finish(calculate, Enter::PressesCalculate, Focus::GoesToTheFieldAtFault);
+    // After the page's own calculation, which this follows.
+    connect(calculate, &QPushButton::clicked, this, &DistillationPage::keepStaircase);
+}
+
+void DistillationPage::keepStaircase() {
+    calc::ColumnInput in;
+    for (const auto& row : calc::distillation::kFields)
+        if (row.member) in.*row.member = box(row.field.name)->text().toStdString();
+    std::optional<calc::Staircase> staircase = calc::column_staircase(in);
+    if (!staircase) return;
+    staircase_ = std::move(staircase);
+    diagram_button_->setEnabled(true);
+    if (diagram_ && diagram_->isVisible()) diagram_->setStaircase(*staircase_);
+}
+
+void DistillationPage::showDiagram() {
+    if (!staircase_) return;
+    if (!diagram_) diagram_ = new McCabeThieleWindow(this);
+    diagram_->setStaircase(*staircase_);
+    diagram_->show();
+    diagram_->raise();
+    diagram_->activateWindow();
+}
+
+}  // namespace vxr::app

@@ -1,0 +1,31 @@
+// The 精馏计算 page: shortcut design of a binary column by Fenske, Underwood and Gilliland with the stage-by-stage
+// count beside it (calc/distillation), and the McCabe–Thiele diagram of its last calculation.
+#pragma once
+
+#include <optional>
+
+#include "app/pages/calc_page.h"
+#include "calc/distillation/shortcut_column.h"
+
+class QPushButton;
+
+namespace vxr::app {
+
+class McCabeThieleWindow;
+
+class DistillationPage : public CalcPage {
+public:
+    explicit DistillationPage(const PageInfo& info, QWidget* parent = nullptr);
+
+private:
+    // After 计算: keeps the staircase of a calculation that finished and shows it in an open diagram; a refused one
+    // leaves the last.
+    void keepStaircase();
+    void showDiagram();
+
+    QPushButton* diagram_button_ = nullptr;
+    std::optional<calc::Staircase> staircase_;
+    McCabeThieleWindow* diagram_ = nullptr;  // made when first asked for
+};
+
+}  // namespace vxr::app

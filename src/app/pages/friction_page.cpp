@@ -1,0 +1,44 @@
+#include "app/pages/friction_page.h"
+
+#include <QPushButton>
+
+namespace vxr::app {
+namespace {
+
+constexpr Place kPlaces[] = {
+    {"Text37", {2475, 1260, 2565, 300}, "Label39", {1365, 1305, 720, 195}},
+    {"Text36", {6645, 1260, 1830, 300}, "Label37", {5715, 1320, 720, 195}},
+    {"Text30", {2850, 3330, 2160, 300}, "Label31", {1365, 3375, 1035, 195}},
+    {"Text34", {3795, 1860, 1200, 300}, "Label35", {1365, 1905, 1950, 195}},
+    {"Text33", {7440, 1845, 1035, 270}, "Label34", {5715, 1905, 1395, 195}},
+    {"Text35", {3795, 2430, 1200, 300}, "Label36", {1365, 2475, 1845, 195}},
+    {"Text32", {7440, 3330, 1035, 270}, "Label33", {5715, 3390, 1665, 195}},
+    {"Text31", {3840, 3990, 1170, 300}, "Label32", {1365, 4035, 2040, 195}},
+    {"Text23", {7440, 3990, 1035, 270}, "Label24", {5715, 4050, 1665, 195}},
+    {"Text29", {3840, 4680, 1170, 300}, "Label30", {1365, 4725, 1530, 195}},
+    {"Text28", {7440, 4695, 1035, 270}, "Label29", {5715, 4755, 1605, 195}},
+    {"Text24", {3840, 5340, 1170, 300}, "Label25", {1365, 5385, 1650, 195}},
+    {"Text25", {7440, 5340, 1035, 270}, "Label26", {5715, 5400, 1410, 195}},
+    {"Text22", {3840, 5940, 1170, 300}, "Label23", {1365, 5985, 1410, 195}},
+    {"Text21", {7440, 5940, 1035, 270}, "Label22", {5715, 6015, 1410, 195}},
+    {"Text20", {3840, 6705, 1170, 300}, "Label21", {1365, 6750, 1410, 195}},
+    {"Text19", {7440, 6675, 1035, 270}, "Label20", {5715, 6750, 1410, 195}},
+};
+constexpr Place kResults[] = {
+    {"Text27", {3840, 7695, 1170, 300}, "Label28", {1365, 7755, 2490, 195}},
+    {"Text26", {7470, 7710, 1035, 270}, "Label27", {5580, 7755, 1845, 195}},
+};
+
+}  // namespace
+
+FrictionPage::FrictionPage(const PageInfo& info, QWidget* parent) : CalcPage(info, parent) {
+    const Form form = Form::page(this);
+    place(form, kPlaces);
+    form.line("Line5", 1305, 7410, 8475);
+    place(form, kResults);
+    printsSheet(form.button("Command5", {1635, 8160, 1020, 375}, QStringLiteral("打  印")));
+    finish(form.button("Command6", {7470, 8205, 1020, 375}, QStringLiteral("计  算")), Enter::PressesCalculate,
+           Focus::StaysWhereItWas);
+}
+
+}  // namespace vxr::app

@@ -1,0 +1,250 @@
+// Case files and the session through the real window: everything the pages hold comes back from a file and from the
+// session, and saving again gives the same bytes; each refusal names the file and the reason and changes nothing; a
+// failed save keeps the old file; a killed process keeps its session; start-up restores or asks.
+#include <QDir>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSet>
+#include <QSettings>
+#include <QSpinBox>
+
+#include "app/case/case_file.h"
+#include "app/case/session.h"
+#include "app/case/workspace.h"
+#include "app/kit/version.h"
+#include "app/pages/page_list.h"
+#include "app/window/start_up.h"
+#include "app/window_test_support.h"
+
+namespace vxr::test {
+namespace {
+
+// Everything a user can see of a window: every control's text and state, each result's notes, each page's sheet and
+// the project information.
+QStringList everything(app::MainWindow& w) {
+    for (const app::PageInfo& p : app::pages()) w.page(p.name);
+    QStringList all = snapshot(w);
+    for (const QLineEdit* box : w.findChildren<QLineEdit*>()) all << box->objectName() + " tip " + box->toolTip();
+    for (const app::CalcPage* page : w.findChildren<app::CalcPage*>()) all << page->sheetText();
+    all << QJsonDocument(w.workspace()->project()).toJson();
+    all.sort();  // the pages in any order they were built
+    return all;
+}
+
+class CaseFileTest : public WindowTest {
+protected:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    // A case touching every kind of state: texts and notes typed, options chosen, pages calculated, a route with
+    // an end node and unsaved editor texts, the unit page's choices.
+    void fillCase() {
+        window().workspace()->setProject({{"projectName", "乙烯装置"}, {"projectDate", "2024-05-06"}});
+        showPage("pipeDiameterPage");
+        type("Text3", "65");
+        type("Text1", "P-101 ");
+        click("Command1");
+        showPage("convectionPage");
+        click("Option5");
+        click("Option2");
+        type("Text66", "0.0005");
+        click("Command14");
+        showPage("reliefPage");
+        click("reliefLiquid");
+        click("reliefCalculate");
+        showPage("stressPage");
+        for (const auto& segment : {QStringList{"10", "10", "0", "0"}, {"6", "0", "6", "0"}, {"4", "0", "0", "4"}}) {
+            for (int i = 0; i < 4; ++i) setText(std::array{"Text47", "Text48", "Text49", "Text50"}[i], segment[i]);
+            find<QCheckBox>("Check1")->setChecked(segment[0] == "4");
+            click("Command9");
+            if (segment[0] != "4") click("Command11");
+        }
+        click("Command13");
+        setText("Text47", "7");
+        showPage("unitPage");
+        QTRY_VERIFY(find<QComboBox>("unitQuantity")->count() > 0);
+        find<QComboBox>("unitQuantity")->setCurrentText("压力");
+        find<QComboBox>("unitFrom")->setCurrentText("kPa（表压）");
+        type("unitValue", "250");
+        type("unitExpression", "psi");
+        showPage("distillationPage");
+        type("distQ", "0.5");
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(CaseFileTest, EverythingComesBackFromAFileAndTheSessionAndSavesToTheSameBytes) {
+    fillCase();
+    ASSERT_TRUE(window().saveTo(path("a.vxr")));
+    EXPECT_EQ(window().windowTitle(), app::windowCaption() + " - a.vxr");
+    auto* recent = find<QMenu>("fileRecent");
+    emit recent->aboutToShow();
+    EXPECT_EQ(recent->actions().value(0)->text(), "1 a.vxr");
+    const QStringList shown = everything(window());
+    app::MainWindow opened;
+    ASSERT_TRUE(opened.openFile(path("a.vxr")));
+    EXPECT_EQ(changed(shown, everything(opened)), QStringList());
+    ASSERT_TRUE(opened.saveTo(path("b.vxr")));
+    EXPECT_EQ(bytesOf(path("a.vxr")), bytesOf(path("b.vxr")));
+
+    type("Text66", "0.0006");  // a change not saved to the file, kept by the session
+    ASSERT_TRUE(window().session()->write());
+    const app::casefile::Reading session = app::casefile::readFile(app::Session::path(), true);
+    ASSERT_TRUE(session.document) << session.error.toStdString();
+    EXPECT_TRUE(session.document->unsaved && session.document->file.endsWith("a.vxr"));
+    app::MainWindow restored;
+    restored.restoreSession(*session.document);
+    EXPECT_EQ(changed(everything(window()), everything(restored)), QStringList());
+    EXPECT_EQ(restored.windowTitle(), app::windowCaption() + " - a.vxr*");
+}
+
+// Each refusal names the file and the reason, and no page changes.
+TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
+    const QByteArray head = R"({"format": "vxr-case", "version": 1, "pages": )";
+    const QString huge(100001, 'x');
+    QByteArray many = head + R"({"stressPage": {"route": {"segments": {)";
+    for (int n = 1; n <= 101; ++n)
+        many += QString("\"%1\": [\"1\", \"1\", \"0\", \"0\"]%2").arg(n).arg(n < 101 ? "," : "}}}}}").toUtf8();
+    const std::tuple<const char*, QByteArray, QString> rows[] = {
+        {"not JSON", "{\"format\": ", "不是 JSON 文件"},
+        {"not a case", R"({"format": "other", "version": 1})", "不是 VXR 工程文件。"},
+        {"a newer format", R"({"format": "vxr-case", "version": 2, "pages": {}})",
+         "由较新版本的 VXR 保存，请升级后打开。"},
+        {"a text as a number", head + R"({"frictionPage": {"texts": {"Text34": 1000}}}})",
+         "“pages.frictionPage.texts.Text34”应为文本。"},
+        {"a text too long", head + R"({"frictionPage": {"texts": {"Text37": ")" + huge.toUtf8() + "\"}}}}",
+         "“pages.frictionPage.texts.Text37”的文本超过 100000 个字符。"},
+        {"101 segments", many, "“pages.stressPage.route”的管段超过 100 段。"},
+        {"an end node of 101", head + R"({"stressPage": {"route": {"end": 101}}}})",
+         "“pages.stressPage.route.end”超出 1…100。"},
+        {"a current segment of 0", head + R"({"stressPage": {"route": {"current": 0}}}})",
+         "“pages.stressPage.route.current”超出 1…100。"},
+        {"an option of another page", head + R"({"convectionPage": {"options": {"Frame3": "Option9"}}}})",
+         "“pages.convectionPage.options.Frame3”的选项“Option9”不是本页的选项。"},
+        {"a segment saved empty", head + R"({"stressPage": {"route": {"segments": {"2": ["5", "", "0", "0"]}}}}})",
+         "第 2 段管段的LX为空。"},
+    };
+    for (const auto& [name, bytes, reason] : rows) {
+        writeFile(path("bad.vxr"), bytes);
+        const QStringList before = everything(window());
+        const auto message = catchMessage([&] { EXPECT_FALSE(window().openFile(path("bad.vxr"))); });
+        ASSERT_TRUE(message) << name;
+        EXPECT_TRUE(message->text.startsWith("无法打开 " + path("bad.vxr") + "：" + reason))
+            << name << ": " << message->text.toStdString();
+        EXPECT_EQ(changed(before, everything(window())), QStringList()) << name;
+    }
+    expectMessage(catchMessage([&] { window().openFile(path("missing.vxr")); }), "VXR",
+                  "无法打开 " + path("missing.vxr") + "：文件无法读取（此文件或目录不存在）。");
+    writeFile(path("big.vxr"), QByteArray(app::casefile::kMaxBytes + 1, ' '));
+    expectMessage(catchMessage([&] { window().openFile(path("big.vxr")); }), "VXR",
+                  "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");
+}
+
+// Names this version does not know are skipped and listed in one message, keys a newer version added ignored; the rest
+// opens.
+TEST_F(CaseFileTest, UnknownNamesAreSkippedAndListed) {
+    writeFile(path("new.vxr"), R"({"format": "vxr-case", "version": 1, "pages": {"fooPage": {},
+        "frictionPage": {"texts": {"Text999": "1", "Text34": "998"}, "colour": "red"}}})");
+    expectMessage(
+        catchMessage([&] { EXPECT_TRUE(window().openFile(path("new.vxr"))); }), "VXR",
+        path("new.vxr") + " 中有本版本不认识的项目，已跳过：\npages.fooPage\npages.frictionPage.texts.Text999");
+    EXPECT_EQ(text("Text34"), "998");
+}
+
+// The sample of the format's documentation opens as it is.
+TEST(CaseFileFormat, TheDocumentedSampleOpens) {
+    const QString doc = QString::fromUtf8(bytesOf(VXR_DOCS_DIR "/case-file.md"));
+    const qsizetype start = doc.indexOf("```json\n") + 8;
+    const app::casefile::Reading sample =
+        app::casefile::parse(doc.mid(start, doc.indexOf("```", start) - start).toUtf8());
+    ASSERT_TRUE(sample.document) << sample.error.toStdString();
+    EXPECT_TRUE(sample.skipped.isEmpty());
+    EXPECT_EQ(sample.document->pages.at("unitPage").units->unit, "℃");
+}
+
+// A failed save names the reason and leaves the old file; the caption marks changes not saved to the file.
+TEST_F(CaseFileTest, AFailedSaveKeepsTheOldFile) {
+    ASSERT_TRUE(window().saveTo(path("kept.vxr")));
+    const QByteArray kept = bytesOf(path("kept.vxr"));
+    type("Text78", "2257");
+    EXPECT_EQ(window().windowTitle(), app::windowCaption() + " - kept.vxr*");
+    std::optional<Message> full;
+    onAFullDisk(512, [&] { full = catchMessage([&] { EXPECT_FALSE(window().saveTo(path("kept.vxr"))); }); });
+    ASSERT_TRUE(full);
+    EXPECT_TRUE(full->text.startsWith("无法保存 " + path("kept.vxr") + "：")) << full->text.toStdString();
+    EXPECT_EQ(bytesOf(path("kept.vxr")), kept);
+    writeFile(path("plain"), "x");
+    expectMessage(catchMessage([&] { window().saveTo(path("plain/case.vxr")); }), "VXR",
+                  "无法保存 " + path("plain/case.vxr") + "：" + qt_error_string(ENOTDIR));
+    EXPECT_EQ(window().windowTitle(), app::windowCaption() + " - kept.vxr*");
+}
+
+// 新建 asks before replacing changes not saved to a case file: 取消 keeps them, 不保存 starts afresh.
+TEST_F(CaseFileTest, NewCaseAsksFirst) {
+    type("Text78", "2257");
+    const auto newCase = [&](const char* press) {
+        pressWith(press);
+        return catchMessage([&] { find<QAction>("fileNew")->trigger(); });
+    };
+    const auto asked = newCase("取消");
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(QSet<QString>(asked->captions.begin(), asked->captions.end()), QSet<QString>({"保存", "不保存", "取消"}));
+    EXPECT_EQ(text("Text78"), "2257");
+    newCase("不保存");
+    EXPECT_EQ(text("Text78"), "1000");
+    EXPECT_FALSE(window().workspace()->modified());
+    EXPECT_FALSE(catchMessage([&] { find<QAction>("fileNew")->trigger(); })) << "nothing to lose, nothing asked";
+}
+
+// The real program, a case file on its command line, killed (SIGKILL, no chance to save on closing) after three
+// seconds, more than the two a change may wait to be kept: the session file is whole and holds the case.
+TEST(Session, SurvivesSigkill) {
+    QTemporaryDir dir;
+    writeFile(
+        dir.filePath("case.vxr"),
+        R"({"format": "vxr-case", "version": 1, "pages": {"frictionPage": {"texts": {"Text37": "KILLED-LINE"}}}})");
+    QProcess vxr;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    vxr.setProcessEnvironment(env);
+    vxr.start(VXR_EXECUTABLE, {dir.filePath("case.vxr")});
+    ASSERT_TRUE(vxr.waitForStarted());
+    const QString session = dir.filePath("data/VXR/vxr/session.vxr");
+    QTest::qWait(3000);
+    vxr.kill();
+    vxr.waitForFinished();
+    const app::casefile::Reading read = app::casefile::readFile(session, true);
+    ASSERT_TRUE(read.document) << read.error.toStdString();
+    EXPECT_EQ(read.document->pages.at("frictionPage").texts.at("Text37"), "KILLED-LINE");
+}
+
+// 设置 keeps its two choices; with restoring off, a session holding unsaved changes is offered once (恢复 / 放弃).
+TEST_F(CaseFileTest, SettingsAndStartUp) {
+    QTimer::singleShot(100, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog && dialog->objectName() == "settingsDialog");
+        auto* restore = dialog->findChild<QCheckBox*>("restoreSession");
+        auto* recent = dialog->findChild<QSpinBox*>("recentCount");
+        EXPECT_TRUE(restore->isChecked() && recent->value() == 8 && recent->maximum() == 16);
+        restore->setChecked(false);
+        recent->setValue(3);
+        dialog->accept();
+    });
+    find<QAction>("SETUP")->trigger();
+    EXPECT_EQ(QSettings().value("recentCount").toInt(), 3);
+    type("Text78", "2257");
+    ASSERT_TRUE(window().session()->write());
+    for (const char* press : {"放弃", "恢复"}) {
+        app::MainWindow next;
+        pressWith(press);
+        const auto asked = catchMessage([&] { app::startUp(next, {}); });
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(QSet<QString>(asked->captions.begin(), asked->captions.end()), QSet<QString>({"恢复", "放弃"}));
+        next.page("condensationPage");
+        EXPECT_EQ(next.findChild<QLineEdit*>("Text78")->text(), QString(press) == "恢复" ? "2257" : "1000");
+    }
+}
+
+}  // namespace
+}  // namespace vxr::test

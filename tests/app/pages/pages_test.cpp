@@ -1,0 +1,116 @@
+// What the calculating pages do beyond their results (those are the property test's): tool tips, the focus after a
+// refusal, greyed inputs, Tab order and details that are easy to get wrong.
+
+#include "app/window_test_support.h"
+
+namespace vxr::test {
+namespace {
+
+using PagesTest = WindowTest;
+
+// Notes as tool tips: none before the first calculation, the notes after it, kept when a later one fails.
+TEST_F(PagesTest, ResultsExplainThemselves) {
+    showPage("convectionPage");
+    auto* alpha = find<QLineEdit>("Text56");
+    EXPECT_TRUE(alpha->toolTip().isEmpty());
+    click("Command14");
+    const QString notes = alpha->toolTip();
+    EXPECT_EQ(notes,
+              "Re = 150000（湍流）  Pr = 6.76375\nα = 0.023·(λ/d)·Re^0.8·Pr^0.4 = 4223.422 W/(m²·℃)\n"
+              "注意：L/d = 20 < 60，未计入进口段影响");
+    setText("Text66", "0");
+    expectMessage(clickAndCatch("Command14"), "运行错误", "请仔细核对数据！");
+    EXPECT_EQ(alpha->toolTip(), notes);
+    click("Option5");  // the options of each frame exclude each other, and only them
+    click("Option2");
+    EXPECT_TRUE(checked("Option5") && checked("Option2") && !checked("Option3") && !checked("Option1"));
+}
+
+// An added page's refusal of its own focuses and selects the field at fault (m·X2 > Y2: x2, not the m typed last).
+TEST_F(PagesTest, ARefusalFocusesTheFieldAtFault) {
+    showPage("absorptionPage");
+    click("absCalculate");
+    const QString height = text("absHeight");
+    type("absInletLiquid", "0.001");
+    type("absSlope", "3");
+    expectMessage(clickAndCatch("absCalculate"), "运行错误", "进塔液体组成过高，达不到所要求的吸收率。");
+    auto* fault = find<QLineEdit>("absInletLiquid");
+    EXPECT_EQ(window().focusWidget(), fault);  // the window's focus, whether or not it is active
+    EXPECT_EQ(fault->selectedText(), fault->text());
+    EXPECT_EQ(text("absHeight"), height);
+}
+
+// The relief valve greys the other medium's inputs; the back-pressure factor, read for both, stays open. With 液体
+// chosen, the sheet names the medium and leaves out the inputs only a gas reads.
+TEST_F(PagesTest, ReliefGreysAndLeavesOutTheOtherMediumsInputs) {
+    showPage("reliefPage");
+    const char* gas_only[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
+    for (const bool gas : {true, false}) {
+        if (!gas) click("reliefLiquid");
+        EXPECT_EQ(checked("reliefGas"), gas);
+        for (const char* box : gas_only) EXPECT_EQ(find(box)->isEnabled(), gas) << box;
+        EXPECT_EQ(find("reliefDensity")->isEnabled(), !gas);
+        EXPECT_TRUE(find("reliefBackPressureFactor")->isEnabled());
+    }
+    click("reliefCalculate");
+    const QStringList sheet = page("reliefPage")->sheetText().split('\n');
+    for (const char* row : {"介质\t液体", "液体密度\t1000\tkg/m³", "泄放量\t10000\tkg/h", "流动状态\t液体\t",
+                            "最小泄放面积\t90.954\tmm²", "背压修正系数 Kb（液体为 Kw）\t1\t"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+    for (const char* caption : {"摩尔质量", "泄放温度", "压缩因子", "绝热指数", "气体或蒸汽"})
+        EXPECT_TRUE(sheet.filter(QString::fromUtf8(caption)).isEmpty()) << caption;
+}
+
+TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {
+    for (const auto& [box, expected] :
+         {std::pair{"Text1", "RW0101-100 L1B "}, {"Text37", "RW0101-100 L1B "}, {"Text39", "P0101 "}})
+        EXPECT_EQ(text(box), expected) << box;
+}
+
+// Exponent digits over the blank of their captions, on the condensation and forced-convection pages.
+TEST_F(PagesTest, ExponentDigitsAndTheSpareResultBox) {
+    for (const auto& [page, digit, caption] : {std::tuple{"condensationPage", "Label81", "Label82"},
+                                               {"condensationPage", "Label80", "Label88"},
+                                               {"condensationPage", "Label74", "Label75"},
+                                               {"convectionPage", "Label65", "Label72"},
+                                               {"convectionPage", "Label66", "Label67"}}) {
+        showPage(page);
+        expectExponentOver(digit, caption);
+    }
+    // The condensation page's spare result box lies below its frame: never seen, never focused.
+    showPage("condensationPage");
+    EXPECT_TRUE(find("Text69")->visibleRegion().isEmpty());
+    EXPECT_EQ(find("Text69")->focusPolicy(), Qt::NoFocus);
+}
+
+// Enter in any input presses the page's 计算, on an original page and on an added one.
+TEST_F(PagesTest, EnterInAnInputCalculates) {
+    for (const auto& [page, input, result] :
+         {std::tuple{"pipeDiameterPage", "Text9", "Text8"}, {"dryingPage", "dryAirTemp", "dryWater"}}) {
+        showPage(page);
+        EXPECT_FALSE(catchMessage([&] { QTest::keyClick(find(input), Qt::Key_Return); })) << page;
+        EXPECT_FALSE(text(result).isEmpty()) << page;
+    }
+}
+
+// Tab walks the fields in reading order, on an original page and on an added one (inputs row by row, then the results).
+TEST_F(PagesTest, TabWalksTheFieldsInReadingOrder) {
+    for (const auto& [page, order] : {std::pair{"pipeDiameterPage", QStringList{"Text1", "Text2", "Text3", "Text4",
+                                                                                "Text5", "Text6", "Text12", "Text11"}},
+                                      {"absorptionPage", QStringList{"absRecovery", "absInletLiquid", "absSlope",
+                                                                     "absRatioFactor", "absHOG", "absOutletGas"}}}) {
+        showPage(page);
+        QWidget* w = find(qPrintable(order[0]));
+        w->setFocus();
+        QStringList walked;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            walked << w->objectName();
+            do w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+        }
+        EXPECT_EQ(walked, order);
+    }
+}
+
+}  // namespace
+}  // namespace vxr::test

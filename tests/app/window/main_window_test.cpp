@@ -1,0 +1,240 @@
+// The window itself: caption, tabs, menus, the About box, keyboard page switching, pages built when first opened and
+// the look of every page, the style's band painting included.
+#include <QGroupBox>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QSet>
+#include <QStyleFactory>
+#include <QStyleOptionTabWidgetFrame>
+#include <memory>
+#include <vector>
+
+#include "app/kit/form.h"
+#include "app/kit/look.h"
+#include "app/kit/tab_control.h"
+#include "app/kit/version.h"
+#include "app/pages/page_list.h"
+#include "app/window_test_support.h"
+#include "calc/catalogue.h"
+
+namespace vxr::test {
+namespace {
+
+using MainWindowTest = WindowTest;
+
+// Twelve tabs in three rows of four, the selected tab's row next to the page; the window opens on 冷凝膜系数.
+TEST_F(MainWindowTest, TabsAndCaption) {
+    EXPECT_EQ(window().objectName() + " " + window().windowTitle(), "Form1 VXR [V1.00]");
+    if (app::pages().size() == 12) EXPECT_EQ(window().centralWidget()->size(), QSize(686, 618));  // the design's
+    EXPECT_FALSE(window().windowIcon().isNull());
+    auto* tabs = find<app::TabControl>("SSTab1");
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+    EXPECT_EQ(captions.mid(0, 12).join(' '),
+              "管径计算 管道阻力计算 离心泵安装高度计算 传热膜系数计算 冷凝膜系数 精馏计算 单效蒸发 "
+              "干燥计算 吸收计算 安全阀计算 管道应力判断 单位换算");
+    QStringList listed;  // and a page added after them, its own caption
+    for (const app::PageInfo& page : app::pages()) listed << page.caption;
+    EXPECT_EQ(captions, listed);
+    EXPECT_EQ(tabs->page(tabs->currentIndex())->objectName(), "condensationPage");
+    EXPECT_TRUE(window().page("condensationPage")->isVisible() && !window().page("pipeDiameterPage")->isVisible());
+    for (int i = 0; i < tabs->count(); ++i) {
+        showPage(qPrintable(tabs->page(i)->objectName()));
+        for (int j = 0; j < tabs->count(); ++j) {
+            EXPECT_NEAR(tabs->tabRect(j).width(), tabs->width() / 4.0, 1.0) << j;  // four equal tabs a row
+            EXPECT_EQ(tabs->tabRect(j).top() < tabs->tabRect(i).top(), j / 4 != i / 4) << i << " " << j;
+        }
+        EXPECT_EQ(tabs->tabRect(i).bottom() + 1, tabs->page(i)->y());  // the selected tab's row next to the page
+    }
+}
+
+// A thirteenth page: the tab control and the window grow by a row of tabs as tall as the others, and every page moves
+// down by it, laid out as before.
+TEST(MainWindowPages, AThirteenthPageAddsATabRow) {
+    app::MainWindow twelve;
+    std::vector<app::PageInfo> list(app::pages().begin(), app::pages().end());
+    const app::PageInfo& absorption = *app::findPage("absorptionPage");
+    list.push_back({"thirteenthPage", "第十三页", absorption.calculation, absorption.build});
+    const app::PageListForTest thirteen_pages(list);
+    app::MainWindow thirteen;
+    app::TabControl* tabs = thirteen.tabs();
+    ASSERT_EQ(tabs->count(), 13);
+    const int row = twelve.tabs()->tabRect(0).height();
+    const int grown = tabs->height() - twelve.tabs()->height();  // a row of twips, rounded to pixels
+    EXPECT_TRUE(grown >= row && grown <= row + 1) << grown;
+    EXPECT_EQ(tabs->width(), twelve.tabs()->width());
+    EXPECT_EQ(thirteen.centralWidget()->size(), twelve.centralWidget()->size() + QSize(0, grown));
+    QSet<int> tops;
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(tabs->tabRect(i).height(), row) << i;
+        tops << tabs->tabRect(i).top();
+    }
+    EXPECT_EQ(tops.size(), 4);
+    for (const char* name : {"absorptionPage", "thirteenthPage"}) {
+        QWidget* page = thirteen.page(name);
+        const QWidget* before = twelve.page("absorptionPage");
+        EXPECT_EQ(page->geometry(), before->geometry().translated(0, grown)) << name;
+        for (const char* frame : {"absInputFrame", "absResultFrame", "absCalculate"})
+            EXPECT_EQ(page->findChild<QWidget*>(frame)->geometry(), before->findChild<QWidget*>(frame)->geometry())
+                << name << " " << frame;
+    }
+}
+
+// Every calculation of the core is run by exactly one page of the window.
+TEST(PageList, RunsEveryCalculationOnce) {
+    for (const calc::Calculation& c : calc::calculations())
+        EXPECT_EQ(std::count_if(app::pages().begin(), app::pages().end(),
+                                [&](const app::PageInfo& p) { return p.calc() == &c; }),
+                  1)
+            << c.name();
+}
+
+TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
+    auto* tabs = find<app::TabControl>("SSTab1");
+    showPage("pipeDiameterPage");
+    type("Text3", "77");
+    QTest::keyClick(find("Text3"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    tabs->setFocus();
+    for (const auto& [key, index] :
+         {std::pair{Qt::Key_Left, tabs->count() - 1}, {Qt::Key_Right, 0}, {Qt::Key_Down, 4}, {Qt::Key_Up, 0}}) {
+        QTest::keyClick(tabs, key);
+        EXPECT_EQ(tabs->currentIndex(), index) << key;
+    }
+    EXPECT_EQ(text("Text3") + "|" + text("Text5"), "77|");
+}
+
+// 设置 does nothing; the About box keeps its first line and names every page.
+TEST_F(MainWindowTest, MenusAndAbout) {
+    const auto about = catchMessage([&] { find<QAction>("guanyu")->trigger(); });
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->title == "VXR" && about->text.startsWith(app::programName() + ".\n") && about->buttons == 1);
+    for (const app::PageInfo& page : app::pages()) EXPECT_TRUE(about->text.contains(page.caption)) << page.name;
+    EXPECT_TRUE(window().isVisible());
+    find<QAction>("EXIT")->trigger();
+    EXPECT_FALSE(window().isVisible());
+}
+
+// A fresh window builds only the page it opens on; any other page is built when its tab is first clicked, with its
+// default texts, and keeps what was typed on it from then on.
+TEST(MainWindowPages, BuiltWhenFirstOpenedAndKeptAfterwards) {
+    app::MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    app::TabControl* tabs = window.tabs();
+    const auto tab = [](const char* name) { return int(app::findPage(name) - app::pages().data()); };
+    const auto clickTab = [&](const char* name) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab(name)).center());
+    };
+    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->isBuilt(i), i == tab(app::kStartPage)) << i;
+    const auto flow = [&] { return window.findChildren<QLineEdit*>(QStringLiteral("Text3")); };
+    EXPECT_TRUE(flow().isEmpty());
+    clickTab("pipeDiameterPage");
+    ASSERT_EQ(flow().size(), 1);
+    QLineEdit* box = flow()[0];
+    EXPECT_TRUE(box->isVisible() && box->text() == "50" && !window.page(app::kStartPage)->isVisible());
+    // Built after the window was shown, in the same place.
+    EXPECT_EQ(window.page("pipeDiameterPage")->geometry(), window.page(app::kStartPage)->geometry());
+    box->setText(QStringLiteral("12.5"));
+    clickTab("stressPage");
+    clickTab("pipeDiameterPage");
+    EXPECT_EQ(flow(), QList<QLineEdit*>{box});  // the same page, not built again
+    EXPECT_EQ(box->text(), "12.5");
+    EXPECT_FALSE(window.page("frictionPage")->isVisible());  // asking for a page builds it hidden
+    EXPECT_TRUE(!tabs->page(tabs->count()) && !tabs->page(-1) && !window.page("noSuchPage"));
+}
+
+// On every page: captions are whole, result boxes have the result look, buttons read as designed; on the added pages
+// and the pipe-stress page with its added 路线表… no control overlaps another (the small exponent digits over their
+// captions aside).
+TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
+    for (QLabel* label : window().findChildren<QLabel*>())
+        EXPECT_TRUE(label->text().isEmpty() ||
+                    (label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height()))
+            << label->objectName().toStdString();
+    for (QAbstractButton* b : window().findChildren<QAbstractButton*>()) {
+        // A push button's hint includes a minimum width; what must fit is its caption.
+        const int needed =
+            qobject_cast<QPushButton*>(b) ? b->fontMetrics().horizontalAdvance(b->text()) + 8 : b->sizeHint().width();
+        EXPECT_TRUE(b->objectName().isEmpty() || b->width() >= needed) << b->objectName().toStdString();
+    }
+    for (QLineEdit* box : window().findChildren<QLineEdit*>())
+        EXPECT_TRUE(!box->isReadOnly() || (box->palette().color(QPalette::Base) == QColor(192, 255, 255) &&
+                                           box->palette().color(QPalette::Text) == QColor(255, 0, 0)))
+            << box->objectName().toStdString();
+    for (const char* page : {"distillationPage", "evaporationPage", "dryingPage", "absorptionPage", "reliefPage",
+                             "unitPage", "stressPage"}) {
+        QList<QWidget*> parents{window().page(page)};
+        for (QGroupBox* frame : parents[0]->findChildren<QGroupBox*>()) parents << frame;
+        for (const QWidget* parent : parents) {
+            QList<const QWidget*> controls;
+            for (const QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->objectName().isEmpty() && !w->isWindow() && !w->testAttribute(Qt::WA_TransparentForMouseEvents))
+                    controls << w;
+            for (qsizetype i = 0; i < controls.size(); ++i)
+                for (qsizetype j = i + 1; j < controls.size(); ++j)
+                    EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                        << page << ": " << controls[i]->objectName().toStdString() << " and "
+                        << controls[j]->objectName().toStdString();
+        }
+    }
+}
+
+// The added pages' frames stand where their design puts them (twips from the tab control's corner, tab rows
+// included), each as tall as its rows need.
+TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
+    const std::pair<const char*, app::Twips> frames[] = {
+        {"distInputFrame", {120, 990, 9780, 2100}},    {"distResultFrame", {120, 3300, 9780, 2940}},
+        {"evapInputFrame", {120, 990, 9780, 2880}},    {"evapResultFrame", {120, 3990, 9780, 2040}},
+        {"dryInputFrame", {120, 990, 9780, 2040}},     {"dryResultFrame", {120, 3150, 9780, 2460}},
+        {"absInputFrame", {120, 990, 9780, 2100}},     {"absResultFrame", {120, 3300, 9780, 2100}},
+        {"reliefMedium", {120, 990, 9780, 600}},       {"reliefInputFrame", {120, 1710, 9780, 2880}},
+        {"reliefResultFrame", {120, 4710, 9780, 1620}}};
+    for (const auto& [name, at] : frames)
+        EXPECT_EQ(find(name)->geometry(), QRect(app::pixels(at.left), app::pixels(at.top - app::kTabRowsTwips),
+                                                app::pixels(at.width), app::pixels(at.height)))
+            << name;
+}
+
+QImage tabFrame(QStyle* style, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QStyleOptionTabWidgetFrame frame;
+    frame.rect = QRect(QPoint(0, 0), size);
+    frame.palette = QApplication::palette();
+    frame.state = QStyle::State_Enabled;
+    frame.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    style->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter);
+    return image;
+}
+
+QImage groupBox(QStyle* style, QSize size, const QString& title) {
+    QGroupBox box(title);
+    box.setStyle(style);
+    box.setFont(app::defaultFont());
+    box.resize(size);
+    return box.grab().toImage();
+}
+
+// The program's style paints its tall frames in bands; what it paints must be what Fusion paints, pixel for pixel,
+// at any height, the band boundaries included.
+TEST(ProgramStyle, TallFramesPaintAsFusionDoes) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QStyle* program = QApplication::style();
+    ASSERT_TRUE(qobject_cast<QProxyStyle*>(program)) << "the program's own style, set by prepareApplication";
+    // Below, at and around one band (95 rows), several bands, and a page frame's height.
+    for (const int height : {40, 95, 96, 97, 190, 191, 540}) {
+        const QSize size(420, height);
+        EXPECT_EQ(tabFrame(program, size), tabFrame(fusion.get(), size)) << "tab frame " << height;
+        for (const QString& title : {QStringLiteral("输入参数："), QString()})
+            EXPECT_EQ(groupBox(program, size, title), groupBox(fusion.get(), size, title))
+                << "group box " << height << (title.isEmpty() ? ", no title" : ", titled");
+    }
+}
+
+}  // namespace
+}  // namespace vxr::test
