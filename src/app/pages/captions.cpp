@@ -13,6 +13,7 @@ bool isIdeograph(QChar c) {
     const char16_t u = c.unicode();
     return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) || (u >= 0xF900 && u <= 0xFAFF);
 }
+// A unit's brackets are round ones alone: the pump page's "离心泵安装高度（M]）" keeps its "]" in the unit.
 bool opens(QChar c) {
     return opensBracket(c, Square::Ignored);
 }
