@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <string_view>
 
 #include "app/kit/version.h"
 
@@ -12,6 +14,18 @@ namespace vxr::app::casefile {
 namespace {
 
 const QString kProgram = programName();
+
+// The pages of the first release: a file writes each of them whatever it holds. A page added since is written only
+// where it differs from its defaults, which is what a file that leaves it out means, so that a case saved before the
+// page existed re-saves byte for byte.
+constexpr std::string_view kFirstPages[] = {"pipeDiameterPage", "frictionPage",     "pumpPage",        "convectionPage",
+                                            "condensationPage", "distillationPage", "evaporationPage", "dryingPage",
+                                            "absorptionPage",   "reliefPage",       "stressPage",      "unitPage"};
+
+bool written(const PageInfo& page, const PageState& state) {
+    return std::find(std::begin(kFirstPages), std::end(kFirstPages), page.name) != std::end(kFirstPages) ||
+           !(state == defaultState(page));
+}
 
 }  // namespace
 
@@ -98,7 +112,8 @@ Reading parse(const QByteArray& bytes, bool session) {
 QByteArray serialize(const Document& d, bool session) {
     QJsonObject pages;
     for (const auto& [name, state] : d.pages)
-        if (const PageInfo* info = findPage(name.toStdString())) pages[name] = pageJson(*info, state);
+        if (const PageInfo* info = findPage(name.toStdString()); info && written(*info, state))
+            pages[name] = pageJson(*info, state);
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormat)},
                      {QStringLiteral("version"), kVersion},
                      {QStringLiteral("program"), d.program},

@@ -26,7 +26,9 @@ using MainWindowTest = WindowTest;
 // Twelve tabs in three rows of four, the selected tab's row next to the page; the window opens on 冷凝膜系数.
 TEST_F(MainWindowTest, TabsAndCaption) {
     EXPECT_EQ(window().objectName() + " " + window().windowTitle(), "Form1 VXR [V1.00]");
-    if (app::pages().size() == 12) EXPECT_EQ(window().centralWidget()->size(), QSize(686, 618));  // the design's
+    if (app::pages().size() == 12) {  // the design's size, with its twelve pages
+        EXPECT_EQ(window().centralWidget()->size(), QSize(686, 618));
+    }
     EXPECT_FALSE(window().windowIcon().isNull());
     auto* tabs = find<app::TabControl>("SSTab1");
     QStringList captions;
@@ -49,31 +51,35 @@ TEST_F(MainWindowTest, TabsAndCaption) {
     }
 }
 
-// A thirteenth page: the tab control and the window grow by a row of tabs as tall as the others, and every page moves
-// down by it, laid out as before.
-TEST(MainWindowPages, AThirteenthPageAddsATabRow) {
-    app::MainWindow twelve;
+// Pages added until they need a new row of tabs (with the twelve pages of the design, a thirteenth): the tab control
+// and the window grow by a row as tall as the others, and every page moves down by it, laid out as before.
+TEST(MainWindowPages, APageBeyondTheRowsAddsATabRow) {
+    app::MainWindow today;
     std::vector<app::PageInfo> list(app::pages().begin(), app::pages().end());
     const app::PageInfo& absorption = *app::findPage("absorptionPage");
-    list.push_back({"thirteenthPage", "第十三页", absorption.calculation, absorption.build});
-    const app::PageListForTest thirteen_pages(list);
-    app::MainWindow thirteen;
-    app::TabControl* tabs = thirteen.tabs();
-    ASSERT_EQ(tabs->count(), 13);
-    const int row = twelve.tabs()->tabRect(0).height();
-    const int grown = tabs->height() - twelve.tabs()->height();  // a row of twips, rounded to pixels
+    const char* const added[] = {"addedPage1", "addedPage2", "addedPage3", "addedPage4"};
+    for (const char* name : added)
+        if (app::tabRows(list.size()) == app::tabRows(app::pages().size()))
+            list.push_back({name, "添加的页", absorption.calculation, absorption.build});
+    const app::PageListForTest more_pages(list);
+    app::MainWindow more;
+    app::TabControl* tabs = more.tabs();
+    const int count = static_cast<int>(list.size());
+    ASSERT_EQ(tabs->count(), count);
+    const int row = today.tabs()->tabRect(0).height();
+    const int grown = tabs->height() - today.tabs()->height();  // a row of twips, rounded to pixels
     EXPECT_TRUE(grown >= row && grown <= row + 1) << grown;
-    EXPECT_EQ(tabs->width(), twelve.tabs()->width());
-    EXPECT_EQ(thirteen.centralWidget()->size(), twelve.centralWidget()->size() + QSize(0, grown));
+    EXPECT_EQ(tabs->width(), today.tabs()->width());
+    EXPECT_EQ(more.centralWidget()->size(), today.centralWidget()->size() + QSize(0, grown));
     QSet<int> tops;
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < count; ++i) {
         EXPECT_EQ(tabs->tabRect(i).height(), row) << i;
         tops << tabs->tabRect(i).top();
     }
-    EXPECT_EQ(tops.size(), 4);
-    for (const char* name : {"absorptionPage", "thirteenthPage"}) {
-        QWidget* page = thirteen.page(name);
-        const QWidget* before = twelve.page("absorptionPage");
+    EXPECT_EQ(tops.size(), app::tabRows(list.size()));
+    for (const char* name : {"absorptionPage", list.back().name}) {
+        QWidget* page = more.page(name);
+        const QWidget* before = today.page("absorptionPage");
         EXPECT_EQ(page->geometry(), before->geometry().translated(0, grown)) << name;
         for (const char* frame : {"absInputFrame", "absResultFrame", "absCalculate"})
             EXPECT_EQ(page->findChild<QWidget*>(frame)->geometry(), before->findChild<QWidget*>(frame)->geometry())
