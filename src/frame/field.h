@@ -50,6 +50,11 @@ struct Field {
     const char* text;     // the default text; an option: "1" for the one chosen at start, else ""
     About about;
     const char* group;  // an option: the object name of the frame that makes its group exclusive
+    // A field added after case files were first written: what a file without it means, the behaviour from before
+    // it existed (an input's or note's text; on an option, "1" for the one that was in effect, "" for the others). A
+    // file writes the field only where it differs from that. Null for the fields of the first release, which a
+    // file always writes.
+    const char* absent = nullptr;
 };
 
 constexpr Field input(const char* name, const char* caption, const char* text, About about) {
@@ -66,6 +71,11 @@ constexpr Field option(const char* group, const char* name, const char* caption,
 }
 constexpr Field result(const char* name, const char* caption, About about) {
     return {Kind::Result, name, caption, "", about, nullptr};
+}
+// `field`, added after case files were first written: `absent` is what a file without it means (see Field::absent).
+constexpr Field added(Field field, const char* absent) {
+    field.absent = absent;
+    return field;
 }
 
 // A field bound to the input struct `In` of its calculation.

@@ -64,6 +64,7 @@ Reading parse(const QByteArray& bytes, bool session) {
     }
     Check check;
     Document d = fresh();
+    for (const PageInfo& p : pages()) d.pages[QLatin1String(p.name)] = absentState(p);
     QJsonObject pages_in;
     const auto optionalText = [&](const char* key, QString* out) {
         return !root.contains(QLatin1String(key)) ||

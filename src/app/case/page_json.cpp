@@ -3,8 +3,8 @@
 #include <QJsonArray>
 #include <array>
 #include <span>
+#include <string_view>
 
-#include "calc/catalogue.h"
 #include "calc/units/unit_table.h"
 
 namespace vxr::app::casefile {
@@ -43,12 +43,43 @@ QJsonObject byName(const ByName<T>& values, Write write) {
     return json;
 }
 
-QJsonObject texts(const ByName<QString>& values) {
-    return byName(values, [](const QString& t) { return QJsonValue(t); });
+// The option a file without option group `group` means, where the group was added since; null for a group of the
+// first release.
+const frame::Field* absentOption(const calc::Calculation& c, std::string_view group) {
+    for (const frame::Field& f : c.fields())
+        if (f.kind == frame::Kind::Option && f.absent && *f.absent && group == f.group) return &f;
+    return nullptr;
 }
 
-QJsonObject options(const ByName<std::string>& values) {
-    return byName(values, [](const std::string& chosen) { return QJsonValue(key(chosen)); });
+// Texts by field name, those of fields added since left out where they are what a file without them means.
+QJsonObject texts(const calc::Calculation& c, const ByName<QString>& values) {
+    QJsonObject json;
+    for (const auto& [name, text] : values)
+        if (const frame::Field* f = c.field(name); !f || !f->absent || text != QString::fromUtf8(f->absent))
+            json[key(name)] = text;
+    return json;
+}
+
+// The option chosen in each group, a group added since left out where it holds the option a file without it means.
+QJsonObject options(const calc::Calculation& c, const ByName<std::string>& values) {
+    QJsonObject json;
+    for (const auto& [group, chosen] : values)
+        if (const frame::Field* absent = absentOption(c, group); !absent || chosen != absent->name)
+            json[key(group)] = key(chosen);
+    return json;
+}
+
+// What a file without them means for the fields added since: their texts and the options in effect before.
+template <class Texts, class Options>
+void fillAbsent(const calc::Calculation& c, Texts& texts, Options& options) {
+    for (const frame::Field& f : c.fields()) {
+        if (!f.absent) continue;
+        if (f.kind == frame::Kind::Option) {
+            if (*f.absent && !options.contains(f.group)) options[f.group] = f.name;
+        } else if (f.kind != frame::Kind::Result && !texts.contains(f.name)) {
+            texts[f.name] = QString::fromUtf8(f.absent);
+        }
+    }
 }
 
 QJsonObject routeJson(const calc::Route& route) {
@@ -73,9 +104,20 @@ QDateTime dateFrom(const QString& text) {
     return QDateTime::fromString(text, Qt::ISODate);
 }
 
-PageState defaultState(const PageInfo& page) {
+PageState absentState(const calc::Calculation* c) {
+    PageState state = defaultState(c);
+    if (c) {
+        for (const frame::Field& f : c->fields())
+            if (f.absent && f.kind != frame::Kind::Option) state.texts.erase(f.name);
+        for (const frame::Field& f : c->fields())
+            if (f.absent && f.kind == frame::Kind::Option) state.options.erase(f.group);
+        fillAbsent(*c, state.texts, state.options);
+    }
+    return state;
+}
+
+PageState defaultState(const calc::Calculation* c) {
     PageState state;
-    const calc::Calculation* c = page.calc();
     if (!c) {
         const calc::units::Quantity& q = calc::units::quantities().front();
         state.units =
@@ -93,15 +135,16 @@ PageState defaultState(const PageInfo& page) {
     return state;
 }
 
-QJsonObject pageJson(const PageInfo& page, const PageState& state) {
-    if (!page.calc()) {
+QJsonObject pageJson(const calc::Calculation* calculation, const PageState& state) {
+    if (!calculation) {
         const UnitChoice& units = state.units.value_or(UnitChoice{});
         QJsonObject json;
         for (const auto& [name, member] : kUnitKeys) json[QLatin1String(name)] = units.*member;
         return json;
     }
-    QJsonObject json{{QStringLiteral("texts"), texts(state.texts)},
-                     {QStringLiteral("options"), options(state.options)}};
+    const calc::Calculation& c = *calculation;
+    QJsonObject json{{QStringLiteral("texts"), texts(c, state.texts)},
+                     {QStringLiteral("options"), options(c, state.options)}};
     if (!state.sources.empty())
         json[QStringLiteral("sources")] = byName(state.sources, [](const Filled& f) {
             return QJsonObject{{QStringLiteral("text"), f.text}, {QStringLiteral("source"), f.source}};
@@ -115,8 +158,8 @@ QJsonObject pageJson(const PageInfo& page, const PageState& state) {
     if (const std::optional<LastCalculation>& last = state.calculation) {
         QJsonObject calculation{
             {QStringLiteral("at"), dateText(last->at)},
-            {QStringLiteral("texts"), texts(last->texts)},
-            {QStringLiteral("options"), options(last->options)},
+            {QStringLiteral("texts"), texts(c, last->texts)},
+            {QStringLiteral("options"), options(c, last->options)},
             {QStringLiteral("results"), byName(last->results, [](const frame::Explained::Result& r) {
                  QJsonArray notes;
                  for (const std::string& line : r.notes) notes.append(key(line));
@@ -324,6 +367,7 @@ bool Check::calculation(const QJsonValue& v, const QString& where, const calc::C
         }
         out.results[f->name] = std::move(shown);
     }
+    fillAbsent(c, out.texts, out.options);
     if (hasSegments(c)) {
         calc::Route route;
         if (in.contains(QLatin1String("route")) &&
@@ -335,11 +379,9 @@ bool Check::calculation(const QJsonValue& v, const QString& where, const calc::C
     return true;
 }
 
-bool Check::page(const PageInfo& info, const QJsonValue& v, PageState& state) {
-    const QString where = QStringLiteral("pages.") + QLatin1String(info.name);
+bool Check::page(const calc::Calculation* c, const QString& where, const QJsonValue& v, PageState& state) {
     QJsonObject in;
     if (!object(v, where, &in)) return false;
-    const calc::Calculation* c = info.calc();
     if (!c) return units(in, where, state.units.emplace(state.units.value_or(UnitChoice{})));
     for (auto it = in.begin(); it != in.end(); ++it) {
         const QString key = it.key(), at = where + QLatin1Char('.') + key;

@@ -12,16 +12,31 @@
 
 #include "app/pages/page_list.h"
 #include "app/pages/page_state.h"
+#include "calc/catalogue.h"
 
 namespace vxr::app::casefile {
 
 inline constexpr int kMaxText = 100000;
 
-// A page at start: its defaults, no calculation (the route empty, the unit page on its first quantity).
-PageState defaultState(const PageInfo& page);
+// Each of these reads a page by its calculation's table of fields (none: the unit page).
 
+// A page at start: its defaults, no calculation (the route empty, the unit page on its first quantity).
+PageState defaultState(const calc::Calculation* calculation);
+// A page as a file means it where it leaves the page or some of its keys out: its defaults, but the fields added
+// since case files were first written (frame::Field::absent) as they were before them.
+PageState absentState(const calc::Calculation* calculation);
 // The page's object in a file.
-QJsonObject pageJson(const PageInfo& page, const PageState& state);
+QJsonObject pageJson(const calc::Calculation* calculation, const PageState& state);
+
+inline PageState defaultState(const PageInfo& page) {
+    return defaultState(page.calc());
+}
+inline PageState absentState(const PageInfo& page) {
+    return absentState(page.calc());
+}
+inline QJsonObject pageJson(const PageInfo& page, const PageState& state) {
+    return pageJson(page.calc(), state);
+}
 
 // Dates as the file writes them: local time with its offset, to the second.
 QString dateText(const QDateTime& at);
@@ -39,8 +54,12 @@ public:
     bool date(const QJsonValue& v, const QString& where, QDateTime* out);
     bool whole(const QJsonValue& v, const QString& where, int lo, int hi, int* out);
 
-    // The object of `page` in a file, over `state` (its defaults): what the file leaves out stays as it was.
-    bool page(const PageInfo& page, const QJsonValue& v, PageState& state);
+    // The object of a page at `where` in a file, over `state` (its absentState): what the file leaves out stays as
+    // it was.
+    bool page(const calc::Calculation* calculation, const QString& where, const QJsonValue& v, PageState& state);
+    bool page(const PageInfo& page, const QJsonValue& v, PageState& state) {
+        return this->page(page.calc(), QStringLiteral("pages.") + QLatin1String(page.name), v, state);
+    }
 
 private:
     bool texts(const QJsonValue& v, const QString& where, const calc::Calculation& c, bool editable_only,

@@ -190,19 +190,29 @@ TEST_F(MainWindowTest, EveryCaptionFitsAndNothingOverlaps) {
 }
 
 // The added pages' frames stand where their design puts them (twips from the tab control's corner, tab rows
-// included), each as tall as its rows need.
+// included): the inputs' frame at its top, the results' `gap` below, each as tall as its rows need (two boxes to a
+// row: 330 twips to the first, 420 from row to row) and `padding` below the last; an input added grows its frame.
 TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
-    const std::pair<const char*, app::Twips> frames[] = {
-        {"distInputFrame", {120, 990, 9780, 2100}},    {"distResultFrame", {120, 3300, 9780, 2940}},
-        {"evapInputFrame", {120, 990, 9780, 2880}},    {"evapResultFrame", {120, 3990, 9780, 2040}},
-        {"dryInputFrame", {120, 990, 9780, 2040}},     {"dryResultFrame", {120, 3150, 9780, 2460}},
-        {"absInputFrame", {120, 990, 9780, 2100}},     {"absResultFrame", {120, 3300, 9780, 2100}},
-        {"reliefMedium", {120, 990, 9780, 600}},       {"reliefInputFrame", {120, 1710, 9780, 2880}},
-        {"reliefResultFrame", {120, 4710, 9780, 1620}}};
-    for (const auto& [name, at] : frames)
+    const std::tuple<const char*, const char*, int, int, int> pages[] = {
+        {"distInputFrame", "distResultFrame", 990, 210, 90},
+        {"evapInputFrame", "evapResultFrame", 990, 120, 30},
+        {"dryInputFrame", "dryResultFrame", 990, 120, 30},
+        {"absInputFrame", "absResultFrame", 990, 210, 90},
+        {"reliefInputFrame", "reliefResultFrame", 1710, 120, 30}};
+    const auto expect = [&](const char* name, app::Twips at) {
         EXPECT_EQ(find(name)->geometry(), QRect(app::pixels(at.left), app::pixels(at.top - app::kTabRowsTwips),
                                                 app::pixels(at.width), app::pixels(at.height)))
             << name;
+    };
+    expect("reliefMedium", {120, 990, 9780, 600});
+    for (auto [inputs, results, top, gap, padding] : pages) {
+        for (const char* frame : {inputs, results}) {
+            const auto rows = static_cast<int>(find(frame)->findChildren<QLineEdit*>().size() + 1) / 2;
+            const int height = 330 + rows * 420 + padding;
+            expect(frame, {120, top, 9780, height});
+            top += height + gap;
+        }
+    }
 }
 
 QImage tabFrame(QStyle* style, QSize size) {
