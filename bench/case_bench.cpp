@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <chrono>
@@ -25,13 +24,12 @@ app::casefile::Document fullCase() {
     app::MainWindow window;
     showFirstFrame(window);
     app::casefile::Document d = app::casefile::fresh();
-    QJsonObject segments;
+    app::RouteEditor& route = *d.pages["stressPage"].route;
     for (int n = 1; n <= 100; ++n)
-        segments[QString::number(n)] = QJsonArray{QStringLiteral("5"), QString::number(n % 2 ? 3 : 0),
-                                                  QString::number(n % 2 ? 0 : 3), QStringLiteral("4")};
-    QJsonObject stress = d.pages["stressPage"].toObject();
-    stress["route"] = QJsonObject{{"segments", segments}, {"end", 100}, {"current", 100}, {"endMark", false}};
-    d.pages["stressPage"] = stress;
+        route.route.segments[static_cast<std::size_t>(n - 1)] =
+            calc::SegmentTexts{"5", n % 2 ? "3" : "0", n % 2 ? "0" : "3", "4"};
+    route.route.end = 100;
+    route.current = 100;
     window.workspace()->apply(d, false);
     for (const app::PageInfo& info : app::pages())
         if (auto* page = qobject_cast<app::CalcPage*>(window.page(info.name))) page->calculateButton()->click();

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const casefile::Reading read = casefile::parse(bytes, session);
         require(read.document.has_value() == read.error.isEmpty(), "a document and a refusal, or neither");
         if (!read.document) continue;
-        require(read.document->pages.size() == static_cast<qsizetype>(pages().size()), "a page left out");
+        require(read.document->pages.size() == pages().size(), "a page left out");
         const QByteArray written = casefile::serialize(*read.document, session);
         const casefile::Reading again = casefile::parse(written, session);
         require(again.document && again.skipped.isEmpty(), "what was written does not read back");

@@ -1,5 +1,5 @@
 // Developer's tool: opens the calculator on one page and writes a PNG of the window, to look at it as a user does.
-//   vxr_screenshot <page name> <out.png>      page names as in src/app/pages.cpp, e.g. reliefPage
+//   vxr_screenshot <page name> <out.png>      page names as in src/app/pages/page_list.cpp, e.g. reliefPage
 //   vxr_screenshot manual/<chapter> <out.png> the manual window at a chapter (a page name, or index)
 #include <QApplication>
 #include <QPixmap>
