@@ -138,6 +138,7 @@ void StressPage::previous() {
     endMark_->setChecked(false);
     if (nodes_.previous() != calc::NodeList::StepResult::Moved) return;
     showSegment();
+    typeSegment();
     noteEdit();
 }
 
@@ -152,6 +153,7 @@ void StressPage::next() {
         case calc::NodeList::StepResult::Moved:
             showSegment();
             previous_->setEnabled(true);
+            typeSegment();
             noteEdit();
             return;
     }
@@ -183,6 +185,11 @@ void StressPage::showSegment() {
         box->setText(QString::fromStdString(text));
         box->setCursorPosition(0);
     }
+}
+
+void StressPage::typeSegment() {
+    length_->setFocus(Qt::OtherFocusReason);
+    length_->selectAll();
 }
 
 void StressPage::complete(calc::Case& c) const {

@@ -38,6 +38,8 @@ private:
     void showNodes();
     // Shows the current segment: its node numbers and its saved texts, or empty fields.
     void showSegment();
+    // After a move: the focus on 两节点管道长度, its text selected, to type the segment shown.
+    void typeSegment();
 
     calc::NodeList nodes_;  // the route, kept for as long as the page lives
     QLineEdit* lx_ = nullptr;

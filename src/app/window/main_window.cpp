@@ -74,7 +74,7 @@ QWidget* MainWindow::page(std::string_view name) const {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     file->setObjectName(QStringLiteral("FILE"));
     const auto add = [&](const char* name, const QString& caption, const QKeySequence& keys, auto slot) {
         QAction* a = file->addAction(caption);
@@ -83,43 +83,42 @@ void MainWindow::buildMenus() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("fileNew", QStringLiteral("新建"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newCase);
-    add("fileOpen", QStringLiteral("打开…"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCase);
-    recent_ = file->addMenu(QStringLiteral("最近打开"));
+    add("fileNew", QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newCase);
+    add("fileOpen", QStringLiteral("打开(&O)…"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCase);
+    recent_ = file->addMenu(QStringLiteral("最近打开(&R)"));
     recent_->setObjectName(QStringLiteral("fileRecent"));
     connect(recent_, &QMenu::aboutToShow, this, &MainWindow::showRecent);
-    add("fileSave", QStringLiteral("保存"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save);
-    add("fileSaveAs", QStringLiteral("另存为…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveAs);
+    add("fileSave", QStringLiteral("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save);
+    add("fileSaveAs", QStringLiteral("另存为(&A)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        &MainWindow::saveAs);
     file->addSeparator();
     sheets_->addTo(file);
     file->addSeparator();
-    add("SETUP", QStringLiteral("设置"), {}, [this] { settings::Dialog(this).exec(); });
-    add("EXIT", QStringLiteral("退出"), {}, &QWidget::close);
+    add("SETUP", QStringLiteral("设置(&T)"), {}, [this] { settings::Dialog(this).exec(); });
+    add("EXIT", QStringLiteral("退出(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
     tools->setObjectName(QStringLiteral("TOOLS"));
-    QAction* steam = tools->addAction(QStringLiteral("水和水蒸气物性…"));
+    QAction* steam = tools->addAction(QStringLiteral("水和水蒸气物性(&W)…"));
     steam->setObjectName(QStringLiteral("waterSteam"));
     steam->setShortcut(QKeySequence(Qt::Key_F4));
     connect(steam, &QAction::triggered, this, &MainWindow::openWaterSteam);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->setObjectName(QStringLiteral("HELP"));
-    QAction* contents = help->addAction(QStringLiteral("内容"));
-    contents->setObjectName(QStringLiteral("neirong"));
-    connect(contents, &QAction::triggered, this, [this] { openManual(ManualWindow::kStart); });
-    QAction* about = help->addAction(QStringLiteral("关于VXR"));
-    about->setObjectName(QStringLiteral("guanyu"));
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-
-    // F1 is the window's own shortcut, not 内容's: it opens the manual at the page being shown.
-    auto* pageHelp = new QAction(this);
+    // F1 opens the manual at the page being shown; 内容 at its start.
+    QAction* pageHelp = help->addAction(QStringLiteral("本页帮助(&P)"));
     pageHelp->setObjectName(QStringLiteral("pageHelp"));
     pageHelp->setShortcut(QKeySequence(Qt::Key_F1));
     pageHelp->setShortcutContext(Qt::WindowShortcut);
-    addAction(pageHelp);
     connect(pageHelp, &QAction::triggered, this,
             [this] { openManual(pages()[static_cast<std::size_t>(tabs_->currentIndex())].name); });
+    QAction* contents = help->addAction(QStringLiteral("内容(&C)"));
+    contents->setObjectName(QStringLiteral("neirong"));
+    connect(contents, &QAction::triggered, this, [this] { openManual(ManualWindow::kStart); });
+    QAction* about = help->addAction(QStringLiteral("关于VXR(&A)"));
+    about->setObjectName(QStringLiteral("guanyu"));
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::openManual(std::string_view chapter) {
@@ -138,10 +137,13 @@ void MainWindow::openWaterSteam() {
 }
 
 void MainWindow::showCaption() {
+    // A case file's name, or 未命名 for work that no case file keeps; * for changes not saved to it.
     QString caption = windowCaption();
     if (!workspace_->file().isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(workspace_->file()).fileName() +
                    (workspace_->modified() ? QStringLiteral("*") : QString());
+    else if (workspace_->modified())
+        caption += QStringLiteral(" - 未命名*");
     setWindowTitle(caption);
 }
 

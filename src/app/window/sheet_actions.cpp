@@ -45,14 +45,14 @@ SheetActions::SheetActions(QWidget* window, TabControl* tabs, Workspace* workspa
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    project_ = make("projectInfo", QStringLiteral("工程信息…"), {}, &SheetActions::editProject);
-    copy_ = make("copySheet", QStringLiteral("复制计算书"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    project_ = make("projectInfo", QStringLiteral("工程信息(&I)…"), {}, &SheetActions::editProject);
+    copy_ = make("copySheet", QStringLiteral("复制计算书(&C)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                  &SheetActions::copy);
-    print_ =
-        make("printSheet", QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { preview(current()); });
-    export_ = make("exportSheet", QStringLiteral("导出计算书（PDF）…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-                   &SheetActions::exportPage);
-    export_all_ = make("exportAllSheets", QStringLiteral("导出全部计算书（PDF）…"), {}, &SheetActions::exportCase);
+    print_ = make("printSheet", QStringLiteral("打印(&P)…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                  [this] { preview(current()); });
+    export_ = make("exportSheet", QStringLiteral("导出计算书（PDF）(&E)…"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &SheetActions::exportPage);
+    export_all_ = make("exportAllSheets", QStringLiteral("导出全部计算书（PDF）(&L)…"), {}, &SheetActions::exportCase);
     connect(tabs, &TabControl::currentChanged, this, &SheetActions::follow);
     follow(tabs->currentIndex());
 }

@@ -246,10 +246,13 @@ protected:
 // warning while the rows keep the route as assessed.
 TEST_F(StressPageTest, WalkSavedByMovingOnAndCalculatingAndItsSheet) {
     const QStringList walk[] = {{"10", "10", "0", "0"}, {"", "", "", ""}, {"6", "0", "6", "0"}, {"4", "0", "0", "4"}};
+    auto* length = find<QLineEdit>("Text47");
+    const auto typing = [&] { return window().focusWidget() == length && length->selectedText() == length->text(); };
     for (int i = 0; i < 4; ++i) {
         if (i != 1) enter(walk[i]);
         find<QCheckBox>("Check1")->setChecked(i == 3);
         if (i < 3) click("Command11");
+        EXPECT_TRUE(i == 3 || typing()) << "下一节点: the length of segment " << i + 2 << " to type";
     }
     click("Command13");
     const QStringList notes = find("Text55")->toolTip().split('\n');
@@ -262,7 +265,9 @@ TEST_F(StressPageTest, WalkSavedByMovingOnAndCalculatingAndItsSheet) {
     EXPECT_TRUE(sheet.contains("管道最低工作温度\t-10\t℃\n" + route + "计算结果\n")) << sheet.toStdString();
     for (int i = 3; i >= 0; --i) {
         EXPECT_EQ(editor(), QString("%1 %2 4 ").arg(i).arg(i + 1) + walk[i].join(' '));
-        if (i > 0) click("Command10");
+        if (i == 0) break;
+        click("Command10");
+        EXPECT_TRUE(typing()) << "上一节点: the length of segment " << i << " selected";
     }
     enter({"11", "10", "0", "0"});
     click("Command9");

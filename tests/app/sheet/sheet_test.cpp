@@ -139,7 +139,7 @@ TEST_F(SheetTest, TheSheetActionsAreTheWindowsOwn) {
     EXPECT_EQ(menu, QStringList({"fileNew Ctrl+N", "fileOpen Ctrl+O", "fileRecent", "fileSave Ctrl+S",
                                  "fileSaveAs Ctrl+Shift+S", "—", "projectInfo ", "copySheet Ctrl+Shift+C",
                                  "printSheet Ctrl+P", "exportSheet Ctrl+Shift+E", "exportAllSheets ", "—", "SETUP ",
-                                 "EXIT "}));
+                                 "EXIT Ctrl+Q"}));
     auto* context = window().page("convectionPage")->findChild<QMenu*>("sheetMenu");
     for (const auto& [where, offered] : {std::pair{"Label68", true}, {"Frame3", true}, {"Text63", false}}) {
         QWidget* w = find(where);

@@ -54,9 +54,9 @@ protected:
 TEST_F(WaterSteamTest, ToolsMenuAndF4OpenOneModelessDialogKeptAcrossPages) {
     QStringList menus;
     for (const QAction* a : window().menuBar()->actions()) menus << a->menu()->objectName() + " " + a->text();
-    EXPECT_EQ(menus, QStringList({"FILE 文件", "TOOLS 工具", "HELP 帮助"}));
+    EXPECT_EQ(menus, QStringList({"FILE 文件(&F)", "TOOLS 工具(&T)", "HELP 帮助(&H)"}));
     const auto* action = find<QAction>("waterSteam");
-    EXPECT_EQ(action->text() + " " + action->shortcut().toString(), "水和水蒸气物性… F4");
+    EXPECT_EQ(action->text() + " " + action->shortcut().toString(), "水和水蒸气物性(&W)… F4");
     QDialog* dialog = open();
     EXPECT_TRUE(dialog->isVisible() && !dialog->isModal());
     EXPECT_EQ(dialog->windowTitle(), "水和水蒸气物性");

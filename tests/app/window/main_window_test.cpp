@@ -1,9 +1,11 @@
 // The window itself: caption, tabs, menus, the About box, keyboard page switching, pages built when first opened and
 // the look of every page, the style's band painting included.
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStyleFactory>
 #include <QStyleOptionTabWidgetFrame>
@@ -113,12 +115,25 @@ TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
     EXPECT_EQ(text("Text3") + "|" + text("Text5"), "77|");
 }
 
-// 设置 does nothing; the About box keeps its first line and names every page.
+// The About box keeps its first line and names every page; the menus, their keys and the caption.
 TEST_F(MainWindowTest, MenusAndAbout) {
     const auto about = catchMessage([&] { find<QAction>("guanyu")->trigger(); });
     ASSERT_TRUE(about);
     EXPECT_TRUE(about->title == "VXR" && about->text.startsWith(app::programName() + ".\n") && about->buttons == 1);
     for (const app::PageInfo& page : app::pages()) EXPECT_TRUE(about->text.contains(page.caption)) << page.name;
+    // Every entry of the menus has its Alt+letter, 帮助 names F1's 本页帮助 first, 退出 is Ctrl+Q.
+    for (const QAction* menu : window().menuBar()->actions())
+        for (const QAction* a : menu->menu()->actions())
+            EXPECT_TRUE(a->isSeparator() || a->text().contains(QRegularExpression("\\(&[A-Z]\\)")))
+                << a->text().toStdString();
+    const QAction* first = find<QMenu>("HELP")->actions().value(0);
+    EXPECT_EQ(first->objectName() + " " + first->text() + " " + first->shortcut().toString(),
+              "pageHelp 本页帮助(&P) F1");
+    EXPECT_EQ(find<QAction>("EXIT")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The caption: the program alone on a fresh start, 未命名* once there is work no case file keeps.
+    EXPECT_EQ(window().windowTitle(), app::windowCaption());
+    type("Text78", "2257");
+    EXPECT_EQ(window().windowTitle(), app::windowCaption() + " - 未命名*");
     EXPECT_TRUE(window().isVisible());
     find<QAction>("EXIT")->trigger();
     EXPECT_FALSE(window().isVisible());
