@@ -330,36 +330,55 @@ std::optional<QDateTime> CalcPage::calculatedAt() const {
     return last_ ? std::optional<QDateTime>(last_->at) : std::nullopt;
 }
 
+QString CalcPage::groupTitle(std::size_t option) const {
+    const auto* frame = qobject_cast<const QGroupBox*>(controls_[option]->parentWidget());
+    return withoutColon(frame ? frame->title() : QString());
+}
+
+QStringList CalcPage::editedSinceCalculation() const {
+    QStringList edited;
+    if (!last_) return edited;
+    const std::span<const frame::Field> fields = calc_.fields();
+    const std::vector<QString> now = currentTexts();
+    const std::vector<bool> chosen = currentChoice();
+    std::size_t text = 0, option = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const frame::Field& f = fields[i];
+        if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
+            if (now[text] != last_->texts[text]) edited << sheetColumns(f).name;
+            ++text;
+        } else if (f.kind == frame::Kind::Option) {
+            // A group named where the option used is no longer chosen.
+            if (chosen[option] != last_->chosen[option] && last_->chosen[option]) edited << groupTitle(i);
+            ++option;
+        }
+    }
+    calc::Case current;  // the pipe route as it is now
+    complete(current);
+    if (current.route != last_->route) edited << QStringLiteral("管道路线");
+    return edited;
+}
+
 sheet::Lines CalcPage::sheetLines() const {
     using sheet::Kind;
     sheet::Lines lines;
     if (!last_) return lines;
     const auto add = [&lines](Kind kind, QStringList cells) { lines.push_back({kind, std::move(cells)}); };
-    // An option's group by its frame's title.
     const std::span<const frame::Field> fields = calc_.fields();
-    const auto group = [&](std::size_t i) {
-        const auto* frame = qobject_cast<const QGroupBox*>(controls_[i]->parentWidget());
-        return frame ? frame->title() : QString();
-    };
     std::vector<Used> inputs, results;
     std::vector<std::pair<QString, QString>> options, sources;
     std::vector<QString> notes;
-    QStringList edited;
-    const std::vector<QString> now = currentTexts();
-    const std::vector<bool> chosen = currentChoice();
     std::size_t text = 0, option = 0, result = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const frame::Field& f = fields[i];
         if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
-            const QString& used = last_->texts[text];
-            if (now[text++] != used) edited << sheetColumns(f).name;
+            const QString& used = last_->texts[text++];
             if (reads(f.name, last_->chosen)) inputs.push_back({&f, used});
             // A value filled from a property table and used as filled: where it came from.
             if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
                 sources.emplace_back(sheetColumns(f).name, source->source);
         } else if (f.kind == frame::Kind::Option) {
-            if (chosen[option] != last_->chosen[option] && last_->chosen[option]) edited << withoutColon(group(i));
-            if (last_->chosen[option++]) options.emplace_back(withoutColon(group(i)), sheetCaption(f));
+            if (last_->chosen[option++]) options.emplace_back(groupTitle(i), sheetCaption(f));
         } else if (f.kind == frame::Kind::Result && result < last_->results.size()) {
             const frame::Explained::Result& r = last_->results[result++];
             results.push_back({&f, QString::fromStdString(r.text)});
@@ -368,10 +387,7 @@ sheet::Lines CalcPage::sheetLines() const {
                     notes.push_back(QString::fromStdString(line));
         }
     }
-    calc::Case current;  // the pipe route as it is now
-    complete(current);
-    if (current.route != last_->route) edited << QStringLiteral("管道路线");
-    if (!edited.isEmpty())
+    if (const QStringList edited = editedSinceCalculation(); !edited.isEmpty())
         add(Kind::Warning,
             {QStringLiteral("注意：计算后已修改%1，下列为计算时所用的值。").arg(edited.join(QStringLiteral("、")))});
     add(Kind::Stamp, {QStringLiteral("计算时间"), stamp(last_->at)});

@@ -55,6 +55,9 @@ public:
     // the time of the calculation, the inputs (and where filled ones came from), the route, the options and the
     // results as used, and the notes; nothing while the page holds no calculation.
     sheet::Lines sheetLines() const;
+    // What was changed since the last calculation, as the sheet's warning names it: inputs and description fields by
+    // their captions, option groups by their frames' titles, 管道路线; nothing while the page holds no calculation.
+    QStringList editedSinceCalculation() const;
     // The same as text: one line a line, cells separated by tabs.
     QString sheetText() const { return sheet::text(sheetLines()); }
     // The menu a right click on the page opens (the window's sheet actions).
@@ -129,6 +132,8 @@ private:
     void show(const std::optional<Calculated>& calculated);
     void refuse(const calc::Refused& refusal);
     std::vector<QString> currentTexts() const;
+    // The group of the option at `option` in the table, by its frame's title without the colon.
+    QString groupTitle(std::size_t option) const;
     std::vector<bool> currentChoice() const;
 
     struct Used {

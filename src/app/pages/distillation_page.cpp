@@ -17,6 +17,28 @@ DistillationPage::DistillationPage(const PageInfo& info, QWidget* parent) : Calc
     finish(calculate, Enter::PressesCalculate, Focus::GoesToTheFieldAtFault);
     // After the page's own calculation, which this follows.
     connect(calculate, &QPushButton::clicked, this, &DistillationPage::keepStaircase);
+    connect(this, &Page::edited, this, &DistillationPage::markDiagram);
+}
+
+void DistillationPage::restore(const PageState& state) {
+    CalcPage::restore(state);
+    staircase_.reset();
+    if (state.calculation) {
+        calc::ColumnInput in;
+        for (const auto& row : calc::distillation::kFields) {
+            if (!row.member) continue;
+            const auto used = state.calculation->texts.find(row.field.name);
+            in.*row.member = used != state.calculation->texts.end() ? used->second.toStdString() : row.field.text;
+        }
+        staircase_ = calc::column_staircase(in);
+    }
+    diagram_button_->setEnabled(staircase_.has_value());
+    if (diagram_ && diagram_->isVisible()) {
+        if (staircase_)
+            showDiagram();
+        else
+            diagram_->hide();
+    }
 }
 
 void DistillationPage::keepStaircase() {
@@ -28,15 +50,26 @@ void DistillationPage::keepStaircase() {
     staircase_ = std::move(staircase);
     diagram_button_->setEnabled(true);
     if (diagram_ && diagram_->isVisible()) diagram_->setStaircase(*staircase_);
+    markDiagram();
 }
 
 void DistillationPage::showDiagram() {
     if (!staircase_) return;
     if (!diagram_) diagram_ = new McCabeThieleWindow(this);
     diagram_->setStaircase(*staircase_);
+    markDiagram();
     diagram_->show();
     diagram_->raise();
     diagram_->activateWindow();
+}
+
+void DistillationPage::markDiagram() {
+    if (!diagram_) return;
+    const QStringList edited = editedSinceCalculation();
+    diagram_->setNote(
+        edited.isEmpty()
+            ? QString()
+            : QStringLiteral("注意：计算后已修改%1，图为计算时所用的值。").arg(edited.join(QStringLiteral("、"))));
 }
 
 }  // namespace vxr::app

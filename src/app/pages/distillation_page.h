@@ -17,11 +17,16 @@ class DistillationPage : public CalcPage {
 public:
     explicit DistillationPage(const PageInfo& info, QWidget* parent = nullptr);
 
+    // Also the staircase of the calculation it holds, from that calculation's inputs as used.
+    void restore(const PageState& state) override;
+
 private:
     // After 计算: keeps the staircase of a calculation that finished and shows it in an open diagram; a refused one
     // leaves the last.
     void keepStaircase();
     void showDiagram();
+    // The open diagram's note: the inputs changed since the calculation it draws.
+    void markDiagram();
 
     QPushButton* diagram_button_ = nullptr;
     std::optional<calc::Staircase> staircase_;

@@ -212,6 +212,14 @@ QImage drawMcCabeThiele(const calc::Staircase& s) {
 McCabeThieleWindow::McCabeThieleWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("distDiagram"));
     setWindowTitle(QStringLiteral("McCabe–Thiele 图解 - 精馏计算"));
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("distDiagramNote"));
+    note_->setWordWrap(true);
+    note_->setFixedWidth(kDiagramSize.width());
+    QPalette red = note_->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    note_->setPalette(red);
+    note_->hide();
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("distDiagramPicture"));
     picture_->setFixedSize(kDiagramSize);
@@ -223,9 +231,15 @@ McCabeThieleWindow::McCabeThieleWindow(QWidget* owner) : QWidget(owner, Qt::Wind
     buttons->addStretch();
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(note_);
     layout->addWidget(picture_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void McCabeThieleWindow::setNote(const QString& note) {
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 void McCabeThieleWindow::setStaircase(const calc::Staircase& staircase) {

@@ -30,9 +30,12 @@ public:
 
     // Draws `staircase` in place of what the window showed.
     void setStaircase(const calc::Staircase& staircase);
+    // A line above the diagram (`distDiagramNote`) where the page's inputs changed since; none where `note` is empty.
+    void setNote(const QString& note);
     const QImage& image() const { return image_; }
 
 private:
+    QLabel* note_ = nullptr;
     QLabel* picture_ = nullptr;
     QImage image_;
 };

@@ -1,6 +1,8 @@
 // The 精馏计算 page beyond its results (those are the property test's, its layout the main window test's): the
 // McCabe–Thiele diagram of the last calculation: its button, its window, its image and the copy.
 
+#include "app/case/case_file.h"
+#include "app/case/workspace.h"
 #include "app/pages/mccabe_thiele_diagram.h"
 #include "app/window_test_support.h"
 #include "calc/distillation/shortcut_column.h"
@@ -41,6 +43,31 @@ TEST_F(DistillationPageTest, DiagramShowsTheLastCalculation) {
     click("distDiagramCopy");
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
               diagram->image().convertToFormat(QImage::Format_ARGB32));
+}
+
+// 图解… after a case is opened or restored: the staircase of the calculation the page holds, from its inputs as used,
+// with a note above it while the page's inputs differ from them; a case without a calculation has no diagram.
+TEST_F(DistillationPageTest, DiagramOfARestoredCalculationAndItsNote) {
+    showPage("distillationPage");
+    setText("distAlpha", "3");
+    click("distCalculate");
+    click("distDiagramButton");
+    auto* diagram = find<app::McCabeThieleWindow>("distDiagram");
+    auto* note = find<QLabel>("distDiagramNote");
+    EXPECT_FALSE(note->isVisible());
+    setText("distAlpha", "4");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "注意：计算后已修改相对挥发度 α，图为计算时所用的值。");
+    const app::casefile::Document held = window().workspace()->document();
+    window().workspace()->apply(app::casefile::fresh(), false);
+    EXPECT_FALSE(find("distDiagramButton")->isEnabled() || diagram->isVisible());
+    window().workspace()->apply(held, false);
+    ASSERT_TRUE(find("distDiagramButton")->isEnabled());
+    click("distDiagramButton");
+    EXPECT_EQ(diagram->image(), app::drawMcCabeThiele(staircase("3")));
+    EXPECT_TRUE(note->isVisible());
+    setText("distAlpha", "3");
+    EXPECT_FALSE(note->isVisible());
 }
 
 // The defaults drawn into an image of the fixed size: the curve, the feed stage's mark, white where nothing is drawn.
