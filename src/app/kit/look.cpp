@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPainter>
@@ -17,6 +18,8 @@
 #include <QTableWidget>
 #include <QTranslator>
 #include <algorithm>
+
+#include "app/kit/guarded_dialog.h"
 
 namespace vxr::app {
 namespace {
@@ -153,8 +156,33 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog) {
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    // 取消 drops what was changed without asking; Esc and the close button may ask first.
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, [dialog] {
+        if (auto* guarded = qobject_cast<GuardedDialog*>(dialog))
+            guarded->discard();
+        else
+            dialog->reject();
+    });
     return buttons;
+}
+
+namespace {
+
+// Closes the window it watches on an Esc that no control in it took.
+class EscapeCloses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
+
+}  // namespace
+
+void closeOnEscape(QWidget* window) {
+    window->installEventFilter(new EscapeCloses(window));
 }
 
 void copySelectedCells(const QTableWidget& table) {

@@ -31,6 +31,8 @@ QIcon appIcon();
 
 // 确定 and 取消 (in Chinese with Qt's translations or without), accepting and rejecting `dialog`.
 QDialogButtonBox* okCancelButtons(QDialog* dialog);
+// Esc anywhere in `window` (a window of its own, not a dialog) closes it.
+void closeOnEscape(QWidget* window);
 // The selected cells of `table` to the clipboard as a spreadsheet pastes them: tabs between cells, a line a row.
 void copySelectedCells(const QTableWidget& table);
 

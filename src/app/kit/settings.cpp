@@ -57,7 +57,7 @@ QString askSavePath(QWidget* parent, const QString& caption, const QString& name
     return dialog.selectedFiles().constFirst();
 }
 
-Dialog::Dialog(QWidget* parent) : QDialog(parent) {
+Dialog::Dialog(QWidget* parent) : GuardedDialog(parent) {
     setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(QStringLiteral("设置"));
     restore_ = new QCheckBox(QStringLiteral("启动时恢复上次的工作"), this);
@@ -74,6 +74,10 @@ Dialog::Dialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+bool Dialog::changed() const {
+    return restore_->isChecked() != restoreSession() || recent_->value() != recentCount();
 }
 
 void Dialog::accept() {

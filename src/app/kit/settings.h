@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/kit/guarded_dialog.h"
+
 class QCheckBox;
 class QSpinBox;
 
@@ -22,13 +24,17 @@ void setLastFolder(const QString& folder);
 QString askSavePath(QWidget* parent, const QString& caption, const QString& name, const QString& filter,
                     const QString& suffix);
 
-// 设置: 启动时恢复上次的工作 and 最近打开的文件数; 确定 keeps them, 取消 changes nothing.
-class Dialog : public QDialog {
+// 设置: 启动时恢复上次的工作 and 最近打开的文件数; 确定 keeps them, 取消 changes nothing, Esc asks first where they
+// were changed.
+class Dialog : public GuardedDialog {
     Q_OBJECT
 
 public:
     explicit Dialog(QWidget* parent);
     void accept() override;
+
+protected:
+    bool changed() const override;
 
 private:
     QCheckBox* restore_;

@@ -212,6 +212,7 @@ QImage drawMcCabeThiele(const calc::Staircase& s) {
 McCabeThieleWindow::McCabeThieleWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("distDiagram"));
     setWindowTitle(QStringLiteral("McCabe–Thiele 图解 - 精馏计算"));
+    closeOnEscape(this);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("distDiagramNote"));
     note_->setWordWrap(true);

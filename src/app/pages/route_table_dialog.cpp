@@ -39,7 +39,7 @@ QStringList cellsOf(QString line) {
 
 }  // namespace
 
-RouteTableDialog::RouteTableDialog(const calc::Route& whole, QWidget* parent) : QDialog(parent), route_(whole) {
+RouteTableDialog::RouteTableDialog(const calc::Route& whole, QWidget* parent) : GuardedDialog(parent), route_(whole) {
     setObjectName(QStringLiteral("routeTableDialog"));
     setWindowTitle(QStringLiteral("路线表"));
     auto* layout = new QVBoxLayout(this);
@@ -76,10 +76,24 @@ RouteTableDialog::RouteTableDialog(const calc::Route& whole, QWidget* parent) : 
     buttons->addStretch();
     connect(addButton(buttons, "routeOk", QStringLiteral("确定")), &QPushButton::clicked, this,
             &RouteTableDialog::confirm);
-    connect(addButton(buttons, "routeCancel", QStringLiteral("取消")), &QPushButton::clicked, this, &QDialog::reject);
+    connect(addButton(buttons, "routeCancel", QStringLiteral("取消")), &QPushButton::clicked, this,
+            &RouteTableDialog::discard);
     layout->addLayout(buttons);
     resize(680, 480);
     if (rows > 0) table_->setCurrentCell(0, Length);
+    opened_ = contents();
+}
+
+QStringList RouteTableDialog::contents() const {
+    QStringList rows;
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        QStringList row;
+        for (int c = Length; c <= LZ; ++c) row << cell(r, c);
+        const QTableWidgetItem* mark = table_->item(r, End);
+        row << QString::number(mark && mark->checkState() == Qt::Checked);
+        rows << row.join(QLatin1Char('\t'));
+    }
+    return rows;
 }
 
 void RouteTableDialog::setRow(int row, const std::optional<calc::SegmentTexts>& texts, bool end) {

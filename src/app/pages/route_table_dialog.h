@@ -3,15 +3,16 @@
 // row passes the node list's checks; 取消 hands back nothing.
 #pragma once
 
-#include <QDialog>
+#include <QStringList>
 
+#include "app/kit/guarded_dialog.h"
 #include "calc/flexibility/node_list.h"
 
 class QTableWidget;
 
 namespace vxr::app {
 
-class RouteTableDialog : public QDialog {
+class RouteTableDialog : public GuardedDialog {
     Q_OBJECT
 
 public:
@@ -27,6 +28,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Whether any row, text or 终点 mark differs from the route the dialog opened with.
+    bool changed() const override { return contents() != opened_; }
 
 private:
     // Inserts an empty row above the current one (at the end where there is none).
@@ -46,8 +49,12 @@ private:
     void keepOneEnd(int row);
     void refuse(int row, int column, const QString& why);
 
+    // Every row's four texts and its 终点 mark, one row a line.
+    QStringList contents() const;
+
     QTableWidget* table_ = nullptr;
     calc::Route route_;
+    QStringList opened_;
 };
 
 }  // namespace vxr::app

@@ -38,7 +38,7 @@ sheet::Lines titleBlock(const QJsonObject& project, const QString& subject, cons
     return lines;
 }
 
-Dialog::Dialog(const QJsonObject& project, QWidget* parent) : QDialog(parent), project_(project) {
+Dialog::Dialog(const QJsonObject& project, QWidget* parent) : GuardedDialog(parent), project_(project) {
     setObjectName(QStringLiteral("projectInfoDialog"));
     setWindowTitle(QStringLiteral("工程信息"));
     auto* form = new QFormLayout;

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <QDate>
-#include <QDialog>
 #include <QJsonObject>
 #include <vector>
 
+#include "app/kit/guarded_dialog.h"
 #include "app/sheet/layout.h"
 
 class QLineEdit;
@@ -31,12 +31,15 @@ sheet::Lines titleBlock(const QJsonObject& project, const QString& subject, cons
 
 // 工程信息…: one box per item, filled from `project`; `project()` gives it back with the texts typed (an emptied
 // item left out, items this version does not know kept).
-class Dialog : public QDialog {
+class Dialog : public GuardedDialog {
     Q_OBJECT
 
 public:
     Dialog(const QJsonObject& project, QWidget* parent);
     QJsonObject project() const;
+
+protected:
+    bool changed() const override { return project() != project_; }
 
 private:
     QJsonObject project_;

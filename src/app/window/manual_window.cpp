@@ -21,6 +21,7 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("VXR 使用手册"));
     setWindowIcon(appIcon());
     setFont(defaultFont());
+    closeOnEscape(this);
 
     find_ = new QLineEdit(this);
     find_->setObjectName(QStringLiteral("manualFind"));

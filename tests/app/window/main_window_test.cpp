@@ -1,5 +1,6 @@
 // The window itself: caption, tabs, menus, the About box, keyboard page switching, pages built when first opened and
 // the look of every page, the style's band painting included.
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,8 +13,10 @@
 #include <memory>
 #include <vector>
 
+#include "app/case/workspace.h"
 #include "app/kit/form.h"
 #include "app/kit/look.h"
+#include "app/kit/settings.h"
 #include "app/kit/tab_control.h"
 #include "app/kit/version.h"
 #include "app/pages/page_list.h"
@@ -228,6 +231,67 @@ TEST_F(MainWindowTest, AddedPagesKeepTheirFrames) {
             top += height + gap;
         }
     }
+}
+
+// Esc closes the manual and the diagram. In 路线表, 工程信息 and 设置, Esc closes at once where nothing was changed and
+// asks where something was: 继续编辑 keeps the dialog and the change, 放弃修改 closes it keeping nothing; 取消 never
+// asks.
+TEST_F(MainWindowTest, EscapeClosesWindowsAndAsksBeforeDroppingChanges) {
+    const auto escape = [](QWidget* w) {
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_Escape);
+    };
+    window().openManual("frictionPage");
+    escape(find("manualWindow"));
+    EXPECT_FALSE(find("manualWindow")->isVisible());
+    showPage("distillationPage");
+    click("distCalculate");
+    click("distDiagramButton");
+    escape(find("distDiagram"));
+    EXPECT_FALSE(find("distDiagram")->isVisible());
+
+    showPage("stressPage");
+    const std::tuple<const char*, std::function<void()>, std::function<void(QDialog&)>> dialogs[] = {
+        {"routeTableDialog", [&] { find<QPushButton>("routeTableButton")->click(); },
+         [](QDialog& d) { d.findChild<QPushButton*>("routeInsertRow")->click(); }},
+        {"projectInfoDialog", [&] { find<QAction>("projectInfo")->trigger(); },
+         [](QDialog& d) { d.findChild<QLineEdit*>("projectName")->setText("乙烯"); }},
+        {"settingsDialog", [&] { find<QAction>("SETUP")->trigger(); },
+         [](QDialog& d) { d.findChild<QCheckBox*>("restoreSession")->toggle(); }}};
+    for (const auto& [name, open, change] : dialogs) {
+        const QStringList before = snapshot(window());
+        for (const char* how : {"unchanged", "继续编辑", "取消"}) {
+            QTimer::singleShot(50, [&, name = name, change = change] {
+                auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                ASSERT_TRUE(d && d->objectName() == name) << name;
+                if (how == std::string_view("unchanged")) {
+                    EXPECT_FALSE(catchMessage([&] { QTest::keyClick(d, Qt::Key_Escape); })) << name;
+                    return;
+                }
+                change(*d);
+                if (how == std::string_view("取消")) {
+                    for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                        if (b->text() != "取消") continue;
+                        EXPECT_FALSE(catchMessage([b] { b->click(); })) << name;
+                    }
+                    return;
+                }
+                pressWith("继续编辑");
+                const auto asked = catchMessage([&] { QTest::keyClick(d, Qt::Key_Escape); });
+                ASSERT_TRUE(asked) << name;
+                EXPECT_EQ(QSet<QString>(asked->captions.begin(), asked->captions.end()),
+                          QSet<QString>({"放弃修改", "继续编辑"}));
+                EXPECT_TRUE(d->isVisible()) << name;
+                pressWith("放弃修改");
+                EXPECT_TRUE(catchMessage([&] { d->close(); })) << name;
+            });
+            open();
+            EXPECT_FALSE(QApplication::activeModalWidget()) << name << " " << how;
+        }
+        EXPECT_EQ(changed(before, snapshot(window())), QStringList()) << name;
+    }
+    EXPECT_TRUE(app::settings::restoreSession() && window().workspace()->project().isEmpty());
 }
 
 QImage tabFrame(QStyle* style, QSize size) {

@@ -1,0 +1,26 @@
+#include "app/kit/guarded_dialog.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/kit/messages.h"
+
+namespace vxr::app {
+
+void GuardedDialog::reject() {
+    if (changed()) {
+        QMessageBox box(QMessageBox::NoIcon, kAppTitle, QStringLiteral("已作的修改尚未确定，放弃这些修改吗？"),
+                        QMessageBox::NoButton, this);
+        QPushButton* drop = box.addButton(QStringLiteral("放弃修改"), QMessageBox::DestructiveRole);
+        box.addButton(QStringLiteral("继续编辑"), QMessageBox::RejectRole);
+        box.exec();
+        if (box.clickedButton() != drop) return;
+    }
+    QDialog::reject();
+}
+
+void GuardedDialog::discard() {
+    QDialog::reject();
+}
+
+}  // namespace vxr::app
