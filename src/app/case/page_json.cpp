@@ -106,12 +106,12 @@ QDateTime dateFrom(const QString& text) {
 
 PageState absentState(const calc::Calculation* c) {
     PageState state = defaultState(c);
-    if (c) {
-        for (const frame::Field& f : c->fields())
-            if (f.absent && f.kind != frame::Kind::Option) state.texts.erase(f.name);
-        for (const frame::Field& f : c->fields())
-            if (f.absent && f.kind == frame::Kind::Option) state.options.erase(f.group);
-        fillAbsent(*c, state.texts, state.options);
+    for (const frame::Field& f : c ? c->fields() : std::span<const frame::Field>()) {
+        if (!f.absent || f.kind == frame::Kind::Result) continue;
+        if (f.kind != frame::Kind::Option)
+            state.texts[f.name] = QString::fromUtf8(f.absent);
+        else if (*f.absent)
+            state.options[f.group] = f.name;  // the option in effect before the group existed
     }
     return state;
 }
