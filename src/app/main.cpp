@@ -11,6 +11,6 @@ int main(int argc, char* argv[]) {
     vxr::app::prepareApplication(app);
     vxr::app::MainWindow window;
     vxr::app::startUp(window, app.arguments().mid(1));
-    window.show();
+    window.showWhereLeft();
     return app.exec();
 }

@@ -19,6 +19,7 @@
 #include <QTranslator>
 #include <algorithm>
 
+#include "app/kit/file_dialog.h"
 #include "app/kit/guarded_dialog.h"
 
 namespace vxr::app {
@@ -95,6 +96,8 @@ void prepareApplication(QApplication& app) {
     if (qt->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
+    // What Qt's catalogue lacks: installed last, it is asked first.
+    QCoreApplication::installTranslator(qtTextsCatalogue(&app));
 }
 
 void styleResultBox(QLineEdit* box) {

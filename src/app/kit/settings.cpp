@@ -9,7 +9,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/kit/file_dialog.h"
 #include "app/kit/look.h"
+#include "app/kit/screen.h"
 
 namespace vxr::app::settings {
 
@@ -19,6 +21,8 @@ const QString kRestore = QStringLiteral("restoreSession");
 const QString kRecentCount = QStringLiteral("recentCount");
 const QString kRecentFiles = QStringLiteral("recentFiles");
 const QString kFolder = QStringLiteral("lastFolder");
+const QString kWindowSize = QStringLiteral("window/size");
+const QString kWindowMaximized = QStringLiteral("window/maximized");
 }  // namespace
 
 bool restoreSession() {
@@ -48,9 +52,25 @@ void setLastFolder(const QString& folder) {
     QSettings().setValue(kFolder, folder);
 }
 
+QSize windowSize() {
+    const QSize size = QSettings().value(kWindowSize).toSize();
+    return size.isValid() && !size.isEmpty() ? size : QSize();
+}
+
+bool windowMaximized() {
+    return QSettings().value(kWindowMaximized, false).toBool();
+}
+
+void setWindowPlacement(QSize size, bool maximized) {
+    QSettings settings;
+    settings.setValue(kWindowSize, size);
+    settings.setValue(kWindowMaximized, maximized);
+}
+
 QString askSavePath(QWidget* parent, const QString& caption, const QString& name, const QString& filter,
                     const QString& suffix) {
     QFileDialog dialog(parent, caption, QDir(lastFolder()).filePath(name), filter);
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -74,6 +94,7 @@ Dialog::Dialog(QWidget* parent) : GuardedDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    fitToScreen(this, parent);
 }
 
 bool Dialog::changed() const {

@@ -1,8 +1,9 @@
-// The program's settings, kept with QSettings: whether to restore the last session, the recent case files and the
-// folder the file dialogs open in; and the 设置 dialog that edits the first two.
+// The program's settings, kept with QSettings: whether to restore the last session, the recent case files, the
+// folder the file dialogs open in and the main window's size; and the 设置 dialog that edits the first two.
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,11 @@ QStringList recentFiles();  // newest first, at most recentCount()
 void addRecent(const QString& path);
 QString lastFolder();  // the home folder until a file dialog has been used
 void setLastFolder(const QString& folder);
+// The main window's size when it was last closed (its normal size where it was maximised), invalid before the
+// first time; and whether it was maximised.
+QSize windowSize();
+bool windowMaximized();
+void setWindowPlacement(QSize size, bool maximized);
 // A save dialog titled `caption`, opened in the folder last used with `name` proposed, showing the files of `filter`
 // and adding `suffix` to a name typed without one: the path chosen, empty where cancelled.
 QString askSavePath(QWidget* parent, const QString& caption, const QString& name, const QString& filter,

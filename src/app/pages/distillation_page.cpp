@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/kit/screen.h"
 #include "app/pages/mccabe_thiele_diagram.h"
 
 namespace vxr::app {
@@ -55,7 +56,10 @@ void DistillationPage::keepStaircase() {
 
 void DistillationPage::showDiagram() {
     if (!staircase_) return;
-    if (!diagram_) diagram_ = new McCabeThieleWindow(this);
+    if (!diagram_) {
+        diagram_ = new McCabeThieleWindow(this);
+        fitToScreen(diagram_, this);
+    }
     diagram_->setStaircase(*staircase_);
     markDiagram();
     diagram_->show();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/kit/look.h"
 #include "frame/number_text.h"
@@ -130,12 +131,14 @@ void drawLegend(QPainter& p) {
 
 }  // namespace
 
-QImage drawMcCabeThiele(const calc::Staircase& s) {
-    QImage image(kDiagramSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
+// What the diagram shows is drawn here alone, in the units of kDiagramSize: for the window (at its size), for the
+// image copied and for paper.
+
+void paintMcCabeThiele(QPainter& p, const calc::Staircase& s) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(QRect(QPoint(0, 0), kDiagramSize), Qt::white);
     drawTitle(p, s);
     drawAxes(p);
     p.setClipRect(QRectF(at(0, 1), at(1, 0)));
@@ -206,8 +209,54 @@ QImage drawMcCabeThiele(const calc::Staircase& s) {
         p.drawText(at(x, x) + QPointF(7, 16), QString::fromLatin1(name));
     }
     drawLegend(p);
+    p.restore();
+}
+
+QImage drawMcCabeThiele(const calc::Staircase& staircase) {
+    QImage image(kDiagramSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paintMcCabeThiele(p, staircase);
     return image;
 }
+
+QRectF diagramPlace(QSizeF area) {
+    const double scale = std::min(area.width() / kDiagramSize.width(), area.height() / kDiagramSize.height());
+    const QSizeF size = QSizeF(kDiagramSize) * scale;
+    return {QPointF((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size};
+}
+
+namespace {
+
+// The diagram drawn at the size of its view, kept in proportion and centred, on white.
+class DiagramView : public QWidget {
+public:
+    explicit DiagramView(QWidget* parent) : QWidget(parent) {
+        setMinimumSize(kDiagramSize / 2);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    void setStaircase(const calc::Staircase& staircase) {
+        staircase_ = staircase;
+        update();
+    }
+    QSize sizeHint() const override { return kDiagramSize; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        if (!staircase_) return;
+        const QRectF place = diagramPlace(size());
+        p.translate(place.topLeft());
+        p.scale(place.width() / kDiagramSize.width(), place.height() / kDiagramSize.height());
+        paintMcCabeThiele(p, *staircase_);
+    }
+
+private:
+    std::optional<calc::Staircase> staircase_;
+};
+
+}  // namespace
 
 McCabeThieleWindow::McCabeThieleWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("distDiagram"));
@@ -216,14 +265,12 @@ McCabeThieleWindow::McCabeThieleWindow(QWidget* owner) : QWidget(owner, Qt::Wind
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("distDiagramNote"));
     note_->setWordWrap(true);
-    note_->setFixedWidth(kDiagramSize.width());
     QPalette red = note_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     note_->setPalette(red);
     note_->hide();
-    picture_ = new QLabel(this);
+    picture_ = new DiagramView(this);
     picture_->setObjectName(QStringLiteral("distDiagramPicture"));
-    picture_->setFixedSize(kDiagramSize);
     auto* copy = new QPushButton(QStringLiteral("复制图像"), this);
     copy->setObjectName(QStringLiteral("distDiagramCopy"));
     copy->setAutoDefault(false);
@@ -233,9 +280,8 @@ McCabeThieleWindow::McCabeThieleWindow(QWidget* owner) : QWidget(owner, Qt::Wind
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
-    layout->addWidget(picture_);
+    layout->addWidget(picture_, 1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void McCabeThieleWindow::setNote(const QString& note) {
@@ -245,7 +291,7 @@ void McCabeThieleWindow::setNote(const QString& note) {
 
 void McCabeThieleWindow::setStaircase(const calc::Staircase& staircase) {
     image_ = drawMcCabeThiele(staircase);
-    picture_->setPixmap(QPixmap::fromImage(image_));
+    static_cast<DiagramView*>(picture_)->setStaircase(staircase);
 }
 
 }  // namespace vxr::app

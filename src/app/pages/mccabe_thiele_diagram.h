@@ -1,15 +1,17 @@
 // The McCabe–Thiele diagram of the 精馏计算 page's last calculation: the staircase of the core (calc/distillation)
-// drawn with QPainter into an image of a fixed size, fit for printing, and a window of its own that shows it and
-// copies it to the clipboard.
+// drawn by one painter at any scale, and a window of its own that shows it at the window's size and copies it to the
+// clipboard as an image.
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QWidget>
 
 #include "calc/distillation/shortcut_column.h"
 
 class QLabel;
+class QPainter;
 
 namespace vxr::app {
 
@@ -17,8 +19,13 @@ namespace vxr::app {
 inline constexpr QSize kDiagramSize{720, 740};
 
 // The equilibrium curve, the diagonal, the q-line, both operating lines and the stages stepped off, the feed stage
-// marked, on white.
+// marked, on white, with its title, axes and legend: drawn by `painter` in a box of kDiagramSize from its origin
+// (scale the painter to draw it larger or smaller) ...
+void paintMcCabeThiele(QPainter& painter, const calc::Staircase& staircase);
+// ... or into an image of kDiagramSize.
 QImage drawMcCabeThiele(const calc::Staircase& staircase);
+// Where the diagram stands in an area of `area`: as large as fits, in proportion, centred.
+QRectF diagramPlace(QSizeF area);
 
 // A modeless window of its own (`distDiagram`) with the diagram and a button 复制图像 that copies it as an image.
 class McCabeThieleWindow : public QWidget {
@@ -36,7 +43,7 @@ public:
 
 private:
     QLabel* note_ = nullptr;
-    QLabel* picture_ = nullptr;
+    QWidget* picture_ = nullptr;
     QImage image_;
 };
 

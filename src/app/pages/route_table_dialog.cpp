@@ -14,6 +14,7 @@
 #include <set>
 
 #include "app/kit/messages.h"
+#include "app/kit/screen.h"
 #include "frame/number_text.h"
 #include "frame/numeric_text.h"
 
@@ -79,7 +80,7 @@ RouteTableDialog::RouteTableDialog(const calc::Route& whole, QWidget* parent) : 
     connect(addButton(buttons, "routeCancel", QStringLiteral("取消")), &QPushButton::clicked, this,
             &RouteTableDialog::discard);
     layout->addLayout(buttons);
-    resize(680, 480);
+    fitToScreen(this, parent, QSize(680, 480));
     if (rows > 0) table_->setCurrentCell(0, Length);
     opened_ = contents();
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/kit/look.h"
+#include "app/kit/screen.h"
 #include "app/kit/version.h"
 
 namespace vxr::app::project {
@@ -57,6 +58,7 @@ Dialog::Dialog(const QJsonObject& project, QWidget* parent) : GuardedDialog(pare
     layout->addLayout(form);
     layout->addWidget(note);
     layout->addWidget(buttons);
+    fitToScreen(this, parent);
 }
 
 QJsonObject Dialog::project() const {

@@ -88,7 +88,9 @@ WaterSteamDialog::WaterSteamDialog(TabControl* tabs, QWidget* parent) : QDialog(
     cells_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cells_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cells_->setWordWrap(false);
-    cells_->setMinimumSize(560, cells_->verticalHeader()->defaultSectionSize() * (kRows + 1) + 8);  // and the header
+    // Every row at once where the screen has room; on a small screen the dialog is lower and the table scrolls.
+    cells_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    cells_->setMinimumSize(560, cells_->verticalHeader()->defaultSectionSize() * 6);
     auto* copy = new QAction(QStringLiteral("复制"), cells_);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);

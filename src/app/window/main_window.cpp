@@ -5,17 +5,19 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "app/case/session.h"
 #include "app/case/workspace.h"
+#include "app/kit/file_dialog.h"
 #include "app/kit/form.h"
 #include "app/kit/look.h"
 #include "app/kit/messages.h"
+#include "app/kit/screen.h"
 #include "app/kit/settings.h"
 #include "app/kit/tab_control.h"
 #include "app/kit/version.h"
@@ -27,6 +29,33 @@
 #include "app/window/sheet_actions.h"
 
 namespace vxr::app {
+namespace {
+
+// The client area: at least the design's size, with the tab control at the design's margins. Larger, the tab
+// control grows with it (its tabs across the width, each page laid out as designed at its top left).
+class Client : public QWidget {
+public:
+    Client(QSize design, QMargins margins) : margins_(margins) { setMinimumSize(design); }
+    void setTabs(QWidget* tabs) { tabs_ = tabs; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (tabs_) tabs_->setGeometry(rect().marginsRemoved(margins_));
+    }
+
+private:
+    QMargins margins_;
+    QWidget* tabs_ = nullptr;
+};
+
+// Asks for the whole client area (a scroll area would ask for a fraction of a large one).
+class Scroll : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return widget() ? widget()->minimumSize() : QScrollArea::sizeHint(); }
+};
+
+}  // namespace
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("Form1"));
@@ -37,11 +66,14 @@ MainWindow::MainWindow() {
     // The client area is 10290 × 9270 twips; the tab control stands at 90, 45 and is 10050 × 8970, with three rows
     // of tabs. Each row more that the pages need makes both taller by a row.
     const int band = tabRows(pages().size()) * kTabRowTwips;
-    auto* client = new QWidget(this);
-    client->setFixedSize(pixels(10290), pixels(9270 + band - kTabRowsTwips));
+    const QSize design(pixels(10290), pixels(9270 + band - kTabRowsTwips));
+    const QRect at(pixels(90), pixels(45), pixels(10050), pixels(8970 + band - kTabRowsTwips));
+    auto* client = new Client(
+        design, QMargins(at.left(), at.top(), design.width() - at.right() - 1, design.height() - at.bottom() - 1));
     tabs_ = new TabControl(kTabsPerRow, pixels(band), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setGeometry(pixels(90), pixels(45), pixels(10050), pixels(8970 + band - kTabRowsTwips));
+    tabs_->setGeometry(at);
+    client->setTabs(tabs_);
     workspace_ = new Workspace(tabs_, this);
     session_ = new Session([this] { return casefile::serialize(workspace_->document(), true); }, this);
     connect(workspace_, &Workspace::changed, session_, &Session::changed);
@@ -60,10 +92,25 @@ MainWindow::MainWindow() {
         if (std::string_view(info.name) == kStartPage) start = index;
     }
     tabs_->setCurrentIndex(start);
-    setCentralWidget(client);
 
-    // The layout is absolute: the window keeps its size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // At its design size the window shows the client area whole; smaller, it scrolls.
+    auto* scroll = new Scroll(this);
+    scroll->setObjectName(QStringLiteral("formScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(client);
+    setCentralWidget(scroll);
+    setMinimumSize(kSmallest);
+    resize(sizeHint());
+}
+
+void MainWindow::showWhereLeft() {
+    const QSize left = settings::windowSize();
+    fitToScreen(this, nullptr, left.isValid() ? left : sizeHint());
+    if (settings::windowMaximized())
+        showMaximized();
+    else
+        show();
 }
 
 QWidget* MainWindow::page(std::string_view name) const {
@@ -130,7 +177,10 @@ void MainWindow::openManual(std::string_view chapter) {
 }
 
 void MainWindow::openWaterSteam() {
-    if (!water_steam_) water_steam_ = new WaterSteamDialog(tabs_, this);
+    if (!water_steam_) {
+        water_steam_ = new WaterSteamDialog(tabs_, this);
+        fitToScreen(water_steam_, this);
+    }
     water_steam_->show();
     water_steam_->raise();
     water_steam_->activateWindow();
@@ -169,6 +219,7 @@ void MainWindow::newCase() {
 void MainWindow::openCase() {
     QFileDialog dialog(this, QStringLiteral("打开工程文件"), settings::lastFolder(),
                        QStringLiteral("VXR 工程文件 (*.vxr)"));
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -238,6 +289,7 @@ void MainWindow::restoreSession(const casefile::Document& session) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (isVisible()) settings::setWindowPlacement(isMaximized() ? normalGeometry().size() : size(), isMaximized());
     session_->write();
     QMainWindow::closeEvent(event);
 }

@@ -24,6 +24,13 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow();
 
+    // The smallest the window may be made: every control is reached by scrolling.
+    static constexpr QSize kSmallest{480, 360};
+
+    // Shows the window at the size it had when last closed (maximised where it was), within the screen; at its
+    // design size the first time.
+    void showWhereLeft();
+
     TabControl* tabs() const { return tabs_; }
     // The page named `name` in the page list (app/pages.h), built now if it has not been yet; nullptr if none.
     QWidget* page(std::string_view name) const;

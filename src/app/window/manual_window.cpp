@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/kit/look.h"
+#include "app/kit/screen.h"
 #include "app/pages/page_list.h"
 
 namespace vxr::app {
@@ -56,7 +57,7 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(split, 1);
-    resize(900, 640);
+    fitToScreen(this, parent, QSize(900, 640));
 
     connect(chapters_, &QListWidget::currentRowChanged, this, &ManualWindow::showRow);
     connect(text_, &QTextBrowser::sourceChanged, this, &ManualWindow::followLink);
