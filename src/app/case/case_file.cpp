@@ -1,5 +1,9 @@
 #include "app/case/case_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -130,9 +134,20 @@ QByteArray serialize(const Document& d, bool session) {
 }
 
 Reading readFile(const QString& path, bool session) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting and looked at before it is read: a FIFO would block the window until someone wrote to
+    // it, a device would never end. Only a regular file (or a link to one) is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {std::nullopt, QStringLiteral("文件无法读取（%1）。").arg(qt_error_string(errno)), {}};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return {std::nullopt, QStringLiteral("不是普通文件。"), {}};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return {std::nullopt, QStringLiteral("文件无法读取（%1）。").arg(file.errorString()), {}};
+    }
     if (file.size() > kMaxBytes) return {std::nullopt, QStringLiteral("文件大于 10 MiB。"), {}};
     return parse(file.read(kMaxBytes + 1), session);
 }

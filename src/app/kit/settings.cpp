@@ -44,6 +44,12 @@ void addRecent(const QString& path) {
     QSettings().setValue(kRecentFiles, files.mid(0, kMostRecent));
 }
 
+void removeRecent(const QString& path) {
+    QStringList files = QSettings().value(kRecentFiles).toStringList();
+    files.removeAll(path);
+    QSettings().setValue(kRecentFiles, files);
+}
+
 QString lastFolder() {
     return QSettings().value(kFolder, QDir::homePath()).toString();
 }

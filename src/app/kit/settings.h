@@ -18,6 +18,7 @@ bool restoreSession();      // on by default
 int recentCount();          // 0…16, 8 by default
 QStringList recentFiles();  // newest first, at most recentCount()
 void addRecent(const QString& path);
+void removeRecent(const QString& path);
 QString lastFolder();  // the home folder until a file dialog has been used
 void setLastFolder(const QString& folder);
 // The main window's size when it was last closed (its normal size where it was maximised), invalid before the

@@ -241,7 +241,7 @@ bool MainWindow::openFile(const QString& path) {
     if (!reading.skipped.isEmpty())
         showMessage(this, kAppTitle,
                     QStringLiteral("%1 中有本版本不认识的项目，已跳过：\n%2")
-                        .arg(QDir::toNativeSeparators(path), reading.skipped.join(QLatin1Char('\n'))));
+                        .arg(QDir::toNativeSeparators(path), listedNames(reading.skipped)));
     return true;
 }
 
@@ -278,9 +278,23 @@ void MainWindow::showRecent() {
     for (qsizetype i = 0; i < files.size(); ++i) {
         QAction* a = recent_->addAction(QStringLiteral("%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
         a->setToolTip(QDir::toNativeSeparators(files[i]));
-        connect(a, &QAction::triggered, this, [this, file = files[i]] { openFile(file); });
+        connect(a, &QAction::triggered, this, [this, file = files[i]] { openRecent(file); });
     }
     if (files.isEmpty()) recent_->addAction(QStringLiteral("（无）"))->setEnabled(false);
+}
+
+void MainWindow::openRecent(const QString& path) {
+    // Gone, or no longer a regular file: dropped from the list rather than offered again.
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        settings::removeRecent(path);
+        showMessage(this, kAppTitle,
+                    QStringLiteral("%1 %2，已从“最近打开”中移除。")
+                        .arg(QDir::toNativeSeparators(path),
+                             info.exists() ? QStringLiteral("不是普通文件") : QStringLiteral("已不存在")));
+        return;
+    }
+    openFile(path);
 }
 
 void MainWindow::restoreSession(const casefile::Document& session) {

@@ -63,6 +63,7 @@ private:
     bool save();
     bool saveAs();
     void showRecent();
+    void openRecent(const QString& path);
     void showCaption();
     // Asks whether to save changes not saved to a case file before they are replaced: false for 取消.
     bool mayReplace();

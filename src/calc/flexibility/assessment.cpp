@@ -40,8 +40,11 @@ frame::Outcome<In> assess_flexibility(const In& in) {
     return frame::run<In>([&] {
         if (!in.route.end) throw frame::Refusal<In>{"请确定最终节点", nullptr, true};
         const frame::Fields<In> f(in);
+        // A metal that does not expand or a pipe of no size has nothing to judge: bad data, not a verdict.
         const Num alpha = f(&In::expansion);
+        if (!(alpha > 0)) throw frame::Refusal<In>{"", &In::expansion};
         const Num d = f(&In::diameter);
+        if (!(d > 0)) throw frame::Refusal<In>{"", &In::diameter};
         const RouteSums s = sum_route(in.route);
         const Num t_max = f(&In::t_max);
         const Num dt = t_max - f(&In::t_min);

@@ -1,6 +1,9 @@
 // Case files and the session through the real window: everything the pages hold comes back from a file and from the
 // session, and saving again gives the same bytes; each refusal names the file and the reason and changes nothing; a
 // failed save keeps the old file; a killed process keeps its session; start-up restores or asks.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QJsonDocument>
 #include <QProcess>
@@ -11,6 +14,7 @@
 #include "app/case/case_file.h"
 #include "app/case/session.h"
 #include "app/case/workspace.h"
+#include "app/kit/settings.h"
 #include "app/kit/version.h"
 #include "app/pages/page_list.h"
 #include "app/window/start_up.h"
@@ -139,6 +143,31 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
                   "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");
 }
 
+// Only a regular file (or a link to one) is read: a FIFO or a folder, as a case or from 最近打开, is refused at once,
+// never waited on (the alarm ends a test that hangs); 最近打开 drops an entry that is no longer a regular file or is
+// gone.
+TEST_F(CaseFileTest, OnlyRegularFilesAreOpened) {
+    ASSERT_TRUE(window().saveTo(path("a.vxr")));
+    ASSERT_TRUE(QFile::link(path("a.vxr"), path("link.vxr")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.vxr")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.vxr"));
+    alarm(5);
+    EXPECT_TRUE(window().openFile(path("link.vxr")));
+    for (const char* name : {"pipe.vxr", "folder.vxr"})
+        expectMessage(catchMessage([&] { EXPECT_FALSE(window().openFile(path(name))); }), "VXR",
+                      "无法打开 " + path(name) + "：不是普通文件。");
+    for (const auto& [name, why] : {std::pair{"pipe.vxr", "不是普通文件"}, {"gone.vxr", "已不存在"}}) {
+        app::settings::addRecent(path(name));
+        auto* recent = find<QMenu>("fileRecent");
+        emit recent->aboutToShow();
+        expectMessage(catchMessage([&] { recent->actions().value(0)->trigger(); }), "VXR",
+                      path(name) + " " + why + "，已从“最近打开”中移除。");
+        EXPECT_FALSE(app::settings::recentFiles().contains(path(name)));
+    }
+    alarm(0);
+    EXPECT_EQ(app::settings::recentFiles().value(0), path("link.vxr"));
+}
+
 // Names this version does not know are skipped and listed in one message, keys a newer version added ignored; the rest
 // opens.
 TEST_F(CaseFileTest, UnknownNamesAreSkippedAndListed) {
@@ -148,6 +177,23 @@ TEST_F(CaseFileTest, UnknownNamesAreSkippedAndListed) {
         catchMessage([&] { EXPECT_TRUE(window().openFile(path("new.vxr"))); }), "VXR",
         path("new.vxr") + " 中有本版本不认识的项目，已跳过：\npages.fooPage\npages.frictionPage.texts.Text999");
     EXPECT_EQ(text("Text34"), "998");
+
+    // However many names and however long: 20 of at most 60 characters, then the count.
+    const auto listed = [&](int names, int length) {
+        QString pages;
+        for (int i = 0; i < names; ++i)
+            pages += QStringLiteral(R"(, "p%1%2": {})").arg(i, 2, 10, QChar('0')).arg(QString(length - 9, 'x'));
+        writeFile(path("many.vxr"),
+                  (R"({"format": "vxr-case", "version": 1, "pages": {"stressPage": {})" + pages + "}}").toUtf8());
+        const auto message = catchMessage([&] { EXPECT_TRUE(window().openFile(path("many.vxr"))); });
+        return message ? message->text.section('\n', 1) : QString();
+    };
+    const QString at = "pages.p00" + QString(51, 'x'), beyond = "pages.p00" + QString(50, 'x') + "…";
+    EXPECT_EQ(listed(1, 60), at);
+    EXPECT_EQ(listed(1, 61), beyond);
+    EXPECT_EQ(listed(1, 1000000), beyond);
+    EXPECT_EQ(listed(20, 10).split('\n').size(), 20);
+    EXPECT_EQ(listed(21, 10).split('\n').mid(19), QStringList({"pages.p19x", "等共 21 项"}));
 }
 
 // The sample of the format's documentation opens as it is.

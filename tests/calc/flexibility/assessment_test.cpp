@@ -87,8 +87,14 @@ TEST(FlexibilityAssessment, Refusals) {
                         {"a stored length that is no number", {}, {2, {x("10"), S{"abc", "0", "10", "0"}}}, none},
                         {"an empty Tmin", {{"Text54", ""}}, kL, "请仔细核对数据！ @ Text54"},
                         {"α before D", {{"Text51", "x"}, {"Text52", "y"}}, kL, "请仔细核对数据！ @ Text52"},
-                        {"D·Y overflows", {{"Text51", "1e307"}}, kL, none}};
+                        {"D·Y overflows", {{"Text51", "1e307"}}, kL, none},
+                        {"D 0", {{"Text51", "0"}}, kL, "请仔细核对数据！ @ Text51"},
+                        {"D negative", {{"Text51", "-108"}}, kL, "请仔细核对数据！ @ Text51"},
+                        {"D 1e-400, nothing as a double", {{"Text51", "1e-400"}}, kL, "请仔细核对数据！ @ Text51"},
+                        {"α 0", {{"Text52", "0"}}, kL, "请仔细核对数据！ @ Text52"},
+                        {"α negative", {{"Text52", "-0.012"}}, kL, "请仔细核对数据！ @ Text52"}};
     for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
+    EXPECT_EQ(shown(run("stress", {{"Text51", "1e-300"}, {"Text52", "1e-300"}}, kL)), calc::kSuitable);  // tiny, there
     EXPECT_TRUE(std::get<calc::Refused>(run("stress")).app_title);
     EXPECT_FALSE(std::get<calc::Refused>(run("stress", {{"Text54", ""}}, kL)).app_title);
 }
