@@ -66,7 +66,9 @@ void openCase(benchmark::State& state) {
 bool writeFullSession(const QString& folder) {
     const QString path = QDir(folder).filePath("VXR/vxr/session.vxr");
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return app::casefile::writeFile(path, app::casefile::serialize(fullCase(), true), nullptr);
+    app::casefile::Document session = fullCase();
+    session.unsaved = true;  // work no case file keeps: what a start restores
+    return app::casefile::writeFile(path, app::casefile::serialize(session, true), nullptr);
 }
 
 void registerCaseBenchmarks() {

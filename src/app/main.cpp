@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vxr::app::prepareApplication(app);
     vxr::app::MainWindow window;
+    vxr::app::closeOnTerminate(window);
     vxr::app::startUp(window, app.arguments().mid(1));
     window.showWhereLeft();
     return app.exec();

@@ -64,6 +64,7 @@ Reading parse(const QByteArray& bytes, bool session) {
     }
     if (version.toInt() > kVersion) {
         reading.error = QStringLiteral("由较新版本的 VXR 保存，请升级后打开。");
+        reading.newer = true;
         return reading;
     }
     Check check;
@@ -133,22 +134,30 @@ QByteArray serialize(const Document& d, bool session) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+Reading refused(const QString& why) {
+    Reading reading;
+    reading.error = why;
+    return reading;
+}
+}  // namespace
+
 Reading readFile(const QString& path, bool session) {
     // Opened without waiting and looked at before it is read: a FIFO would block the window until someone wrote to
     // it, a device would never end. Only a regular file (or a link to one) is read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return {std::nullopt, QStringLiteral("文件无法读取（%1）。").arg(qt_error_string(errno)), {}};
+    if (fd < 0) return refused(QStringLiteral("文件无法读取（%1）。").arg(qt_error_string(errno)));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return {std::nullopt, QStringLiteral("不是普通文件。"), {}};
+        return refused(QStringLiteral("不是普通文件。"));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return {std::nullopt, QStringLiteral("文件无法读取（%1）。").arg(file.errorString()), {}};
+        return refused(QStringLiteral("文件无法读取（%1）。").arg(file.errorString()));
     }
-    if (file.size() > kMaxBytes) return {std::nullopt, QStringLiteral("文件大于 10 MiB。"), {}};
+    if (file.size() > kMaxBytes) return refused(QStringLiteral("文件大于 10 MiB。"));
     return parse(file.read(kMaxBytes + 1), session);
 }
 

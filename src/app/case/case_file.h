@@ -40,6 +40,7 @@ struct Document {
 struct Reading {
     std::optional<Document> document;
     QString error;        // why not, where there is no document
+    bool newer = false;   // refused as written by a newer version
     QStringList skipped;  // page and field names this version does not know
 };
 

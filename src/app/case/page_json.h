@@ -10,13 +10,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/kit/form.h"
 #include "app/pages/page_list.h"
 #include "app/pages/page_state.h"
 #include "calc/catalogue.h"
 
 namespace vxr::app::casefile {
 
-inline constexpr int kMaxText = 100000;
+inline constexpr int kMaxText = kLongestText;  // what a text box holds
 
 // Each of these reads a page by its calculation's table of fields (none: the unit page).
 

@@ -49,7 +49,9 @@ QLabel* Form::label(const char* name, Twips at, const QString& caption) const {
 }
 
 QLineEdit* Form::input(const char* name, Twips at, const QString& text, QLabel* caption) const {
-    auto* e = new QLineEdit(text, parent_);
+    auto* e = new QLineEdit(parent_);
+    e->setMaxLength(kLongestText);
+    e->setText(text);
     place(e, name, at);
     if (caption) caption->setBuddy(e);
     return e;

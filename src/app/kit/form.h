@@ -42,6 +42,9 @@ struct Twips {
 
 int pixels(int twips);
 
+// The longest text a text box holds, as a case file may keep it (Qt's own limit, 32 767, would cut longer ones).
+inline constexpr int kLongestText = 100000;
+
 // Where a page draws one field of its calculation's table (frame/field.h): its control (text box or option button)
 // and the caption label to its left, in twips. A field captioned by an option's tail has no label of its own. Where
 // the caption's unit has an exponent, the small digit is a label of its own over `blanks` blanks of the caption.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/kit/form.h"
 #include "app/kit/look.h"
 #include "app/kit/screen.h"
 #include "app/kit/version.h"
@@ -44,7 +45,9 @@ Dialog::Dialog(const QJsonObject& project, QWidget* parent) : GuardedDialog(pare
     setWindowTitle(QStringLiteral("工程信息"));
     auto* form = new QFormLayout;
     for (const Item& item : kItems) {
-        auto* box = new QLineEdit(valueOf(project, item.key), this);
+        auto* box = new QLineEdit(this);
+        box->setMaxLength(kLongestText);
+        box->setText(valueOf(project, item.key));
         box->setObjectName(QLatin1String(item.key));
         box->setMinimumWidth(320);
         box->setCursorPosition(0);

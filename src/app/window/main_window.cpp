@@ -77,6 +77,12 @@ MainWindow::MainWindow() {
     workspace_ = new Workspace(tabs_, this);
     session_ = new Session([this] { return casefile::serialize(workspace_->document(), true); }, this);
     connect(workspace_, &Workspace::changed, session_, &Session::changed);
+    connect(session_, &Session::writeFailed, this, &MainWindow::sessionFailed);
+    connect(session_, &Session::written, this, [this] {
+        if (!session_failing_) return;
+        session_failing_ = false;
+        showCaption();
+    });
     connect(workspace_, &Workspace::fileChanged, this, &MainWindow::showCaption);
     sheets_ = new SheetActions(this, tabs_, workspace_);
     buildMenus();
@@ -194,6 +200,7 @@ void MainWindow::showCaption() {
                    (workspace_->modified() ? QStringLiteral("*") : QString());
     else if (workspace_->modified())
         caption += QStringLiteral(" - 未命名*");
+    if (session_failing_) caption += QStringLiteral("（恢复信息未保存）");
     setWindowTitle(caption);
 }
 
@@ -302,9 +309,21 @@ void MainWindow::restoreSession(const casefile::Document& session) {
     workspace_->setFile(session.file, session.unsaved);
 }
 
+void MainWindow::sessionFailed(const QString& reason) {
+    // Told once, until a write succeeds again; the caption says so meanwhile.
+    if (session_failing_) return;
+    session_failing_ = true;
+    showCaption();
+    showMessage(this, kAppTitle, QStringLiteral("无法保存恢复信息：%1。关闭前请保存工程文件。").arg(reason));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The session keeps the work, so closing asks nothing; where it cannot be written, closing asks as 新建 does.
+    if (!session_->write() && !mayReplace()) {
+        event->ignore();
+        return;
+    }
     if (isVisible()) settings::setWindowPlacement(isMaximized() ? normalGeometry().size() : size(), isMaximized());
-    session_->write();
     QMainWindow::closeEvent(event);
 }
 

@@ -67,6 +67,7 @@ private:
     void showCaption();
     // Asks whether to save changes not saved to a case file before they are replaced: false for 取消.
     bool mayReplace();
+    void sessionFailed(const QString& reason);
 
     TabControl* tabs_ = nullptr;
     Workspace* workspace_ = nullptr;
@@ -75,6 +76,7 @@ private:
     QMenu* recent_ = nullptr;
     ManualWindow* manual_ = nullptr;
     WaterSteamDialog* water_steam_ = nullptr;
+    bool session_failing_ = false;  // the last write of the session failed
 };
 
 }  // namespace vxr::app

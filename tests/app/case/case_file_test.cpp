@@ -92,7 +92,7 @@ TEST_F(CaseFileTest, EverythingComesBackFromAFileAndTheSessionAndSavesToTheSameB
 
     type("Text66", "0.0006");  // a change not saved to the file, kept by the session
     ASSERT_TRUE(window().session()->write());
-    const app::casefile::Reading session = app::casefile::readFile(app::Session::path(), true);
+    const app::casefile::Reading session = app::casefile::readFile(window().session()->file(), true);
     ASSERT_TRUE(session.document) << session.error.toStdString();
     EXPECT_TRUE(session.document->unsaved && session.document->file.endsWith("a.vxr"));
     app::MainWindow restored;
@@ -141,6 +141,11 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
     writeFile(path("big.vxr"), QByteArray(app::casefile::kMaxBytes + 1, ' '));
     expectMessage(catchMessage([&] { window().openFile(path("big.vxr")); }), "VXR",
                   "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");
+    // The longest text a file may hold opens.
+    writeFile(path("long.vxr"),
+              head + R"({"frictionPage": {"texts": {"Text37": ")" + QByteArray(100000, 'x') + "\"}}}}");
+    EXPECT_TRUE(window().openFile(path("long.vxr")));
+    EXPECT_EQ(text("Text37").size(), 100000);
 }
 
 // Only a regular file (or a link to one) is read: a FIFO or a folder, as a case or from 最近打开, is refused at once,
@@ -265,8 +270,8 @@ TEST(Session, SurvivesSigkill) {
     EXPECT_EQ(read.document->pages.at("frictionPage").texts.at("Text37"), "KILLED-LINE");
 }
 
-// 设置 keeps its two choices; with restoring off, a session holding unsaved changes is offered once (恢复 / 放弃).
-TEST_F(CaseFileTest, SettingsAndStartUp) {
+// 设置 keeps its two choices; 最近打开 lists exactly as many files as it says (0: none).
+TEST_F(CaseFileTest, SettingsKeepTheirChoices) {
     QTimer::singleShot(100, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(dialog && dialog->objectName() == "settingsDialog");
@@ -278,17 +283,17 @@ TEST_F(CaseFileTest, SettingsAndStartUp) {
         dialog->accept();
     });
     find<QAction>("SETUP")->trigger();
-    EXPECT_EQ(QSettings().value("recentCount").toInt(), 3);
-    type("Text78", "2257");
-    ASSERT_TRUE(window().session()->write());
-    for (const char* press : {"放弃", "恢复"}) {
-        app::MainWindow next;
-        pressWith(press);
-        const auto asked = catchMessage([&] { app::startUp(next, {}); });
-        ASSERT_TRUE(asked);
-        EXPECT_EQ(QSet<QString>(asked->captions.begin(), asked->captions.end()), QSet<QString>({"恢复", "放弃"}));
-        next.page("condensationPage");
-        EXPECT_EQ(next.findChild<QLineEdit*>("Text78")->text(), QString(press) == "恢复" ? "2257" : "1000");
+    EXPECT_FALSE(app::settings::restoreSession());
+    for (int n = 1; n <= 17; ++n) app::settings::addRecent(path(QStringLiteral("%1.vxr").arg(n)));
+    auto* recent = find<QMenu>("fileRecent");
+    for (const int count : {3, 16, 0}) {
+        QSettings().setValue("recentCount", count);
+        emit recent->aboutToShow();
+        QStringList shown;
+        for (const QAction* a : recent->actions()) shown << a->text() + (a->isEnabled() ? "" : " [disabled]");
+        EXPECT_EQ(shown.size(), std::max(count, 1)) << count;
+        EXPECT_EQ(shown.value(0), count ? "1 17.vxr" : "（无） [disabled]") << count;
+        EXPECT_EQ(shown.value(count - 1), count ? QString("%1 %2.vxr").arg(count).arg(18 - count) : "") << count;
     }
 }
 

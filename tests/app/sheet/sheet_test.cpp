@@ -97,6 +97,20 @@ protected:
     QTemporaryDir dir_;
 };
 
+// A page calculated on an earlier day prints that day on its single-page sheet where no 日期 is typed.
+TEST_F(SheetTest, ASinglePageSheetIsDatedTheDayItsPageWasCalculated) {
+    QByteArray bytes = bytesOf(VXR_TESTS_DIR "/app/case/every_page_v1.vxr");
+    bytes = QString::fromUtf8(bytes)
+                .replace(QRegularExpression(R"("at": "[^"]+")"), R"("at": "2025-03-04T12:00:00+08:00")")
+                .remove(R"("projectDate": "2024-05-06",)")
+                .toUtf8();
+    const QTemporaryDir dir;
+    writeFile(dir.filePath("old.vxr"), bytes);
+    ASSERT_TRUE(window().openFile(dir.filePath("old.vxr")));
+    showPage("convectionPage");
+    EXPECT_TRUE(copied().contains("日期\t2025-03-04"));
+}
+
 // Before a calculation a message and nothing else; then the title block, the inputs as used, the result and its
 // notes, one line an item; an input edited since is named below the title block.
 TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
