@@ -135,6 +135,28 @@ QByteArray serialize(const Document& d, bool session) {
 }
 
 namespace {
+// The reason a system call gave, in Chinese: Qt's catalogue translates only a few of them.
+QString systemError(int number) {
+    switch (number) {
+        case EFBIG:
+            return QStringLiteral("文件超出系统允许的大小");
+        case EDQUOT:
+            return QStringLiteral("超出磁盘配额");
+        case EROFS:
+            return QStringLiteral("文件系统只读");
+        case EISDIR:
+            return QStringLiteral("这是一个文件夹");
+        case EIO:
+            return QStringLiteral("磁盘读写错误");
+        case ELOOP:
+            return QStringLiteral("符号链接层数过多");
+        case ENAMETOOLONG:
+            return QStringLiteral("文件名过长");
+        default:
+            return qt_error_string(number);
+    }
+}
+
 Reading refused(const QString& why) {
     Reading reading;
     reading.error = why;
@@ -146,7 +168,7 @@ Reading readFile(const QString& path, bool session) {
     // Opened without waiting and looked at before it is read: a FIFO would block the window until someone wrote to
     // it, a device would never end. Only a regular file (or a link to one) is read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return refused(QStringLiteral("文件无法读取（%1）。").arg(qt_error_string(errno)));
+    if (fd < 0) return refused(QStringLiteral("文件无法读取（%1）。").arg(systemError(errno)));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
@@ -171,7 +193,7 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
     // of the old one: the bytes are flushed and counted before it may.
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error) *error = errno ? qt_error_string(errno) : file.errorString();
+        if (error) *error = errno ? systemError(errno) : file.errorString();
         file.cancelWriting();
         return false;
     }
