@@ -1,5 +1,6 @@
 #include "app/pages/friction_page.h"
 
+#include <QGroupBox>
 #include <QPushButton>
 
 namespace vxr::app {
@@ -24,6 +25,11 @@ constexpr Place kPlaces[] = {
     {"Text20", {3840, 6705, 1170, 300}, "Label21", {1365, 6750, 1410, 195}},
     {"Text19", {7440, 6675, 1035, 270}, "Label20", {5715, 6750, 1410, 195}},
 };
+// The friction law, in the room right of the viscosity.
+constexpr Place kLaw[] = {
+    {"frictionColebrook", {150, 285, 2900, 270}},
+    {"frictionFullyRough", {150, 585, 2900, 270}},
+};
 constexpr Place kResults[] = {
     {"Text27", {3840, 7695, 1170, 300}, "Label28", {1365, 7755, 2490, 195}},
     {"Text26", {7470, 7710, 1035, 270}, "Label27", {5580, 7755, 1845, 195}},
@@ -34,6 +40,7 @@ constexpr Place kResults[] = {
 FrictionPage::FrictionPage(const PageInfo& info, QWidget* parent) : CalcPage(info, parent) {
     const Form form = Form::page(this);
     place(form, kPlaces);
+    place(Form::inside(form.groupBox("frictionLaw", {5640, 2265, 3240, 960}, QStringLiteral("摩擦系数："))), kLaw);
     form.line("Line5", 1305, 7410, 8475);
     place(form, kResults);
     printsSheet(form.button("Command5", {1635, 8160, 1020, 375}, QStringLiteral("打  印")));

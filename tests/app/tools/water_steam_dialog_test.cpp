@@ -144,7 +144,7 @@ TEST_F(WaterSteamTest, SheetAndCaseKeepTheSourcesAndUndoPutsThemBack) {
     type("Text35", "0.002");
     click("Command6");
     const QString sheet = page("frictionPage")->sheetText();
-    EXPECT_TRUE(sheet.contains("物性来源\n项目\t来源\n密度\t物性：水，IAPWS-IF97，饱和液体，t = 100 ℃\n计算结果"))
+    EXPECT_TRUE(sheet.contains("物性来源\n项目\t来源\n密度\t物性：水，IAPWS-IF97，饱和液体，t = 100 ℃\n选项"))
         << sheet.toStdString();
     EXPECT_FALSE(sheet.contains("介质粘度\t物性"));
     const app::ByName<app::Filled> sources = page("frictionPage")->state().sources;

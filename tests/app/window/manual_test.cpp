@@ -94,7 +94,7 @@ TEST_F(ManualTest, ContentsOpensTheStartAndFindsAcrossChapters) {
     EXPECT_EQ(find<QTextBrowser>("manualText")->source(), app::ManualWindow::chapterUrl(app::ManualWindow::kStart));
     for (const auto& [what, chapter, status] : {std::tuple{"VXR", "VXR 使用手册", ""},
                                                 {"Colebrook", "管道阻力计算", "在“管道阻力计算”中找到"},
-                                                {"Nikuradse", "管道阻力计算", "已从本章开头查找"},
+                                                {"管径的复核", "管道阻力计算", "已从本章开头查找"},
                                                 {"没有这句话", "管道阻力计算", "手册中找不到“没有这句话”"}}) {
         type("manualFind", what);
         QTest::keyClick(find("manualFind"), Qt::Key_Return);
