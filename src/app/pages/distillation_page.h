@@ -1,5 +1,5 @@
-// The 精馏计算 page: shortcut design of a binary column by Fenske, Underwood and Gilliland with the stage-by-stage
-// count beside it (calc/distillation), and the McCabe–Thiele diagram of its last calculation.
+// The 精馏计算 page: shortcut design of a binary column by Fenske, the q-line pinch and Gilliland with the
+// stage-by-stage count beside it (calc/distillation), and the McCabe–Thiele diagram of its last calculation.
 #pragma once
 
 #include <optional>

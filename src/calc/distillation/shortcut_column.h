@@ -1,6 +1,7 @@
 // Shortcut design (简捷法) of a binary distillation column with constant relative volatility, as taught in the Chinese
-// unit-operations course (化工原理, 精馏): Fenske's minimum stages, Underwood's minimum reflux from the pinch of the
-// q-line with the equilibrium curve, and Gilliland's correlation in Eduljee's form.
+// unit-operations course (化工原理, 精馏): Fenske's minimum stages, the minimum reflux from the pinch of the q-line with
+// the equilibrium curve (for a binary of constant α the same figure as Underwood's equations give, but not their
+// method), and Gilliland's correlation in Eduljee's form.
 //
 //   D = F·(xF − xW)/(xD − xW),  W = F − D
 //   equilibrium y = α·x/(1 + (α − 1)·x);  q-line y = q·x/(q − 1) − xF/(q − 1)
@@ -107,7 +108,7 @@ constexpr auto kFields = std::to_array<frame::Row<In>>({
      &In::reflux_factor},
     {result("distTopFlow", "塔顶产品量（kmol/h）：", {"D", "kmol/h", "塔顶产品的摩尔流量", ""})},
     {result("distBottomFlow", "塔底产品量（kmol/h）：", {"W", "kmol/h", "塔底产品的摩尔流量", ""})},
-    {result("distMinReflux", "最小回流比：", {"Rmin", "", "Underwood 法最小回流比（q 线与平衡线交点）", ""})},
+    {result("distMinReflux", "最小回流比：", {"Rmin", "", "q 线与平衡线交点（夹点）求得的最小回流比", ""})},
     {result("distReflux", "回流比：", {"R", "", "操作回流比 R = (R/Rmin)·Rmin", ""})},
     {result("distMinStages", "最少理论板数（含再沸器）：", {"Nmin", "", "Fenske 方程全回流最少理论板数", ""})},
     {result("distStages", "理论板数（含再沸器）：", {"N", "", "Gilliland 关联（Eduljee 式）求得的理论板数", ""})},

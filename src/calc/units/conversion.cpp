@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "calc/units/value_text.h"
@@ -66,6 +67,20 @@ std::string withOwnWords(std::string_view expression, bool* ton) {
     return text;
 }
 
+// A result that is zero but for the rounding of the sums that made it (32 ℉ through 273.15 K to ℃ gives 5.7·10⁻¹⁴):
+// 0. An affine conversion v = a·x + b adds a·x and b (x the value in SI, less the atmosphere for a gauge unit); the
+// sum can leave a few units in the last place of the larger of them, and no more. A conversion by a factor alone
+// (b = 0) never changes a value so, and a logarithmic one is left as it is.
+double withoutNoise(const Converter& convert, double x, double atmosphere) {
+    const double v = convert(x - atmosphere);
+    if (!std::isfinite(v)) return v;
+    const double b = convert(0), a = convert(1) - b, bent = convert(2) - 2 * convert(1) + b;
+    if (!std::isfinite(a) || !std::isfinite(b) || std::fabs(bent) > 1e-9 * std::max(std::fabs(a), std::fabs(b)))
+        return v;
+    const double scale = std::max({std::fabs(a * x), std::fabs(a * atmosphere), std::fabs(b)});
+    return std::fabs(v) <= 8 * std::numeric_limits<double>::epsilon() * scale ? 0.0 : v;
+}
+
 }  // namespace
 
 QuantityTable::QuantityTable(const Database& database, const Quantity& quantity)
@@ -86,7 +101,7 @@ double QuantityTable::toSi(std::size_t unit, double value, double atmosphere) co
 }
 
 double QuantityTable::fromSi(std::size_t unit, double si, double atmosphere) const {
-    return units_[unit].from_si(quantity_.units[unit].gauge ? si - atmosphere : si);
+    return withoutNoise(units_[unit].from_si, si, quantity_.units[unit].gauge ? atmosphere : 0);
 }
 
 std::optional<double> QuantityTable::readSi(std::string_view value, std::size_t from, std::string_view atmosphere_kpa,
@@ -161,7 +176,7 @@ QuantityTable::Expressed QuantityTable::express(std::string_view value, std::siz
             out.error = "“" + std::string(expression) + "”不是" + quantity_.name + "的单位。";
             return out;
         }
-        v = (*to)(*si);
+        v = withoutNoise(*to, *si, 0);
         if (ton) out.note = "ton 按美吨 907.18474 kg 计；公吨请写 t";
     }
     if (std::isfinite(*v)) return {value_text(*v), "", out.note};

@@ -70,6 +70,10 @@ TEST(UnitConversion, TheTablesTexts) {
                                    {"below it, gauge", "压力", "-101.326", "kPa（表压）", "101.325", "Pa", negative},
                                    {"a full vacuum, absolute", "压力", "0", "kPa", "101.325", "Pa", "0"},
                                    {"below it, absolute", "压力", "-0.001", "kPa", "101.325", "Pa", negative},
+                                   {"32 ℉ is 0 ℃, not rounding noise", "温度", "32", "℉", "", "℃", "0"},
+                                   {"459.67 °R is 0 ℉", "温度", "459.67", "°R", "", "℉", "0"},
+                                   {"a hair above: not zero", "温度", "32.000001", "℉", "", "℃", "5.55555573101E-07"},
+                                   {"20 ℃ is 68 ℉", "温度", "20", "℃", "", "℉", "68"},
                                    {"the largest", "长度", "1e302", "m", "", "μm", "1E+308"},
                                    {"out of range", "长度", "1e303", "m", "", "μm", "换算结果超出可表示的范围。"}};
     for (const auto& [name, quantity, value, from, atmosphere, in, shown] : rows) {
@@ -98,6 +102,7 @@ TEST(UnitConversion, Expressions) {
         {"a slope spelt ℃ after a blank", "温差", "10", "K", "", " ℃", "10"},
         {"a point under 温度", "温度", "10", "K", "", "degC", "-263.15"},
         {"℉ as a point", "温度", "100", "℃", "", "°F", "212"},
+        {"0 ℉ through kelvin, no noise", "温度", "459.67", "°R", "", "degF", "0"},
         {"below absolute zero", "温度", "-273.2", "℃", "", "K", "温度低于绝对零度（0 K）。"},
         {"0 psig is an atmosphere", "压力", "0", "psig", "101.325", "atm", "1"},
         {"gauge to gauge by caption", "压力", "0", "kPa（表压）", "101.325", "psig", "0"},
