@@ -538,7 +538,7 @@ bool paint(const Lines& lines, const QString& file, QPagedPaintDevice& device) {
         for (const Placed& p : page.placed) paintSlice(painter, layout, p);
         painter.setPen(QPen(Qt::black, layout.mm(0.2)));
         painter.drawLine(QPointF(left, bottom - layout.mm(14.5)), QPointF(right, bottom - layout.mm(14.5)));
-        edge(bottom - layout.mm(10.5), QStringLiteral("工程文件：") + file,
+        edge(bottom - layout.mm(10.5), kProgram + QStringLiteral("　工程文件：") + file,
              QStringLiteral("第 %1 页 共 %2 页").arg(n + 1).arg(count));
     }
     return painter.end();

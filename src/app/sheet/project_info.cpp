@@ -22,11 +22,12 @@ QString valueOf(const QJsonObject& project, const char* key) {
 }  // namespace
 
 sheet::Lines titleBlock(const QJsonObject& project, const QString& subject, const QDate& date) {
-    sheet::Lines lines{{sheet::Kind::Title, {programName(), QStringLiteral("计算书")}}};
+    const QString company = valueOf(project, "projectCompany");
+    sheet::Lines lines{{sheet::Kind::Title, {company.isEmpty() ? programName() : company, QStringLiteral("计算书")}}};
     const auto item = [&](const QString& caption, const QString& text) {
         lines.push_back({sheet::Kind::Item, {caption, text}});
     };
-    for (const char* key : {"projectName", "projectNumber", "projectStage", "projectTag"})
+    for (const char* key : {"projectName", "projectNumber", "projectDocument", "projectStage", "projectTag"})
         for (const Item& i : kItems)
             if (std::string_view(key) == i.key) item(QString::fromUtf8(i.caption), valueOf(project, key));
     item(QStringLiteral("计算项目"), subject);

@@ -41,7 +41,10 @@ protected:
     // A case touching every kind of state: texts and notes typed, options chosen, pages calculated, a route with
     // an end node and unsaved editor texts, the unit page's choices.
     void fillCase() {
-        window().workspace()->setProject({{"projectName", "乙烯装置"}, {"projectDate", "2024-05-06"}});
+        window().workspace()->setProject({{"projectName", "乙烯装置"},
+                                          {"projectDate", "2024-05-06"},
+                                          {"projectCompany", "某设计院"},
+                                          {"projectDocument", "CAL-001"}});
         showPage("pipeDiameterPage");
         type("Text3", "65");
         type("Text1", "P-101 ");

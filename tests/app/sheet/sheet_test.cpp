@@ -123,10 +123,10 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     click("Command14");
     QStringList sheet = copied();
     const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    EXPECT_EQ(sheet.mid(0, 9), QStringList({app::programName() + "\t计算书", "工程名称\t", "工程编号\t", "设计阶段\t",
-                                            "设备位号/管线号\t", "计算项目\t传热膜系数计算", "版次\t", "日期\t" + today,
-                                            "设计\t\t校核\t\t审核\t"}));
-    EXPECT_TRUE(sheet[9].startsWith("计算时间\t" + today + " "));
+    EXPECT_EQ(sheet.mid(0, 10), QStringList({app::programName() + "\t计算书", "工程名称\t", "工程编号\t", "文件编号\t",
+                                             "设计阶段\t", "设备位号/管线号\t", "计算项目\t传热膜系数计算", "版次\t",
+                                             "日期\t" + today, "设计\t\t校核\t\t审核\t"}));
+    EXPECT_TRUE(sheet[10].startsWith("计算时间\t" + today + " "));
     EXPECT_EQ(text("Text63"), "1.5");  // the shortcut typed nothing
     // One row a quantity: caption, text, unit; a caption's exponent as ², a unit in either kind of bracket.
     for (const char* row :
@@ -139,7 +139,7 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     type("Text63", QStringLiteral("3"));
     click("Option2");
     sheet = copied();
-    EXPECT_EQ(sheet[9], "注意：计算后已修改流体流速、流体加热状态，下列为计算时所用的值。");
+    EXPECT_EQ(sheet[10], "注意：计算后已修改流体流速、流体加热状态，下列为计算时所用的值。");
     EXPECT_TRUE(sheet.contains("流体流速\t1.5\tm/s") && sheet.contains("流体加热状态\t流体被加热"));
 }
 
@@ -191,11 +191,11 @@ TEST_F(SheetTest, ProjectInformationIsEditedInOneDialog) {
     find<QAction>("projectInfo")->trigger();
     EXPECT_TRUE(window().workspace()->modified());
     click("Command14");
-    EXPECT_EQ(
-        copied().mid(1, 8),
-        QStringList({"工程名称\tprojectName!", "工程编号\tprojectNumber!", "设计阶段\tprojectStage!",
-                     "设备位号/管线号\tprojectTag!", "计算项目\t传热膜系数计算", "版次\tprojectRevision!",
-                     "日期\tprojectDate!", "设计\tprojectDesigner!\t校核\tprojectChecker!\t审核\tprojectApprover!"}));
+    EXPECT_EQ(copied().mid(0, 10),
+              QStringList({"projectCompany!\t计算书", "工程名称\tprojectName!", "工程编号\tprojectNumber!",
+                           "文件编号\tprojectDocument!", "设计阶段\tprojectStage!", "设备位号/管线号\tprojectTag!",
+                           "计算项目\t传热膜系数计算", "版次\tprojectRevision!", "日期\tprojectDate!",
+                           "设计\tprojectDesigner!\t校核\tprojectChecker!\t审核\tprojectApprover!"}));
 }
 
 // A path that cannot be written, or a disk that fills up, gives the reason and leaves no file or the older one (root
@@ -205,7 +205,8 @@ TEST_F(SheetTest, ProjectInformationIsEditedInOneDialog) {
 TEST_F(SheetTest, ExportsAPdfHoldingTheSheetsTextOrTellsWhyNot) {
     window().workspace()->setProject(QJsonDocument::fromJson(R"({"projectName": "乙烯装置", "projectNumber": "E-2024",
         "projectStage": "详细设计", "projectTag": "PSV-101", "projectDesigner": "张三", "projectChecker": "李四",
-        "projectApprover": "王五", "projectRevision": "B", "projectDate": "2024-05-06"})")
+        "projectApprover": "王五", "projectRevision": "B", "projectDate": "2024-05-06", "projectCompany": "某设计院",
+        "projectDocument": "CAL-001"})")
                                          .object());
     showPage("reliefPage");
     type("reliefFlow", "10000.000000000001");  // a note longer than a line
@@ -248,14 +249,15 @@ TEST_F(SheetTest, ExportsAPdfHoldingTheSheetsTextOrTellsWhyNot) {
         for (const QString& cell : line.cells) EXPECT_TRUE(all.contains(squeezed(cell))) << cell.toStdString();
         EXPECT_TRUE(line.kind != app::sheet::Kind::Note || joined.contains(squeezed(line.cells[0])));
     }
-    for (const char* item :
-         {"工程名称乙烯装置", "工程编号E-2024设计阶段详细设计", "设备位号/管线号PSV-101计算项目安全阀计算",
-          "版次B日期2024-05-06", "设计张三校核李四审核王五"})
+    for (const char* item : {"某设计院计算书", "工程名称乙烯装置", "工程编号E-2024文件编号CAL-001",
+                             "设计阶段详细设计设备位号/管线号PSV-101", "计算项目安全阀计算版次B", "日期2024-05-06",
+                             "设计张三校核李四审核王五"})
         EXPECT_TRUE(pages.front().contains(item)) << item;
     for (const char* row : {"额定泄放系数K0.65", "压缩因子Z1", "绝热指数k1.4", "气体特性系数C356.060"})
         EXPECT_TRUE(pages.front().contains(row)) << row;
     for (std::size_t n = 0; n < pages.size(); ++n)
-        EXPECT_EQ(pages[n].back(), squeezed(QString("工程文件：未保存第%1页共%2页").arg(n + 1).arg(pages.size())));
+        EXPECT_EQ(pages[n].back(), squeezed(app::programName() +
+                                            QString("　工程文件：未保存第%1页共%2页").arg(n + 1).arg(pages.size())));
     EXPECT_EQ(app::sheet::formulaPieces("y = (a = b) − [c + d] + e"),
               QStringList({"y", "= (a = b)", "− [c + d]", "+ e"}));
 }
@@ -282,7 +284,8 @@ TEST_F(SheetTest, TheWholeCaseInOnePdf) {
                 if (line.contains(QRegularExpression(QString("^\\d%1[-0-9:]+第\\d页$").arg(info.caption))))
                     contents << line.left(line.indexOf(QRegularExpression("\\d{4}-"))) + " " + line.right(3);
             }
-        EXPECT_EQ(pages[n].back(), squeezed(QString("工程文件：plant.vxr第%1页共%2页").arg(n + 1).arg(pages.size())));
+        EXPECT_EQ(pages[n].back(), squeezed(app::programName() +
+                                            QString("　工程文件：plant.vxr第%1页共%2页").arg(n + 1).arg(pages.size())));
     }
     EXPECT_EQ(sections, QStringList({"1管径计算 第2页", "2安全阀计算 第3页"}));
     EXPECT_EQ(contents, QStringList({"1管径计算 第2页", "2安全阀计算 第3页"}));
@@ -326,8 +329,8 @@ TEST_F(SheetTest, PrintPreviewsAndPrintsThePagesSheet) {
     ASSERT_TRUE(window().sheets()->print(*page("pipeDiameterPage"), printer));
     const std::vector<QStringList> pages = pdfPages(dir_.filePath("printed.pdf"));
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_TRUE(pages[0].contains("设备位号/管线号计算项目管径计算"));
-    EXPECT_EQ(pages[0].back(), squeezed("工程文件：未保存第1页共1页"));
+    EXPECT_TRUE(pages[0].contains("计算项目管径计算版次"));
+    EXPECT_EQ(pages[0].back(), squeezed(app::programName() + "　工程文件：未保存第1页共1页"));
 }
 
 // A table or the notes that run on to the next page leave at least three of their rows on either side (all of them
