@@ -52,7 +52,10 @@ Split splitUnit(const QString& caption) {
         if (start > 0 && start < caption.size() && QStringLiteral("/.·*").contains(caption[start - 1]))
             while (start > 0 && !isIdeograph(caption[start - 1])) --start;
     } else {
-        while (start > 0 && !isIdeograph(caption[start - 1]) && !caption[start - 1].isSpace()) --start;
+        // "LX（X轴投影长度）±m": the unit ends at the bracket before it.
+        while (start > 0 && !isIdeograph(caption[start - 1]) && !caption[start - 1].isSpace() &&
+               !closes(caption[start - 1]))
+            --start;
     }
     QString name = caption.left(start).trimmed();
     QString unit = caption.mid(start).trimmed();
@@ -82,6 +85,12 @@ Split sheetColumns(const frame::Field& field) {
         split.name += QStringLiteral("（%1）").arg(split.unit.left(blank).trimmed());
         split.unit = split.unit.mid(blank + 1);
     }
+    // The unit in its usual symbol (the page's caption may write it "KJ/Kg" or 千克/立方米), with what the caption says
+    // of the pressure's reference ("MPa，表压").
+    const qsizetype comma = split.unit.lastIndexOf(QStringLiteral("，"));
+    const QString qualifier = comma >= 0 ? split.unit.mid(comma + 1).trimmed() : QString();
+    split.unit =
+        readableUnit(field.about.unit) + (qualifier.isEmpty() ? QString() : QStringLiteral("（%1）").arg(qualifier));
     return split;
 }
 

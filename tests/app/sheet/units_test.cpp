@@ -1,0 +1,56 @@
+// The sheet's unit column: each quantity in its usual symbol (kg/m³, Pa·s, W/(m·℃) …, differences of temperature in
+// ℃), whatever the page's caption writes (千克/立方米, KJ/Kg, Pa.s); a gauge or absolute pressure says which. Written
+// out here for every input and result that has a unit, not taken from the tables of the code.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "app/pages/captions.h"
+#include "app/pages/page_list.h"
+#include "calc/catalogue.h"
+
+namespace vxr::test {
+namespace {
+
+// clang-format off
+const std::pair<const char*, const char*> kUnits[] = {
+    {"pipeDiameterPage", "Text3 m³/h, Text4 m/s, Text10 m³/h, Text9 m/s, Text16 m³/h, Text15 m/s, Text5 mm, Text6 mm, "
+                         "Text8 mm, Text7 mm, Text14 mm, Text13 mm"},
+    {"frictionPage", "Text34 kg/m³, Text33 m/s, Text35 Pa·s, Text32 mm, Text31 mm, Text23 m, Text27 J/kg, Text26 m"},
+    {"pumpPage", "Text41 kg/m³, Text42 kPa, Text43 kPa, Text45 m, Text44 m, Text46 m"},
+    {"convectionPage", "Text67 kg/m³, Text65 J/(kg·℃), Text66 Pa·s, Text64 W/(m·℃), Text63 m/s, Text59 m, Text57 m, "
+                       "Text62 m, Text61 m, Text60 m, Text58 m, Text56 W/(m²·℃)"},
+    {"condensationPage", "Text78 kJ/kg, Text80 Pa·s, Text81 W/(m·℃), Text79 kg/m³, Text82 kg/m³, Text76 ℃, Text75 ℃, "
+                         "Text74 °, Text73 m, Text72 J/(kg·℃), Text71 m, Text70 m, Text83 W/(m²·℃)"},
+    {"distillationPage", "distFeed kmol/h, distTopFlow kmol/h, distBottomFlow kmol/h"},
+    {"evaporationPage", "evapFeed kg/h, evapFeedTemp ℃, evapFeedCp kJ/(kg·℃), evapVapourTemp ℃, evapVapourLatent kJ/kg, "
+                        "evapTempLoss ℃, evapSteamTemp ℃, evapSteamLatent kJ/kg, evapK W/(m²·℃), evapHeatLoss %, "
+                        "evapWater kg/h, evapProduct kg/h, evapBoilingPoint ℃, evapDuty kW, evapSteam kg/h, "
+                        "evapTempDiff ℃, evapArea m²"},
+    {"dryingPage", "dryWetFeed kg/h, dryPressure kPa, dryAirTemp ℃, dryAirHumidity %, dryPreheatTemp ℃, dryExhaustTemp ℃, "
+                   "dryWater kg/h, dryProduct kg/h, dryExhaustRH %, dryDryAir kg/h, dryFreshAir kg/h, dryHeater kW, "
+                   "dryEfficiency %"},
+    {"absorptionPage", "absGasFlow kmol/h, absRecovery %, absHOG m, absLiquidFlow kmol/h, absHeight m"},
+    {"reliefPage", "reliefFlow kg/h, reliefSetPressure MPa（表压）, reliefOverpressure %, reliefBackPressure MPa（表压）, "
+                   "reliefAtmosphere MPa, reliefMolarMass kg/kmol, reliefTemperature ℃, reliefDensity kg/m³, "
+                   "reliefPressure MPa（绝压）, reliefArea mm², reliefThroat mm"},
+    {"stressPage", "Text51 mm, Text52 mm/(m·℃), Text53 ℃, Text54 ℃, Text47 m, Text48 m, Text49 m, Text50 m"},
+};
+// clang-format on
+
+TEST(SheetUnits, EveryQuantityInItsUsualSymbol) {
+    for (const auto& [name, expected] : kUnits) {
+        const app::PageInfo* page = app::findPage(name);
+        ASSERT_TRUE(page && page->calc()) << name;
+        QStringList units;
+        for (const frame::Field& f : page->calc()->fields())
+            if (*f.about.unit) units << QString::fromLatin1(f.name) + ' ' + app::sheetColumns(f).unit;
+        EXPECT_EQ(units.join(", ").toStdString(), expected) << name;
+    }
+    // The caption's own name stays whole, brackets and all.
+    const frame::Field* lx = app::findPage("stressPage")->calc()->field("Text48");
+    EXPECT_EQ(app::sheetColumns(*lx).name.toStdString(), "LX（X轴投影长度）");
+}
+
+}  // namespace
+}  // namespace vxr::test
