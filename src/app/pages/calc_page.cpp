@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/kit/look.h"
 #include "app/kit/messages.h"
 #include "app/pages/captions.h"
 
@@ -156,6 +157,7 @@ void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
     calculate_ = button;
     focus_ = focus;
     connect(button, &QPushButton::clicked, this, &CalcPage::calculate);
+    connect(this, &Page::edited, this, &CalcPage::markResults);
     for (QWidget* w : controls_) {
         if (auto* box = qobject_cast<QLineEdit*>(w); box && !box->isReadOnly())
             connect(box, &QLineEdit::textChanged, this, &CalcPage::noteEdit);
@@ -169,7 +171,10 @@ void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
 }
 
 void CalcPage::calculate() {
-    if (!prepareCalculation()) return;
+    if (!prepareCalculation()) {
+        refused_ = true;
+        return markResults();
+    }
     calc::Case c;
     const std::span<const frame::Field> fields = calc_.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -218,28 +223,49 @@ bool CalcPage::isChosen(const std::vector<bool>& chosen, std::string_view name) 
 
 void CalcPage::publish(const frame::Explained& explained, const calc::Case& used) {
     last_ = Calculated{QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results};
-    show(last_);
+    refused_ = false;
+    show();
     noteEdit();
 }
 
-void CalcPage::show(const std::optional<Calculated>& calculated) {
+void CalcPage::show() {
     const std::span<const frame::Field> fields = calc_.fields();
     std::size_t n = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].kind != frame::Kind::Result) continue;
         auto* box = static_cast<QLineEdit*>(controls_[i]);
-        const bool shown = calculated && n < calculated->results.size();
-        QStringList lines;
-        if (shown)
-            for (const std::string& note : calculated->results[n].notes) lines << QString::fromStdString(note);
-        box->setText(shown ? QString::fromStdString(calculated->results[n].text) : QString());
+        const bool shown = last_ && n < last_->results.size();
+        box->setText(shown ? QString::fromStdString(last_->results[n].text) : QString());
         box->setCursorPosition(0);
+        ++n;
+    }
+    markResults();
+}
+
+void CalcPage::markResults() {
+    QString outdated;
+    if (const QStringList edited = editedSinceCalculation(); !edited.isEmpty())
+        outdated = QStringLiteral("计算后已修改：%1，请重新计算").arg(edited.join(QStringLiteral("、")));
+    else if (refused_ && last_)
+        outdated = QStringLiteral("计算未通过：结果属于上一次计算的输入，请重新计算");
+    const std::span<const frame::Field> fields = calc_.fields();
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind != frame::Kind::Result) continue;
+        auto* box = static_cast<QLineEdit*>(controls_[i]);
+        QStringList lines;
+        if (last_ && n < last_->results.size())
+            for (const std::string& note : last_->results[n].notes) lines << QString::fromStdString(note);
+        if (!outdated.isEmpty()) lines << outdated;
         box->setToolTip(lines.join(QLatin1Char('\n')));
+        styleResultBox(box, !outdated.isEmpty());
         ++n;
     }
 }
 
 void CalcPage::refuse(const calc::Refused& refusal) {
+    refused_ = true;
+    markResults();
     showMessage(this, refusal.app_title ? kAppTitle : QStringLiteral("运行错误"),
                 refusal.message.empty() ? QStringLiteral("请仔细核对数据！") : QString::fromStdString(refusal.message));
     QLineEdit* field = refusal.field ? box(refusal.field) : nullptr;
@@ -292,6 +318,7 @@ void CalcPage::restore(const PageState& state) {
     sources_ = state.sources;
     restoreRoute(state);
     last_.reset();
+    refused_ = false;
     if (const std::optional<LastCalculation>& used = state.calculation) {
         Calculated k{used->at, {}, {}, used->route.value_or(calc::Route{}), {}};
         for (const frame::Field& f : fields) {
@@ -310,7 +337,7 @@ void CalcPage::restore(const PageState& state) {
         }
         last_ = std::move(k);
     }
-    show(last_);
+    show();
 }
 
 namespace {

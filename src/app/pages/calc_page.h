@@ -128,8 +128,11 @@ private:
         std::vector<frame::Explained::Result> results;
     };
     void publish(const frame::Explained& explained, const calc::Case& used);
-    // Writes the results of `calculated` into their boxes with their notes as tool tips, or empties the boxes.
-    void show(const std::optional<Calculated>& calculated);
+    // Writes the results of the last calculation into their boxes, or empties the boxes.
+    void show();
+    // Each result box's tool tip (its notes, then a line where the result no longer belongs to the inputs shown) and
+    // its look (grey text while it does not).
+    void markResults();
     void refuse(const calc::Refused& refusal);
     std::vector<QString> currentTexts() const;
     // The group of the option at `option` in the table, by its frame's title without the colon.
@@ -146,6 +149,7 @@ private:
     QPushButton* calculate_ = nullptr;
     Focus focus_ = Focus::StaysWhereItWas;
     std::optional<Calculated> last_;
+    bool refused_ = false;    // the last 计算 was refused: the results shown are those of the one before
     ByName<Filled> sources_;  // by input name
     QMenu* menu_ = nullptr;
 };
