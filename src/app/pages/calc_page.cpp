@@ -221,8 +221,58 @@ bool CalcPage::isChosen(const std::vector<bool>& chosen, std::string_view name) 
     return false;
 }
 
+QStringList CalcPage::staleFills(const std::vector<QString>& texts, std::set<std::string, std::less<>>* stale) const {
+    ByName<QString> now;
+    std::size_t n = 0;
+    for (const frame::Field& f : calc_.fields())
+        if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) now[f.name] = texts[n++];
+    const auto reads = [&now](const auto& temperature) {
+        const auto found = now.find(temperature.first);
+        return found != now.end() ? found->second : temperature.second;
+    };
+    // Values taken at the same texts of their temperatures share a line (ρv and r at ts with the condensate's
+    // properties at ts and tw).
+    std::vector<ByName<QString>> taken;
+    for (const auto& [name, source] : sources_) {
+        const auto used = now.find(name);
+        if (used == now.end() || used->second != source.text ||
+            std::all_of(source.at.begin(), source.at.end(), [&](const auto& t) { return reads(t) == t.second; }))
+            continue;
+        if (stale) stale->insert(name);
+        const auto same = std::find_if(taken.begin(), taken.end(), [&](const ByName<QString>& at) {
+            return std::all_of(source.at.begin(), source.at.end(), [&](const auto& t) {
+                const auto found = at.find(t.first);
+                return found == at.end() || found->second == t.second;
+            });
+        });
+        if (same == taken.end())
+            taken.push_back(source.at);
+        else
+            same->insert(source.at.begin(), source.at.end());
+    }
+    QStringList lines;
+    for (const ByName<QString>& at : taken) {
+        QStringList then, changed;
+        for (const frame::Field& f : calc_.fields()) {
+            const auto t = at.find(f.name);
+            if (t == at.end()) continue;
+            const auto said = [&](const QString& text) {
+                return QStringLiteral("%1 = %2 %3").arg(QString::fromUtf8(f.about.symbol), text, sheetColumns(f).unit);
+            };
+            then << said(t->second);
+            if (reads(*t) != t->second) changed << said(reads(*t));
+        }
+        lines << QStringLiteral("物性按 %1 填入，现 %2，请再按“填入本页”")
+                     .arg(then.join(QStringLiteral("、")), changed.join(QStringLiteral("、")));
+    }
+    return lines;
+}
+
 void CalcPage::publish(const frame::Explained& explained, const calc::Case& used) {
     last_ = Calculated{QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results};
+    // A value filled at temperatures since changed: said with every result, as its notes are.
+    for (const QString& line : staleFills(last_->texts))
+        for (frame::Explained::Result& r : last_->results) r.notes.push_back(line.toStdString());
     refused_ = false;
     show();
     noteEdit();
@@ -395,15 +445,20 @@ sheet::Lines CalcPage::sheetLines() const {
     std::vector<Used> inputs, results;
     std::vector<std::pair<QString, QString>> options, sources;
     std::vector<QString> notes;
+    std::set<std::string, std::less<>> stale;
+    staleFills(last_->texts, &stale);
     std::size_t text = 0, option = 0, result = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const frame::Field& f = fields[i];
         if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
             const QString& used = last_->texts[text++];
             if (reads(f.name, last_->chosen)) inputs.push_back({&f, used});
-            // A value filled from a property table and used as filled: where it came from.
+            // A value filled from a property table and used as filled: where it came from, and whether the
+            // temperatures it was taken at had changed.
             if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
-                sources.emplace_back(sheetColumns(f).name, source->source);
+                sources.emplace_back(
+                    sheetColumns(f).name,
+                    source->source + (stale.contains(f.name) ? QStringLiteral("（已过时）") : QString()));
         } else if (f.kind == frame::Kind::Option) {
             if (last_->chosen[option++]) options.emplace_back(groupTitle(i), sheetCaption(f));
         } else if (f.kind == frame::Kind::Result && result < last_->results.size()) {

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -135,6 +136,11 @@ private:
     void markResults();
     void refuse(const calc::Refused& refusal);
     std::vector<QString> currentTexts() const;
+    // A line for each set of values filled at the page's own temperatures and used as filled in `texts` (the Input
+    // and Note texts, in table order) while one of those temperatures reads otherwise there; `stale` gets the
+    // names of those inputs.
+    QStringList staleFills(const std::vector<QString>& texts,
+                           std::set<std::string, std::less<>>* stale = nullptr) const;
     // The group of the option at `option` in the table, by its frame's title without the colon.
     QString groupTitle(std::size_t option) const;
     std::vector<bool> currentChoice() const;
