@@ -36,7 +36,44 @@ const calc::Calculation& calculationOf(const PageInfo& info) {
     return *c;
 }
 
+// How a result box's tool tip and the sheet begin a stored result that the calculation no longer gives.
+const QString kMismatch = QStringLiteral("保存的结果与按保存的输入重新计算的结果不符：");
+
 }  // namespace
+
+std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCalculation& stored) {
+    calc::Case c;
+    for (const frame::Field& f : calculation.fields()) {
+        if (f.kind == frame::Kind::Input) {
+            const auto typed = stored.texts.find(f.name);
+            c.texts.push_back(typed != stored.texts.end() ? typed->second.toStdString() : std::string(f.text));
+        }
+        if (f.kind == frame::Kind::Option) {
+            const auto chosen = stored.options.find(f.group);
+            c.chosen.push_back(chosen != stored.options.end() ? chosen->second == f.name : *f.text != '\0');
+        }
+    }
+    c.route = stored.route.value_or(calc::Route{});
+    const calc::Answer answer = calculation.run(c);
+    if (const auto* refused = std::get_if<calc::Refused>(&answer))
+        return {
+            {{},
+             {},
+             {},
+             refused->message.empty() ? QStringLiteral("请仔细核对数据！") : QString::fromStdString(refused->message)}};
+    const std::vector<frame::Explained::Result>& again = std::get<frame::Explained>(answer).results;
+    std::vector<Mismatch> differ;
+    std::size_t n = 0;
+    for (const frame::Field& f : calculation.fields()) {
+        if (f.kind != frame::Kind::Result) continue;
+        const std::string text = n < again.size() ? again[n].text : std::string();
+        ++n;
+        if (const auto kept = stored.results.find(f.name); kept != stored.results.end() && kept->second.text != text)
+            differ.push_back({f.name, sheetColumns(f).name, QString::fromStdString(kept->second.text),
+                              QString::fromStdString(text)});
+    }
+    return differ;
+}
 
 CalcPage::CalcPage(const PageInfo& info, QWidget* parent)
     : Page(info, parent), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {}
@@ -274,6 +311,7 @@ void CalcPage::publish(const frame::Explained& explained, const calc::Case& used
     for (const QString& line : staleFills(last_->texts))
         for (frame::Explained::Result& r : last_->results) r.notes.push_back(line.toStdString());
     refused_ = false;
+    mismatches_.clear();
     show();
     noteEdit();
 }
@@ -306,6 +344,11 @@ void CalcPage::markResults() {
         QStringList lines;
         if (last_ && n < last_->results.size())
             for (const std::string& note : last_->results[n].notes) lines << QString::fromStdString(note);
+        for (const Mismatch& m : mismatches_)
+            if (m.field.empty())
+                lines << kMismatch + QStringLiteral("按保存的输入计算未通过（%1）").arg(m.recalculated);
+            else if (m.field == fields[i].name)
+                lines << kMismatch + QStringLiteral("保存 %1，重新计算 %2").arg(m.stored, m.recalculated);
         if (!outdated.isEmpty()) lines << outdated;
         box->setToolTip(lines.join(QLatin1Char('\n')));
         styleResultBox(box, !outdated.isEmpty());
@@ -387,6 +430,7 @@ void CalcPage::restore(const PageState& state) {
         }
         last_ = std::move(k);
     }
+    mismatches_ = state.calculation ? recheck(calc_, *state.calculation) : std::vector<Mismatch>{};
     show();
 }
 
@@ -472,6 +516,11 @@ sheet::Lines CalcPage::sheetLines() const {
     if (const QStringList edited = editedSinceCalculation(); !edited.isEmpty())
         add(Kind::Warning,
             {QStringLiteral("注意：计算后已修改%1，下列为计算时所用的值。").arg(edited.join(QStringLiteral("、")))});
+    for (const Mismatch& m : mismatches_)
+        add(Kind::Warning,
+            {kMismatch + (m.field.empty()
+                              ? QStringLiteral("按保存的输入计算未通过（%1）").arg(m.recalculated)
+                              : QStringLiteral("%1　保存 %2，重新计算 %3").arg(m.caption, m.stored, m.recalculated))});
     add(Kind::Stamp, {QStringLiteral("计算时间"), stamp(last_->at)});
     const auto table = [&](const QString& heading, const std::vector<Used>& used) {
         if (used.empty()) return;

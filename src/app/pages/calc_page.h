@@ -31,6 +31,18 @@ class QPushButton;
 
 namespace vxr::app {
 
+// A result stored with a calculation that the calculation, run again on the inputs, options and route stored with
+// it, no longer gives; only the texts are compared (a later version may explain more in the notes).
+struct Mismatch {
+    std::string field;     // the result's name; empty where the run was refused
+    QString caption;       // the result as the sheet names it
+    QString stored;        // as stored
+    QString recalculated;  // as run again, or why the run was refused
+};
+// The stored results of `stored` that its calculation no longer gives; a key missing from it reads as a file without
+// it means. Results not stored are not compared.
+std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCalculation& stored);
+
 class CalcPage : public Page {
     Q_OBJECT
 
@@ -131,8 +143,8 @@ private:
     void publish(const frame::Explained& explained, const calc::Case& used);
     // Writes the results of the last calculation into their boxes, or empties the boxes.
     void show();
-    // Each result box's tool tip (its notes, then a line where the result no longer belongs to the inputs shown) and
-    // its look (grey text while it does not).
+    // Each result box's tool tip (its notes; a line where the stored result differs from the one run again; a line
+    // where the result no longer belongs to the inputs shown) and its look (grey text while it does not).
     void markResults();
     void refuse(const calc::Refused& refusal);
     std::vector<QString> currentTexts() const;
@@ -155,8 +167,9 @@ private:
     QPushButton* calculate_ = nullptr;
     Focus focus_ = Focus::StaysWhereItWas;
     std::optional<Calculated> last_;
-    bool refused_ = false;    // the last 计算 was refused: the results shown are those of the one before
-    ByName<Filled> sources_;  // by input name
+    bool refused_ = false;              // the last 计算 was refused: the results shown are those of the one before
+    std::vector<Mismatch> mismatches_;  // of the calculation opened or restored, until the page calculates again
+    ByName<Filled> sources_;            // by input name
     QMenu* menu_ = nullptr;
 };
 
