@@ -147,7 +147,9 @@ QJsonObject pageJson(const calc::Calculation* calculation, const PageState& stat
                      {QStringLiteral("options"), options(c, state.options)}};
     if (!state.sources.empty())
         json[QStringLiteral("sources")] = byName(state.sources, [](const Filled& f) {
-            return QJsonObject{{QStringLiteral("text"), f.text}, {QStringLiteral("source"), f.source}};
+            QJsonObject entry{{QStringLiteral("text"), f.text}, {QStringLiteral("source"), f.source}};
+            if (!f.at.empty()) entry[QStringLiteral("at")] = byName(f.at, [](const QString& t) { return t; });
+            return entry;
         });
     if (state.route) {
         QJsonObject route = routeJson(state.route->route);
@@ -252,7 +254,8 @@ bool Check::options(const QJsonValue& v, const QString& where, const calc::Calcu
     return true;
 }
 
-// The sources of values filled from a property table, by input name: the text filled and where it came from.
+// The sources of values filled from a property table, by input name: the text filled, where it came from and the
+// page's temperatures it was taken at (absent: not known).
 bool Check::sources(const QJsonValue& v, const QString& where, const calc::Calculation& c, ByName<Filled>& out) {
     QJsonObject in;
     if (!object(v, where, &in)) return false;
@@ -267,7 +270,9 @@ bool Check::sources(const QJsonValue& v, const QString& where, const calc::Calcu
         Filled filled;
         if (!object(*it, at, &entry) ||
             !text(entry.value(QLatin1String("text")), at + QStringLiteral(".text"), &filled.text) ||
-            !text(entry.value(QLatin1String("source")), at + QStringLiteral(".source"), &filled.source))
+            !text(entry.value(QLatin1String("source")), at + QStringLiteral(".source"), &filled.source) ||
+            (entry.contains(QLatin1String("at")) &&
+             !texts(entry.value(QLatin1String("at")), at + QStringLiteral(".at"), c, false, filled.at)))
             return false;
         out[f->name] = filled;
     }

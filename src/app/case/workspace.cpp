@@ -2,10 +2,21 @@
 
 #include "app/kit/tab_control.h"
 #include "app/kit/version.h"
+#include "app/pages/calc_page.h"
 #include "app/pages/page.h"
 #include "app/pages/page_list.h"
 
 namespace vxr::app {
+
+QStringList pagesNotMatchingTheirResults(const casefile::Document& document) {
+    QStringList differ;
+    for (const PageInfo& info : pages()) {
+        const auto found = document.pages.find(QLatin1String(info.name));
+        if (found == document.pages.end() || !found->second.calculation || !info.calc()) continue;
+        if (!recheck(*info.calc(), *found->second.calculation).empty()) differ << QString::fromUtf8(info.caption);
+    }
+    return differ;
+}
 
 Workspace::Workspace(TabControl* tabs, QObject* parent)
     : QObject(parent), tabs_(tabs), changed_(QDateTime::currentDateTime()) {}

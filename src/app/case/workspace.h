@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <map>
 
 #include "app/case/case_file.h"
@@ -14,6 +15,10 @@ namespace vxr::app {
 
 class Page;
 class TabControl;
+
+// The captions of the pages of `document` whose stored results their calculations, run again on the inputs stored
+// with them, no longer give (recheck in pages/calc_page.h), in the pages' order.
+QStringList pagesNotMatchingTheirResults(const casefile::Document& document);
 
 class Workspace : public QObject {
     Q_OBJECT

@@ -100,12 +100,12 @@ void prepareApplication(QApplication& app) {
     QCoreApplication::installTranslator(qtTextsCatalogue(&app));
 }
 
-void styleResultBox(QLineEdit* box) {
+void styleResultBox(QLineEdit* box, bool outdated) {
     box->setReadOnly(true);
     QPalette p = box->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(group, QPalette::Base, QColor(192, 255, 255));
-        p.setColor(group, QPalette::Text, QColor(255, 0, 0));
+        p.setColor(group, QPalette::Text, outdated ? QColor(128, 128, 128) : QColor(255, 0, 0));
     }
     box->setPalette(p);
 }

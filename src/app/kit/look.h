@@ -23,8 +23,9 @@ QFont exponentFont();
 // The CJK family used for the fonts above.
 QString cjkFamily();
 
-// Light cyan background, red text, read-only for typing but selectable and copyable.
-void styleResultBox(QLineEdit* box);
+// Light cyan background, red text, read-only for typing but selectable and copyable; `outdated`: grey text, for a
+// result that no longer belongs to the inputs shown.
+void styleResultBox(QLineEdit* box, bool outdated = false);
 
 // The application icon, drawn at 16 × 16 and 32 × 32.
 QIcon appIcon();

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/kit/look.h"
 #include "app/kit/messages.h"
 #include "app/pages/captions.h"
 
@@ -35,7 +36,44 @@ const calc::Calculation& calculationOf(const PageInfo& info) {
     return *c;
 }
 
+// How a result box's tool tip and the sheet begin a stored result that the calculation no longer gives.
+const QString kMismatch = QStringLiteral("保存的结果与按保存的输入重新计算的结果不符：");
+
 }  // namespace
+
+std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCalculation& stored) {
+    calc::Case c;
+    for (const frame::Field& f : calculation.fields()) {
+        if (f.kind == frame::Kind::Input) {
+            const auto typed = stored.texts.find(f.name);
+            c.texts.push_back(typed != stored.texts.end() ? typed->second.toStdString() : std::string(f.text));
+        }
+        if (f.kind == frame::Kind::Option) {
+            const auto chosen = stored.options.find(f.group);
+            c.chosen.push_back(chosen != stored.options.end() ? chosen->second == f.name : *f.text != '\0');
+        }
+    }
+    c.route = stored.route.value_or(calc::Route{});
+    const calc::Answer answer = calculation.run(c);
+    if (const auto* refused = std::get_if<calc::Refused>(&answer))
+        return {
+            {{},
+             {},
+             {},
+             refused->message.empty() ? QStringLiteral("请仔细核对数据！") : QString::fromStdString(refused->message)}};
+    const std::vector<frame::Explained::Result>& again = std::get<frame::Explained>(answer).results;
+    std::vector<Mismatch> differ;
+    std::size_t n = 0;
+    for (const frame::Field& f : calculation.fields()) {
+        if (f.kind != frame::Kind::Result) continue;
+        const std::string text = n < again.size() ? again[n].text : std::string();
+        ++n;
+        if (const auto kept = stored.results.find(f.name); kept != stored.results.end() && kept->second.text != text)
+            differ.push_back({f.name, sheetColumns(f).name, QString::fromStdString(kept->second.text),
+                              QString::fromStdString(text)});
+    }
+    return differ;
+}
 
 CalcPage::CalcPage(const PageInfo& info, QWidget* parent)
     : Page(info, parent), calc_(calculationOf(info)), controls_(calc_.fields().size(), nullptr) {}
@@ -156,6 +194,7 @@ void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
     calculate_ = button;
     focus_ = focus;
     connect(button, &QPushButton::clicked, this, &CalcPage::calculate);
+    connect(this, &Page::edited, this, &CalcPage::markResults);
     for (QWidget* w : controls_) {
         if (auto* box = qobject_cast<QLineEdit*>(w); box && !box->isReadOnly())
             connect(box, &QLineEdit::textChanged, this, &CalcPage::noteEdit);
@@ -169,7 +208,10 @@ void CalcPage::finish(QPushButton* button, Enter enter, Focus focus) {
 }
 
 void CalcPage::calculate() {
-    if (!prepareCalculation()) return;
+    if (!prepareCalculation()) {
+        refused_ = true;
+        return markResults();
+    }
     calc::Case c;
     const std::span<const frame::Field> fields = calc_.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -216,30 +258,107 @@ bool CalcPage::isChosen(const std::vector<bool>& chosen, std::string_view name) 
     return false;
 }
 
+QStringList CalcPage::staleFills(const std::vector<QString>& texts, std::set<std::string, std::less<>>* stale) const {
+    ByName<QString> now;
+    std::size_t n = 0;
+    for (const frame::Field& f : calc_.fields())
+        if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) now[f.name] = texts[n++];
+    const auto reads = [&now](const auto& temperature) {
+        const auto found = now.find(temperature.first);
+        return found != now.end() ? found->second : temperature.second;
+    };
+    // Values taken at the same texts of their temperatures share a line (ρv and r at ts with the condensate's
+    // properties at ts and tw).
+    std::vector<ByName<QString>> taken;
+    for (const auto& [name, source] : sources_) {
+        const auto used = now.find(name);
+        if (used == now.end() || used->second != source.text ||
+            std::all_of(source.at.begin(), source.at.end(), [&](const auto& t) { return reads(t) == t.second; }))
+            continue;
+        if (stale) stale->insert(name);
+        const auto same = std::find_if(taken.begin(), taken.end(), [&](const ByName<QString>& at) {
+            return std::all_of(source.at.begin(), source.at.end(), [&](const auto& t) {
+                const auto found = at.find(t.first);
+                return found == at.end() || found->second == t.second;
+            });
+        });
+        if (same == taken.end())
+            taken.push_back(source.at);
+        else
+            same->insert(source.at.begin(), source.at.end());
+    }
+    QStringList lines;
+    for (const ByName<QString>& at : taken) {
+        QStringList then, changed;
+        for (const frame::Field& f : calc_.fields()) {
+            const auto t = at.find(f.name);
+            if (t == at.end()) continue;
+            const auto said = [&](const QString& text) {
+                return QStringLiteral("%1 = %2 %3").arg(QString::fromUtf8(f.about.symbol), text, sheetColumns(f).unit);
+            };
+            then << said(t->second);
+            if (reads(*t) != t->second) changed << said(reads(*t));
+        }
+        lines << QStringLiteral("物性按 %1 填入，现 %2，请再按“填入本页”")
+                     .arg(then.join(QStringLiteral("、")), changed.join(QStringLiteral("、")));
+    }
+    return lines;
+}
+
 void CalcPage::publish(const frame::Explained& explained, const calc::Case& used) {
     last_ = Calculated{QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results};
-    show(last_);
+    // A value filled at temperatures since changed: said with every result, as its notes are.
+    for (const QString& line : staleFills(last_->texts))
+        for (frame::Explained::Result& r : last_->results) r.notes.push_back(line.toStdString());
+    refused_ = false;
+    mismatches_.clear();
+    show();
     noteEdit();
 }
 
-void CalcPage::show(const std::optional<Calculated>& calculated) {
+void CalcPage::show() {
     const std::span<const frame::Field> fields = calc_.fields();
     std::size_t n = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].kind != frame::Kind::Result) continue;
         auto* box = static_cast<QLineEdit*>(controls_[i]);
-        const bool shown = calculated && n < calculated->results.size();
-        QStringList lines;
-        if (shown)
-            for (const std::string& note : calculated->results[n].notes) lines << QString::fromStdString(note);
-        box->setText(shown ? QString::fromStdString(calculated->results[n].text) : QString());
+        const bool shown = last_ && n < last_->results.size();
+        box->setText(shown ? QString::fromStdString(last_->results[n].text) : QString());
         box->setCursorPosition(0);
+        ++n;
+    }
+    markResults();
+}
+
+void CalcPage::markResults() {
+    QString outdated;
+    if (const QStringList edited = editedSinceCalculation(); !edited.isEmpty())
+        outdated = QStringLiteral("计算后已修改：%1，请重新计算").arg(edited.join(QStringLiteral("、")));
+    else if (refused_ && last_)
+        outdated = QStringLiteral("计算未通过：结果属于上一次计算的输入，请重新计算");
+    const std::span<const frame::Field> fields = calc_.fields();
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind != frame::Kind::Result) continue;
+        auto* box = static_cast<QLineEdit*>(controls_[i]);
+        QStringList lines;
+        if (last_ && n < last_->results.size())
+            for (const std::string& note : last_->results[n].notes) lines << QString::fromStdString(note);
+        for (const Mismatch& m : mismatches_)
+            if (m.field.empty())
+                lines << kMismatch + QStringLiteral("按保存的输入计算未通过（%1）").arg(m.recalculated);
+            else if (m.field == fields[i].name)
+                lines << kMismatch + QStringLiteral("保存 %1，重新计算 %2").arg(m.stored, m.recalculated);
+        if (!outdated.isEmpty()) lines << outdated;
         box->setToolTip(lines.join(QLatin1Char('\n')));
+        styleResultBox(box, !outdated.isEmpty());
         ++n;
     }
 }
 
 void CalcPage::refuse(const calc::Refused& refusal) {
+    refused_ = true;
+    markResults();
     showMessage(this, refusal.app_title ? kAppTitle : QStringLiteral("运行错误"),
                 refusal.message.empty() ? QStringLiteral("请仔细核对数据！") : QString::fromStdString(refusal.message));
     QLineEdit* field = refusal.field ? box(refusal.field) : nullptr;
@@ -292,6 +411,7 @@ void CalcPage::restore(const PageState& state) {
     sources_ = state.sources;
     restoreRoute(state);
     last_.reset();
+    refused_ = false;
     if (const std::optional<LastCalculation>& used = state.calculation) {
         Calculated k{used->at, {}, {}, used->route.value_or(calc::Route{}), {}};
         for (const frame::Field& f : fields) {
@@ -310,7 +430,8 @@ void CalcPage::restore(const PageState& state) {
         }
         last_ = std::move(k);
     }
-    show(last_);
+    mismatches_ = state.calculation ? recheck(calc_, *state.calculation) : std::vector<Mismatch>{};
+    show();
 }
 
 namespace {
@@ -368,15 +489,20 @@ sheet::Lines CalcPage::sheetLines() const {
     std::vector<Used> inputs, results;
     std::vector<std::pair<QString, QString>> options, sources;
     std::vector<QString> notes;
+    std::set<std::string, std::less<>> stale;
+    staleFills(last_->texts, &stale);
     std::size_t text = 0, option = 0, result = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const frame::Field& f = fields[i];
         if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
             const QString& used = last_->texts[text++];
             if (reads(f.name, last_->chosen)) inputs.push_back({&f, used});
-            // A value filled from a property table and used as filled: where it came from.
+            // A value filled from a property table and used as filled: where it came from, and whether the
+            // temperatures it was taken at had changed.
             if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
-                sources.emplace_back(sheetColumns(f).name, source->source);
+                sources.emplace_back(
+                    sheetColumns(f).name,
+                    source->source + (stale.contains(f.name) ? QStringLiteral("（已过时）") : QString()));
         } else if (f.kind == frame::Kind::Option) {
             if (last_->chosen[option++]) options.emplace_back(groupTitle(i), sheetCaption(f));
         } else if (f.kind == frame::Kind::Result && result < last_->results.size()) {
@@ -390,6 +516,11 @@ sheet::Lines CalcPage::sheetLines() const {
     if (const QStringList edited = editedSinceCalculation(); !edited.isEmpty())
         add(Kind::Warning,
             {QStringLiteral("注意：计算后已修改%1，下列为计算时所用的值。").arg(edited.join(QStringLiteral("、")))});
+    for (const Mismatch& m : mismatches_)
+        add(Kind::Warning,
+            {kMismatch + (m.field.empty()
+                              ? QStringLiteral("按保存的输入计算未通过（%1）").arg(m.recalculated)
+                              : QStringLiteral("%1　保存 %2，重新计算 %3").arg(m.caption, m.stored, m.recalculated))});
     add(Kind::Stamp, {QStringLiteral("计算时间"), stamp(last_->at)});
     const auto table = [&](const QString& heading, const std::vector<Used>& used) {
         if (used.empty()) return;

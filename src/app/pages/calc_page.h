@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +30,18 @@ class QMenu;
 class QPushButton;
 
 namespace vxr::app {
+
+// A result stored with a calculation that the calculation, run again on the inputs, options and route stored with
+// it, no longer gives; only the texts are compared (a later version may explain more in the notes).
+struct Mismatch {
+    std::string field;     // the result's name; empty where the run was refused
+    QString caption;       // the result as the sheet names it
+    QString stored;        // as stored
+    QString recalculated;  // as run again, or why the run was refused
+};
+// The stored results of `stored` that its calculation no longer gives; a key missing from it reads as a file without
+// it means. Results not stored are not compared.
+std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCalculation& stored);
 
 class CalcPage : public Page {
     Q_OBJECT
@@ -128,10 +141,18 @@ private:
         std::vector<frame::Explained::Result> results;
     };
     void publish(const frame::Explained& explained, const calc::Case& used);
-    // Writes the results of `calculated` into their boxes with their notes as tool tips, or empties the boxes.
-    void show(const std::optional<Calculated>& calculated);
+    // Writes the results of the last calculation into their boxes, or empties the boxes.
+    void show();
+    // Each result box's tool tip (its notes; a line where the stored result differs from the one run again; a line
+    // where the result no longer belongs to the inputs shown) and its look (grey text while it does not).
+    void markResults();
     void refuse(const calc::Refused& refusal);
     std::vector<QString> currentTexts() const;
+    // A line for each set of values filled at the page's own temperatures and used as filled in `texts` (the Input
+    // and Note texts, in table order) while one of those temperatures reads otherwise there; `stale` gets the
+    // names of those inputs.
+    QStringList staleFills(const std::vector<QString>& texts,
+                           std::set<std::string, std::less<>>* stale = nullptr) const;
     // The group of the option at `option` in the table, by its frame's title without the colon.
     QString groupTitle(std::size_t option) const;
     std::vector<bool> currentChoice() const;
@@ -146,7 +167,9 @@ private:
     QPushButton* calculate_ = nullptr;
     Focus focus_ = Focus::StaysWhereItWas;
     std::optional<Calculated> last_;
-    ByName<Filled> sources_;  // by input name
+    bool refused_ = false;              // the last 计算 was refused: the results shown are those of the one before
+    std::vector<Mismatch> mismatches_;  // of the calculation opened or restored, until the page calculates again
+    ByName<Filled> sources_;            // by input name
     QMenu* menu_ = nullptr;
 };
 

@@ -21,10 +21,13 @@ template <class T>
 using ByName = std::map<std::string, T, std::less<>>;
 
 // A value filled into an input from a property table: the text filled and where it came from. The sheet names the
-// source while the input's text (as the calculation used it) is still the text filled.
+// source while the input's text (as the calculation used it) is still the text filled. A value taken at the page's
+// own temperatures keeps their texts as they were then, by input name (empty: taken at the dialog's state, or not
+// known), so that a later change of one of them shows the value out of date.
 struct Filled {
     QString text;
     QString source;
+    ByName<QString> at;
 
     friend bool operator==(const Filled&, const Filled&) = default;
 };

@@ -250,7 +250,9 @@ void WaterSteamDialog::fill() {
     for (const water::Filled& f : done.fields) {
         const QString text = QString::fromStdString(f.text);
         replaced_.push_back({f.field, page->box(f.field)->text(), page->filled(f.field), text});
-        page->fillInput(f.field, text, Filled{text, QString::fromStdString(f.source)});
+        Filled source{text, QString::fromStdString(f.source), {}};
+        for (const char* temperature : f.at) source.at[temperature] = page->box(temperature)->text();
+        page->fillInput(f.field, text, source);
         names << splitUnit(QString::fromStdString(frame::sheet_caption(*page->calculation().field(f.field)))).name;
     }
     undo_->setEnabled(true);

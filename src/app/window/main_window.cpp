@@ -249,6 +249,10 @@ bool MainWindow::openFile(const QString& path) {
         showMessage(this, kAppTitle,
                     QStringLiteral("%1 中有本版本不认识的项目，已跳过：\n%2")
                         .arg(QDir::toNativeSeparators(path), listedNames(reading.skipped)));
+    if (const QStringList differ = pagesNotMatchingTheirResults(*reading.document); !differ.isEmpty())
+        showMessage(this, kAppTitle,
+                    QStringLiteral("%1 中以下页面保存的结果与重新计算的结果不符，已在结果框和计算书中标出：%2")
+                        .arg(QDir::toNativeSeparators(path), differ.join(QStringLiteral("、"))));
     return true;
 }
 

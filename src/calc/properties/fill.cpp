@@ -181,7 +181,10 @@ FillAnswer fill(const Calculation& calculation, const Answer<Found>& state,
         if (f.kind != frame::Kind::Input || f.about.property == Property::None) continue;
         std::optional<OwnState> page;
         Where where{};
+        std::vector<const char*> at;
         if (const Own* o = own(calculation, f)) {
+            at.push_back(o->temperature);
+            if (o->wall) at.push_back(o->wall);
             auto s = own_state(calculation, *o, text_of);
             if (const auto* r = std::get_if<FillRefusal>(&s)) return *r;
             page = std::move(std::get<OwnState>(s));
@@ -205,7 +208,7 @@ FillAnswer fill(const Calculation& calculation, const Answer<Found>& state,
         if (!std::isfinite(v.si)) return FillRefusal{"临界点上 cp、λ 为无穷大，无法填入。"};
         const auto text = converted(v.si, v.unit, f.about.unit);
         if (const auto* r = std::get_if<FillRefusal>(&text)) return *r;
-        out.fields.push_back({f.name, std::get<std::string>(text), v.source});
+        out.fields.push_back({f.name, std::get<std::string>(text), v.source, std::move(at)});
     }
     if (out.fields.empty()) return FillRefusal{kNothingToFill};
     if (film)

@@ -33,6 +33,9 @@ struct Filled {
     const char* field;   // the input's object name
     std::string text;    // in the field's unit, six significant digits
     std::string source;  // "物性：水，IAPWS-IF97，饱和液体，t = 105 ℃"
+    // The page's own temperatures the value was taken at (object names, ts before tw); none where the dialog's
+    // state set it.
+    std::vector<const char*> at;
 };
 
 struct FillRefusal {

@@ -204,6 +204,57 @@ TEST_F(CaseFileTest, UnknownNamesAreSkippedAndListed) {
     EXPECT_EQ(listed(21, 10).split('\n').mid(19), QStringList({"pages.p19x", "等共 21 项"}));
 }
 
+// Opening runs each stored calculation again on its own inputs: a result that differs (notes aside), or every result
+// where those inputs are now refused, is still shown as stored, marked in its tool tip and on the sheet, and the window
+// says so once; saving again gives the same bytes. A case the program saved (and the earlier build's,
+// ACaseSavedBeforeResavesByteForByte) opens without either.
+TEST_F(CaseFileTest, StoredResultsAreCheckedOnOpening) {
+    showPage("pipeDiameterPage");
+    click("Command1");
+    showPage("frictionPage");
+    click("Command6");
+    const QString metres = text("Text26");
+    ASSERT_TRUE(window().saveTo(path("a.vxr")));
+    app::casefile::Document altered = *app::casefile::readFile(path("a.vxr")).document;
+    app::LastCalculation& stored = *altered.pages.at("frictionPage").calculation;
+    stored.results.at("Text26").text = "42";
+    stored.results.at("Text27").notes.push_back("一条后来的说明");
+    writeFile(path("b.vxr"), app::casefile::serialize(altered));
+    stored.results.at("Text26").text = metres.toStdString();
+    stored.texts.at("Text34") = "x";  // inputs the calculation refuses
+    writeFile(path("c.vxr"), app::casefile::serialize(altered));
+    const QString mark = "保存的结果与按保存的输入重新计算的结果不符：",
+                  refused = mark + "按保存的输入计算未通过（请仔细核对数据！）";
+    const std::pair<const char*, QStringList> rows[] = {
+        {"a.vxr", {}},
+        {"b.vxr",
+         {"Text26 " + mark + "保存 42，重新计算 " + metres,
+          "管道阻力计算 " + mark + "计算管道阻力　保存 42，重新计算 " + metres}},
+        {"c.vxr", {"Text26 " + refused, "Text27 " + refused, "管道阻力计算 " + refused}},
+    };
+    for (const auto& [file, expected] : rows) {
+        app::MainWindow opened;
+        const auto shown = catchMessage([&] { EXPECT_TRUE(opened.openFile(path(file))); });
+        if (expected.isEmpty())
+            EXPECT_FALSE(shown) << shown->describe().toStdString();
+        else
+            expectMessage(
+                shown, "VXR",
+                path(file) + " 中以下页面保存的结果与重新计算的结果不符，已在结果框和计算书中标出：管道阻力计算");
+        QStringList marks;
+        for (const app::PageInfo& p : app::pages()) opened.page(p.name);
+        for (const QLineEdit* box : opened.findChildren<QLineEdit*>())
+            for (const QString& line : box->toolTip().split('\n').filter(mark)) marks << box->objectName() + " " + line;
+        for (const app::CalcPage* page : opened.findChildren<app::CalcPage*>())
+            for (const QString& line : page->sheetText().split('\n').filter(mark)) marks << page->title() + " " + line;
+        marks.sort();
+        EXPECT_EQ(marks, expected) << file;
+        EXPECT_EQ(opened.findChild<QLineEdit*>("Text26")->text(), file == std::string_view("b.vxr") ? "42" : metres);
+        ASSERT_TRUE(opened.saveTo(path("again.vxr")));
+        EXPECT_TRUE(bytesOf(path("again.vxr")) == bytesOf(path(file))) << file;
+    }
+}
+
 // The sample of the format's documentation opens as it is.
 TEST(CaseFileFormat, TheDocumentedSampleOpens) {
     const QString doc = QString::fromUtf8(bytesOf(VXR_DOCS_DIR "/case-file.md"));

@@ -157,6 +157,8 @@ TEST_F(WaterSteamTest, SheetAndCaseKeepTheSourcesAndUndoPutsThemBack) {
     EXPECT_EQ(app::casefile::parse(head + R"({"Text34": {"text": 1, "source": ""}}}}})").error,
               "“pages.frictionPage.sources.Text34.text”应为文本。");
     EXPECT_EQ(app::casefile::parse(head + "[]}}}").error, "“pages.frictionPage.sources”应为对象。");
+    EXPECT_EQ(app::casefile::parse(head + R"({"Text34": {"text": "1", "source": "", "at": []}}}}})").error,
+              "“pages.frictionPage.sources.Text34.at”应为对象。");
     EXPECT_EQ(app::casefile::parse(head + R"({"Text99": {}}}}})").skipped,
               QStringList("pages.frictionPage.sources.Text99"));
     showPage("pumpPage");
@@ -164,6 +166,42 @@ TEST_F(WaterSteamTest, SheetAndCaseKeepTheSourcesAndUndoPutsThemBack) {
     EXPECT_EQ(text("Text34") + " " + text("Text35"), "1000 0.002");
     EXPECT_FALSE(page("frictionPage")->filled("Text34") || find("waterSteamUndo")->isEnabled());
     EXPECT_EQ(text("waterSteamStatus"), "已撤销管道阻力计算的填入：恢复 1 项。");
+}
+
+// Values filled at the page's own temperatures keep them, in the case too. Once one of them changes, 计算 warns in
+// the results' notes (one line for ρv and r at ts and the condensate's properties at ts and tw) and the sheet marks
+// their sources 已过时; 填入本页 again takes them at the new temperatures.
+TEST_F(WaterSteamTest, FillsAtThePagesTemperaturesShowWhenOutOfDate) {
+    open();
+    showPage("condensationPage");
+    const auto calculated = [&] {
+        click("Command8");
+        const QString sheet = page("condensationPage")->sheetText();
+        return QString::number(sheet.count("（已过时）")) + " " +
+               QStringList(find("Text83")->toolTip().split('\n').filter("物性按")).join(" | ") +
+               (sheet.count("物性按") == (sheet.contains("已过时") ? 1 : 0) ? "" : " [sheet]");
+    };
+    const std::tuple<const char*, const char*, QString> rows[] = {
+        {"Text76", "170", "6 物性按 ts = 150 ℃、tw = 120 ℃ 填入，现 ts = 170 ℃，请再按“填入本页”"},
+        {"Text75", "100", "4 物性按 ts = 150 ℃、tw = 120 ℃ 填入，现 tw = 100 ℃，请再按“填入本页”"},
+    };
+    for (const auto& [field, changed, warning] : rows) {
+        setText("Text76", "150");
+        setText("Text75", "120");
+        fill();
+        EXPECT_EQ(calculated(), "0 ");
+        setText(field, changed);
+        EXPECT_EQ(calculated(), warning);
+        fill();
+        EXPECT_EQ(calculated(), "0 ");
+    }
+    setText("Text76", "160");
+    const app::ByName<app::Filled> sources = page("condensationPage")->state().sources;
+    EXPECT_EQ(sources.at("Text78").at, (app::ByName<QString>{{"Text76", "150"}}));
+    EXPECT_EQ(sources.at("Text80").at, (app::ByName<QString>{{"Text75", "100"}, {"Text76", "150"}}));
+    const auto reading = app::casefile::parse(app::casefile::serialize(window().workspace()->document()));
+    ASSERT_TRUE(reading.document);
+    EXPECT_EQ(reading.document->pages.at("condensationPage").sources, sources);
 }
 
 }  // namespace
