@@ -87,6 +87,14 @@ void openHugeName(benchmark::State& state) {
     settle();
 }
 
+// The check on opening: every calculated page of the largest case calculated again from its stored inputs and its
+// results compared with those stored.
+void checkStoredResults(benchmark::State& state) {
+    const app::casefile::Document full = fullCase();
+    for (auto _ : state) benchmark::DoNotOptimize(app::pagesNotMatchingTheirResults(full));
+    settle();
+}
+
 }  // namespace
 
 bool writeFullSession(const QString& folder) {
@@ -100,6 +108,7 @@ bool writeFullSession(const QString& folder) {
 void registerCaseBenchmarks() {
     benchmark::RegisterBenchmark("CaseFile/Save", saveCase)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CaseFile/Open", openCase)->UseManualTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("CaseFile/CheckStoredResults", checkStoredResults)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CaseFile/OpenNamingAMillionCharacterField", openHugeName)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);

@@ -311,6 +311,10 @@ void MainWindow::openRecent(const QString& path) {
 void MainWindow::restoreSession(const casefile::Document& session) {
     workspace_->apply(session, true);
     workspace_->setFile(session.file, session.unsaved);
+    if (const QStringList differ = pagesNotMatchingTheirResults(session); !differ.isEmpty())
+        showMessage(this, kAppTitle,
+                    QStringLiteral("恢复的工作中以下页面保存的结果与重新计算的结果不符，已在结果框和计算书中标出：%1")
+                        .arg(differ.join(QStringLiteral("、"))));
 }
 
 void MainWindow::sessionFailed(const QString& reason) {
