@@ -507,7 +507,7 @@ sheet::Lines CalcPage::sheetLines() const {
             if (last_->chosen[option++]) options.emplace_back(groupTitle(i), sheetCaption(f));
         } else if (f.kind == frame::Kind::Result && result < last_->results.size()) {
             const frame::Explained::Result& r = last_->results[result++];
-            results.push_back({&f, QString::fromStdString(r.text)});
+            results.push_back({&f, sheetResult(f.name, QString::fromStdString(r.text))});
             for (const std::string& line : r.notes)
                 if (std::find(notes.begin(), notes.end(), QString::fromStdString(line)) == notes.end())
                     notes.push_back(QString::fromStdString(line));
@@ -531,7 +531,16 @@ sheet::Lines CalcPage::sheetLines() const {
             add(Kind::Row, {s.name, u.text, s.unit});
         }
     };
-    table(QStringLiteral("输入参数"), inputs);
+    const std::vector<SheetSection> sections = sheetSections();
+    for (const SheetSection& section : sections) {
+        std::vector<Used> used;
+        for (const std::string_view name : section.fields)
+            for (const std::vector<Used>* kind : {&inputs, &results})
+                for (const Used& u : *kind)
+                    if (name == u.field->name) used.push_back(u);
+        table(section.heading, used);
+    }
+    if (sections.empty()) table(QStringLiteral("输入参数"), inputs);
     if (!sources.empty()) {
         add(Kind::Heading, {QStringLiteral("物性来源")});
         add(Kind::Columns, {QStringLiteral("项目"), QStringLiteral("来源")});
@@ -555,7 +564,7 @@ sheet::Lines CalcPage::sheetLines() const {
         add(Kind::Columns, {QStringLiteral("项目"), QStringLiteral("选择")});
         for (const auto& [name, choice] : options) add(Kind::Row, {name, choice});
     }
-    table(QStringLiteral("计算结果"), results);
+    if (sections.empty()) table(QStringLiteral("计算结果"), results);
     if (!notes.empty()) {
         add(Kind::Heading, {QStringLiteral("计算说明")});
         for (const QString& note : notes) add(Kind::Note, {note});

@@ -122,6 +122,15 @@ protected:
     virtual bool reads(std::string_view name, const std::vector<bool>& chosen) const;
     // Whether option `name` is on in `chosen` (one per option, in table order).
     bool isChosen(const std::vector<bool>& chosen, std::string_view name) const;
+    // The sheet's inputs and results in sections, each under its own heading with the fields it names in their order;
+    // none (by default): one table of the inputs and one of the results.
+    struct SheetSection {
+        QString heading;
+        std::vector<std::string_view> fields;
+    };
+    virtual std::vector<SheetSection> sheetSections() const { return {}; }
+    // A result's text as the sheet writes it (by default as the page shows it).
+    virtual QString sheetResult(std::string_view, const QString& shown) const { return shown; }
     // The route's part of the page's state, for the page that has one.
     virtual void saveRoute(PageState&) const {}
     virtual void restoreRoute(const PageState&) {}

@@ -1,6 +1,8 @@
 #include "app/pages/pipe_diameter_page.h"
 
 #include <QPushButton>
+#include <QRegularExpression>
+#include <cmath>
 
 namespace vxr::app {
 namespace {
@@ -39,6 +41,26 @@ PipeDiameterPage::PipeDiameterPage(const PageInfo& info, QWidget* parent) : Calc
     printsSheet(form.button("Command2", {810, 8190, 990, 360}, QStringLiteral("打 印")));
     finish(form.button("Command1", {7920, 8190, 1005, 360}, QStringLiteral("计 算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
+}
+
+std::vector<CalcPage::SheetSection> PipeDiameterPage::sheetSections() const {
+    return {{QStringLiteral("管段 1"), {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}},
+            {QStringLiteral("管段 2"), {"Text12", "Text11", "Text10", "Text9", "Text8", "Text7"}},
+            {QStringLiteral("管段 3"), {"Text18", "Text17", "Text16", "Text15", "Text14", "Text13"}}};
+}
+
+QString PipeDiameterPage::sheetResult(std::string_view field, const QString& shown) const {
+    return field == "Text5" || field == "Text8" || field == "Text14" ? roundedUpToHundredths(shown) : shown;
+}
+
+QString roundedUpToHundredths(const QString& text) {
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < 0) return text;
+    const QString digits = QString::number(v, 'f', 12);
+    const qsizetype dot = digits.indexOf(QLatin1Char('.'));
+    const bool beyond = digits.mid(dot + 3).contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return QString::number(digits.left(dot + 3).toDouble() + (beyond ? 0.01 : 0.0), 'f', 2);
 }
 
 }  // namespace vxr::app

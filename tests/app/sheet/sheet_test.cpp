@@ -21,6 +21,7 @@
 
 #include "app/case/workspace.h"
 #include "app/kit/version.h"
+#include "app/pages/pipe_diameter_page.h"
 #include "app/window/sheet_actions.h"
 #include "app/window_test_support.h"
 
@@ -96,6 +97,36 @@ protected:
 
     QTemporaryDir dir_;
 };
+
+// 管径计算's sheet: each section under its own heading, d rounded up to 0.01 mm (a size a pipe is checked against),
+// while the page keeps every digit.
+TEST_F(SheetTest, PipeSectionsEachUnderItsHeadingWithDRoundedUp) {
+    showPage("pipeDiameterPage");
+    type("Text10", "17.38");
+    type("Text9", "1.5");
+    click("Command1");
+    EXPECT_EQ(text("Text5"), "121.353478181166");
+    const QString sheet = page("pipeDiameterPage")->sheetText();
+    for (const auto& [section, flow, d, dn] : {std::tuple{"管段 1", "50\tm³/h", "121.36", "125"},
+                                               {"管段 2", "17.38\tm³/h", "64.00", "65"},
+                                               {"管段 3", "25\tm³/h", "66.47", "80"}})
+        EXPECT_TRUE(sheet.contains(
+            QString("%1\n项目\t数值\t单位\n管段号\tRW0101-100 L1B \t\n介质\t水\t\n流量\t%2\n").arg(section, flow) +
+            QString("流速\t%1\tm/s\n计算管内径\t%2\tmm\n公称直径\t%3\tmm\n")
+                .arg(section == std::string_view("管段 1")   ? "1.2"
+                     : section == std::string_view("管段 2") ? "1.5"
+                                                             : "2",
+                     d, dn)))
+            << section << "\n"
+            << sheet.toStdString();
+    EXPECT_FALSE(sheet.contains("输入参数") || sheet.contains("计算结果"));
+    for (const auto& [text, rounded] : {std::pair{"121.35", "121.35"},
+                                        {"121.350000000001", "121.36"},
+                                        {"0.001", "0.01"},
+                                        {"500", "500.00"},
+                                        {"abc", "abc"}})
+        EXPECT_EQ(app::roundedUpToHundredths(text), rounded) << text;
+}
 
 // A page calculated on an earlier day prints that day on its single-page sheet where no 日期 is typed.
 TEST_F(SheetTest, ASinglePageSheetIsDatedTheDayItsPageWasCalculated) {
