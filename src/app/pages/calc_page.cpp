@@ -487,6 +487,7 @@ sheet::Lines CalcPage::sheetLines() const {
     const auto add = [&lines](Kind kind, QStringList cells) { lines.push_back({kind, std::move(cells)}); };
     const std::span<const frame::Field> fields = calc_.fields();
     std::vector<Used> inputs, results;
+    QStringList unused;  // inputs the options chosen leave out
     std::vector<std::pair<QString, QString>> options, sources;
     std::vector<QString> notes;
     std::set<std::string, std::less<>> stale;
@@ -496,7 +497,10 @@ sheet::Lines CalcPage::sheetLines() const {
         const frame::Field& f = fields[i];
         if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
             const QString& used = last_->texts[text++];
-            if (reads(f.name, last_->chosen)) inputs.push_back({&f, used});
+            if (reads(f.name, last_->chosen))
+                inputs.push_back({&f, used});
+            else if (f.kind == frame::Kind::Input)
+                unused << sheetColumns(f).name;
             // A value filled from a property table and used as filled: where it came from, and whether the
             // temperatures it was taken at had changed.
             if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
@@ -541,6 +545,7 @@ sheet::Lines CalcPage::sheetLines() const {
         table(section.heading, used);
     }
     if (sections.empty()) table(QStringLiteral("输入参数"), inputs);
+    if (!unused.isEmpty()) add(Kind::Remark, {QStringLiteral("本选项未用：") + unused.join(QStringLiteral("、"))});
     if (!sources.empty()) {
         add(Kind::Heading, {QStringLiteral("物性来源")});
         add(Kind::Columns, {QStringLiteral("项目"), QStringLiteral("来源")});

@@ -53,4 +53,15 @@ CondensationPage::CondensationPage(const PageInfo& info, QWidget* parent) : Calc
            Focus::StaysWhereItWas);
 }
 
+bool CondensationPage::reads(std::string_view name, const std::vector<bool>& chosen) const {
+    const bool plate = isChosen(chosen, "Option10"), vertical = isChosen(chosen, "Option9");
+    const bool outside = isChosen(chosen, "Option8"), inside = isChosen(chosen, "Option7");
+    if (name == "Text74") return plate;
+    if (name == "Text73") return plate || vertical;
+    if (name == "Text72") return outside || inside;
+    if (name == "Text71") return outside;
+    if (name == "Text70") return inside;
+    return true;
+}
+
 }  // namespace vxr::app

@@ -10,6 +10,11 @@ class CondensationPage : public CalcPage {
 
 public:
     explicit CondensationPage(const PageInfo& info, QWidget* parent = nullptr);
+
+protected:
+    // Each surface reads what its formula holds: the plate its angle and length, the vertical tube its length, the
+    // horizontal tubes the condensate's specific heat and the outside or the inside diameter.
+    bool reads(std::string_view name, const std::vector<bool>& chosen) const override;
 };
 
 }  // namespace vxr::app

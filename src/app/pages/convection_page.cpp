@@ -52,4 +52,11 @@ ConvectionPage::ConvectionPage(const PageInfo& info, QWidget* parent) : CalcPage
            Focus::StaysWhereItWas);
 }
 
+bool ConvectionPage::reads(std::string_view name, const std::vector<bool>& chosen) const {
+    if (name == "Text62") return isChosen(chosen, "Option4");
+    if (name == "Text61") return isChosen(chosen, "Option5");
+    if (name == "Text60" || name == "Text58") return isChosen(chosen, "Option6");
+    return true;
+}
+
 }  // namespace vxr::app

@@ -10,6 +10,10 @@ class ConvectionPage : public CalcPage {
 
 public:
     explicit ConvectionPage(const PageInfo& info, QWidget* parent = nullptr);
+
+protected:
+    // Each shape reads the dimensions beside its own option only: R for a bend, D for a coil, d₁ and d₂ for an annulus.
+    bool reads(std::string_view name, const std::vector<bool>& chosen) const override;
 };
 
 }  // namespace vxr::app

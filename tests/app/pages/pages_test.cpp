@@ -1,6 +1,8 @@
 // What the calculating pages do beyond their results (those are the property test's): tool tips, the focus after a
 // refusal, greyed inputs, Tab order and details that are easy to get wrong.
 
+#include <QPushButton>
+
 #include "app/window_test_support.h"
 
 namespace vxr::test {
@@ -78,8 +80,41 @@ TEST_F(PagesTest, ReliefGreysAndLeavesOutTheOtherMediumsInputs) {
     for (const char* row : {"介质\t液体", "液体密度\t1000\tkg/m³", "泄放量\t10000\tkg/h", "流动状态\t液体\t",
                             "最小泄放面积\t90.954\tmm²", "背压修正系数 Kb（液体为 Kw）\t1\t"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
+    EXPECT_TRUE(sheet.contains("本选项未用：摩尔质量、泄放温度、压缩因子 Z、绝热指数 k"));
     for (const char* caption : {"摩尔质量", "泄放温度", "压缩因子", "绝热指数", "气体或蒸汽"})
-        EXPECT_TRUE(sheet.filter(QString::fromUtf8(caption)).isEmpty()) << caption;
+        EXPECT_EQ(sheet.filter(QString::fromUtf8(caption)).size(), std::string_view(caption) == "气体或蒸汽" ? 0 : 1)
+            << caption;
+}
+
+// The original pages' options leave inputs out too: the sheet names them in one line, and no text in them, however
+// wrong, changes the result of that option.
+TEST_F(PagesTest, InputsAnOptionLeavesOutAreNamedAndChangeNothing) {
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"convectionPage", "Option3", "Text62 Text61 Text60 Text58",
+         "弯管半径、蛇管弯曲直径、圆环内管直径、圆环外管直径"},
+        {"convectionPage", "Option4", "Text61 Text60 Text58", "蛇管弯曲直径、圆环内管直径、圆环外管直径"},
+        {"convectionPage", "Option5", "Text62 Text60 Text58", "弯管半径、圆环内管直径、圆环外管直径"},
+        {"convectionPage", "Option6", "Text62 Text61", "弯管半径、蛇管弯曲直径"},
+        {"condensationPage", "Option10", "Text72 Text71 Text70", "冷凝液比热、管外径、管内径"},
+        {"condensationPage", "Option9", "Text74 Text72 Text71 Text70",
+         "平表面与水平面夹角、冷凝液比热、管外径、管内径"},
+        {"condensationPage", "Option8", "Text74 Text73 Text70", "平表面与水平面夹角、平表面的长度、管内径"},
+        {"condensationPage", "Option7", "Text74 Text73 Text71", "平表面与水平面夹角、平表面的长度、管外径"}};
+    for (const auto& [name, option, unused, named] : rows) {
+        showPage(name);
+        click(option);
+        app::CalcPage* p = page(name);
+        p->calculateButton()->click();
+        const QString result = p->sheetText().section("计算结果", 1);
+        EXPECT_TRUE(p->sheetText().contains(QString("本选项未用：") + named)) << option;
+        for (const QString& field : QString(unused).split(' ')) {
+            const QString kept = text(qPrintable(field));
+            setText(qPrintable(field), "不是数字");
+            p->calculateButton()->click();
+            EXPECT_EQ(p->sheetText().section("计算结果", 1), result) << option << " " << field.toStdString();
+            setText(qPrintable(field), kept);
+        }
+    }
 }
 
 TEST_F(PagesTest, DefaultTextsKeepTheirTrailingBlanks) {

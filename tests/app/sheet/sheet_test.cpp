@@ -160,10 +160,10 @@ TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     EXPECT_TRUE(sheet[10].startsWith("计算时间\t" + today + " "));
     EXPECT_EQ(text("Text63"), "1.5");  // the shortcut typed nothing
     // One row a quantity: caption, text, unit in its usual symbol (the captions write Kg/M³, Pa.s …).
-    for (const char* row :
-         {"流体密度\t1000\tkg/m³", "流体比热\t4180\tJ/(kg·℃)", "流体粘度\t0.001\tPa·s", "流体导热系数\t0.618\tW/(m·℃)",
-          "流体流速\t1.5\tm/s", "管道内径\t0.1\tm", "管道长度\t2\tm", "圆环外管直径\t0.1\tm", "管道形状\t直管道",
-          "流体加热状态\t流体被加热", "传热膜系数\t4223.422\tW/(m²·℃)"})
+    for (const char* row : {"流体密度\t1000\tkg/m³", "流体比热\t4180\tJ/(kg·℃)", "流体粘度\t0.001\tPa·s",
+                            "流体导热系数\t0.618\tW/(m·℃)", "流体流速\t1.5\tm/s", "管道内径\t0.1\tm", "管道长度\t2\tm",
+                            "本选项未用：弯管半径、蛇管弯曲直径、圆环内管直径、圆环外管直径", "管道形状\t直管道",
+                            "流体加热状态\t流体被加热", "传热膜系数\t4223.422\tW/(m²·℃)"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
     EXPECT_TRUE(sheet.join('\n').contains("计算说明\n" + find("Text56")->toolTip() + "\n"));
 

@@ -182,8 +182,8 @@ TEST_F(WaterSteamTest, FillsAtThePagesTemperaturesShowWhenOutOfDate) {
                (sheet.count("物性按") == (sheet.contains("已过时") ? 1 : 0) ? "" : " [sheet]");
     };
     const std::tuple<const char*, const char*, QString> rows[] = {
-        {"Text76", "170", "6 物性按 ts = 150 ℃、tw = 120 ℃ 填入，现 ts = 170 ℃，请再按“填入本页”"},
-        {"Text75", "100", "4 物性按 ts = 150 ℃、tw = 120 ℃ 填入，现 tw = 100 ℃，请再按“填入本页”"},
+        {"Text76", "170", "5 物性按 ts = 150 ℃、tw = 120 ℃ 填入，现 ts = 170 ℃，请再按“填入本页”"},
+        {"Text75", "100", "3 物性按 ts = 150 ℃、tw = 120 ℃ 填入，现 tw = 100 ℃，请再按“填入本页”"},
     };
     for (const auto& [field, changed, warning] : rows) {
         setText("Text76", "150");
