@@ -574,6 +574,7 @@ sheet::Lines CalcPage::sheetLines() const {
         add(Kind::Heading, {QStringLiteral("计算说明")});
         for (const QString& note : notes) add(Kind::Note, {note});
     }
+    addToSheet(lines);
     return lines;
 }
 

@@ -131,6 +131,8 @@ protected:
     virtual std::vector<SheetSection> sheetSections() const { return {}; }
     // A result's text as the sheet writes it (by default as the page shows it).
     virtual QString sheetResult(std::string_view, const QString& shown) const { return shown; }
+    // What a page adds to its sheet after the notes (the distillation page's diagram).
+    virtual void addToSheet(sheet::Lines&) const {}
     // The route's part of the page's state, for the page that has one.
     virtual void saveRoute(PageState&) const {}
     virtual void restoreRoute(const PageState&) {}

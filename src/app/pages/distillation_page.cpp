@@ -54,6 +54,16 @@ void DistillationPage::keepStaircase() {
     markDiagram();
 }
 
+void DistillationPage::addToSheet(sheet::Lines& lines) const {
+    if (!staircase_ || lines.empty()) return;
+    auto drawing = std::make_shared<sheet::Drawing>();
+    drawing->size = QSizeF(kDiagramSize);
+    drawing->draw = [staircase = *staircase_, families = sheet::sheetFamilies()](QPainter& painter) {
+        paintMcCabeThiele(painter, staircase, families);
+    };
+    lines.push_back({sheet::Kind::Drawing, {QStringLiteral("（McCabe–Thiele 图见打印或 PDF）")}, std::move(drawing)});
+}
+
 void DistillationPage::showDiagram() {
     if (!staircase_) return;
     if (!diagram_) {

@@ -20,6 +20,10 @@ public:
     // Also the staircase of the calculation it holds, from that calculation's inputs as used.
     void restore(const PageState& state) override;
 
+protected:
+    // The diagram of the calculation the page holds, after the notes, in the sheet's font.
+    void addToSheet(sheet::Lines& lines) const override;
+
 private:
     // After 计算: keeps the staircase of a calculation that finished and shows it in an open diagram; a refused one
     // leaves the last.

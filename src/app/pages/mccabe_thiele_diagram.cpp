@@ -41,8 +41,10 @@ QPointF at(calc::Point p) {
     return at(p.x, p.y);
 }
 
-QFont font(int pixels, bool bold = false) {
-    QFont f(cjkFamily());
+// A font of the families the diagram writes in: the window's CJK family, or the sheet's on paper.
+QFont font(const QStringList& families, int pixels, bool bold = false) {
+    QFont f;
+    f.setFamilies(families.isEmpty() ? QStringList{cjkFamily()} : families);
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
@@ -59,9 +61,9 @@ void line(QPainter& p, const QColor& colour, double width, QPointF from, QPointF
 }
 
 // The frame, grid, ticks with their numbers and the axis titles.
-void drawAxes(QPainter& p) {
+void drawAxes(QPainter& p, const QStringList& families) {
     const QRectF plot(at(0, 1), at(1, 0));
-    p.setFont(font(13));
+    p.setFont(font(families, 13));
     for (int i = 0; i <= 10; ++i) {
         const double v = i / 10.0;
         if (i > 0 && i < 10) {
@@ -78,7 +80,7 @@ void drawAxes(QPainter& p) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(plot);
-    p.setFont(font(14));
+    p.setFont(font(families, 14));
     p.drawText(QRectF(plot.left(), plot.bottom() + 30, kPlot, 22), Qt::AlignCenter,
                QStringLiteral("x（液相中易挥发组分的摩尔分数）"));
     p.save();
@@ -90,23 +92,23 @@ void drawAxes(QPainter& p) {
 }
 
 // The case and what the count gave, in two lines over the plot.
-void drawTitle(QPainter& p, const calc::Staircase& s) {
+void drawTitle(QPainter& p, const calc::Staircase& s, const QStringList& families) {
     const QString result = s.count ? QStringLiteral("逐板法理论板数 %1（含再沸器），加料板第 %2 级")
                                          .arg(QString::fromStdString(frame::masked_or_significant(*s.count, 2)))
                                          .arg(s.feed)
                                    : QStringLiteral("逐板计算超过 %1 级，不计理论板数").arg(calc::kMostStages);
     p.setPen(Qt::black);
-    p.setFont(font(16, true));
+    p.setFont(font(families, 16, true));
     p.drawText(QRectF(0, 10, kDiagramSize.width(), 24), Qt::AlignCenter,
                QStringLiteral("McCabe–Thiele 图解：") + result);
-    p.setFont(font(14));
+    p.setFont(font(families, 14));
     p.drawText(QRectF(0, 38, kDiagramSize.width(), 22), Qt::AlignCenter,
                QStringLiteral("xF = %1，xD = %2，xW = %3，α = %4，q = %5，R = %6")
                    .arg(number(s.xF), number(s.xD), number(s.xW), number(s.alpha), number(s.q), number(s.R)));
 }
 
 // The legend in the lower right corner of the plot, below the diagonal, where nothing else is drawn.
-void drawLegend(QPainter& p) {
+void drawLegend(QPainter& p, const QStringList& families) {
     const std::pair<QColor, QString> items[] = {{kCurve, QStringLiteral("平衡线")},
                                                 {kDiagonal, QStringLiteral("对角线 y = x")},
                                                 {kQLine, QStringLiteral("q 线")},
@@ -119,7 +121,7 @@ void drawLegend(QPainter& p) {
     p.setPen(QPen(QColor(160, 160, 160), 1));
     p.setBrush(Qt::white);
     p.drawRect(box);
-    p.setFont(font(13));
+    p.setFont(font(families, 13));
     double y = box.top() + 16;
     for (const auto& [colour, name] : items) {
         line(p, colour, colour == kFeed ? 3 : 2, {box.left() + 10, y}, {box.left() + 44, y});
@@ -134,13 +136,13 @@ void drawLegend(QPainter& p) {
 // What the diagram shows is drawn here alone, in the units of kDiagramSize: for the window (at its size), for the
 // image copied and for paper.
 
-void paintMcCabeThiele(QPainter& p, const calc::Staircase& s) {
+void paintMcCabeThiele(QPainter& p, const calc::Staircase& s, const QStringList& families) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRect(QPoint(0, 0), kDiagramSize), Qt::white);
-    drawTitle(p, s);
-    drawAxes(p);
+    drawTitle(p, s, families);
+    drawAxes(p, families);
     p.setClipRect(QRectF(at(0, 1), at(1, 0)));
 
     line(p, kDiagonal, 1, at(0, 0), at(1, 1));
@@ -168,7 +170,7 @@ void paintMcCabeThiele(QPainter& p, const calc::Staircase& s) {
 
     // Stage numbers up and left of their corners on the curve (above it, where nothing else is drawn), each where it
     // clears the one before; the feed stage's step in its own colour with its name.
-    p.setFont(font(11));
+    p.setFont(font(families, 12));
     p.setPen(Qt::black);
     QRectF last_label;
     if (s.stages.size() <= kNumberedStages)
@@ -192,7 +194,7 @@ void paintMcCabeThiele(QPainter& p, const calc::Staircase& s) {
         p.setBrush(kFeed);
         p.drawEllipse(at(feed), 4.5, 4.5);
         p.setPen(kFeed);
-        p.setFont(font(14, true));
+        p.setFont(font(families, 14, true));
         const QString name = QStringLiteral("加料板（第 %1 级）").arg(s.feed);
         const QRectF text(at(feed) + QPointF(-8 - 150, -26), QSizeF(150, 20));
         p.drawText(text.translated(std::max(0.0, at(0, 0).x() + 4 - text.left()), 0), Qt::AlignRight | Qt::AlignVCenter,
@@ -201,14 +203,14 @@ void paintMcCabeThiele(QPainter& p, const calc::Staircase& s) {
     p.setClipping(false);
 
     // The compositions on the diagonal, their names below and right of them (into the margin at xD near 1).
-    p.setFont(font(13));
+    p.setFont(font(families, 13));
     for (const auto& [x, name] : {std::pair{s.xW, "xW"}, {s.xF, "xF"}, {s.xD, "xD"}}) {
         p.setPen(Qt::black);
         p.setBrush(Qt::black);
         p.drawEllipse(at(x, x), 2.5, 2.5);
         p.drawText(at(x, x) + QPointF(7, 16), QString::fromLatin1(name));
     }
-    drawLegend(p);
+    drawLegend(p, families);
     p.restore();
 }
 

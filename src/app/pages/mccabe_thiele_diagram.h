@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QSize>
+#include <QStringList>
 #include <QWidget>
 
 #include "calc/distillation/shortcut_column.h"
@@ -21,7 +22,9 @@ inline constexpr QSize kDiagramSize{720, 740};
 // The equilibrium curve, the diagonal, the q-line, both operating lines and the stages stepped off, the feed stage
 // marked, on white, with its title, axes and legend: drawn by `painter` in a box of kDiagramSize from its origin
 // (scale the painter to draw it larger or smaller) ...
-void paintMcCabeThiele(QPainter& painter, const calc::Staircase& staircase);
+// Its text in `families` (the window's CJK family where none are given), no smaller than 12 units: 8 pt on paper at the
+// width of an A4 page's text.
+void paintMcCabeThiele(QPainter& painter, const calc::Staircase& staircase, const QStringList& families = {});
 // ... or into an image of kDiagramSize.
 QImage drawMcCabeThiele(const calc::Staircase& staircase);
 // Where the diagram stands in an area of `area`: as large as fits, in proportion, centred.

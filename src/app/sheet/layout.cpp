@@ -58,14 +58,22 @@ QString installed(std::initializer_list<const char*> preferred, const QString& f
     return fallback;
 }
 
+}  // namespace
+
 // Latin letters and digits from a Latin font, the rest from a TrueType CJK font: both come back out of the PDF as
 // the characters written, where a CFF CJK font alone loses digits and maps some ideographs to their radicals.
-QFont sheetFont(qreal points, bool bold) {
+QStringList sheetFamilies() {
     QStringList families{installed({"DejaVu Sans", "Liberation Sans", "FreeSans"}, QString()),
                          installed({"WenQuanYi Zen Hei", "AR PL UMing CN"}, cjkFamily())};
     families.removeAll(QString());
+    return families;
+}
+
+namespace {
+
+QFont sheetFont(qreal points, bool bold) {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(sheetFamilies());
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -86,6 +94,8 @@ struct Box {
     bool ruled = false, centred = false;
     qreal pad = 0, pitch = 0, ascent = 0, above = 0, least = 0;  // least: the height of the whole box at least
     std::vector<int> sources;                                    // the sheet's lines it shows
+    std::shared_ptr<const Drawing> drawing;                      // painted in the box, scaled to `drawn`
+    QSizeF drawn;
 
     int lines() const {
         std::size_t most = 1;
@@ -197,6 +207,20 @@ Layout::Layout(const Lines& lines, const QPaintDevice& device) : device_(device)
             case Kind::Remark:
                 single(paragraph(line.cells.join(QLatin1Char(' ')), body_, mm(2), at));
                 break;
+            case Kind::Drawing: {
+                // As wide as the text, and never taller than a page less a margin.
+                Box& b = box(body_, {0, width()}, {at});
+                b.above = mm(4);
+                if (line.drawing && !line.drawing->size.isEmpty()) {
+                    const QSizeF size = line.drawing->size;
+                    const qreal scale = std::min(width() / size.width(), (bottom() - top() - mm(10)) / size.height());
+                    b.drawing = line.drawing;
+                    b.drawn = size * scale;
+                    b.least = b.drawn.height();
+                }
+                single(b);
+                break;
+            }
         }
     }
 }
@@ -456,6 +480,14 @@ void Layout::place(Run run) {
 
 void paintSlice(QPainter& painter, const Layout& layout, const Placed& p) {
     const Box& b = *p.slice.box;
+    if (b.drawing) {
+        painter.save();
+        painter.translate(layout.left() + (layout.width() - b.drawn.width()) / 2, p.y);
+        painter.scale(b.drawn.width() / b.drawing->size.width(), b.drawn.height() / b.drawing->size.height());
+        b.drawing->draw(painter);
+        painter.restore();
+        return;
+    }
     const qreal height = p.slice.inner();
     const qreal pad = b.ruled ? layout.mm(1.2) : 0;
     for (std::size_t c = 0; c < b.cells.size(); ++c) {

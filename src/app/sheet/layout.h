@@ -8,13 +8,18 @@
 // fewer than three (or all, where they have fewer) at the foot of one; a note too wide for the page breaks only
 // before " = ", " + " or " − " outside brackets. Every page but the first is headed by the project's name and the
 // calculation it belongs to, and every page carries the case file's name (or 未保存) and "第 x 页 共 y 页" at its foot.
+// A drawing (the McCabe–Thiele diagram) is painted as vector graphics at the width of the text, on one page.
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace vxr::app::sheet {
 
@@ -31,13 +36,27 @@ enum class Kind {
     Contents,    // a row of the contents: a section's number and caption, …; on paper the page it begins on follows
     Note,        // a line of the notes
     Remark,      // a paragraph of its own
+    Drawing,     // a drawing at the width of the text; its cells are what the copied text says in its place
+};
+
+// What a drawing line paints: `draw` paints it in a box of `size` (in its own units) from the painter's origin; the
+// sheet scales it to the width of the text (or less, where a page is too short for it).
+struct Drawing {
+    QSizeF size;
+    std::function<void(QPainter&)> draw;
 };
 
 struct Line {
+    Line(Kind k, QStringList c, std::shared_ptr<const Drawing> d = nullptr)
+        : kind(k), cells(std::move(c)), drawing(std::move(d)) {}
     Kind kind;
     QStringList cells;
+    std::shared_ptr<const Drawing> drawing;  // a Drawing line's
 };
 using Lines = std::vector<Line>;
+
+// The families of the sheet's text, for a drawing that writes in the sheet's font.
+QStringList sheetFamilies();
 
 // One line a line, its cells separated by tabs.
 QString text(const Lines& lines);

@@ -128,6 +128,35 @@ TEST_F(SheetTest, PipeSectionsEachUnderItsHeadingWithDRoundedUp) {
         EXPECT_EQ(app::roundedUpToHundredths(text), rounded) << text;
 }
 
+// The distillation sheet carries the McCabe–Thiele diagram after the notes, drawn from the inputs as used, also for
+// an opened case: on paper as vector graphics (no image in the PDF) whose text extracts; the copied text points to it.
+TEST_F(SheetTest, TheDistillationSheetCarriesItsDiagram) {
+    showPage("distillationPage");
+    click("distCalculate");
+    ASSERT_TRUE(window().saveTo(dir_.filePath("column.vxr")));
+    app::MainWindow opened;
+    ASSERT_TRUE(opened.openFile(dir_.filePath("column.vxr")));
+    const auto* page = qobject_cast<app::CalcPage*>(opened.page("distillationPage"));
+    EXPECT_TRUE(page->sheetText().endsWith("（McCabe–Thiele 图见打印或 PDF）\n"));
+    const QString pdf = dir_.filePath("精馏.pdf");
+    QString error;
+    ASSERT_TRUE(app::sheet::writePdf(page->sheetLines(), "column.vxr", "精馏", pdf, &error)) << error.toStdString();
+    const QString all = [&] {
+        QString text;
+        for (const QStringList& p : pdfPages(pdf)) text += p.join("");
+        return text;
+    }();
+    for (const char* drawn : {"McCabe–Thiele图解", "平衡线", "精馏段操作线", "提馏段操作线", "加料板（第6级）",
+                              "x（液相中易挥发组分的摩尔分数）"})
+        EXPECT_TRUE(all.contains(squeezed(drawn))) << drawn;
+    EXPECT_FALSE(all.contains("图见打印或PDF"));
+    QProcess images;
+    images.start(QStandardPaths::findExecutable("pdfimages"), {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).size(), 2)
+        << "only pdfimages' two header lines: no bitmap";
+}
+
 // A page calculated on an earlier day prints that day on its single-page sheet where no 日期 is typed.
 TEST_F(SheetTest, ASinglePageSheetIsDatedTheDayItsPageWasCalculated) {
     QByteArray bytes = bytesOf(VXR_TESTS_DIR "/app/case/every_page_v1.vxr");
