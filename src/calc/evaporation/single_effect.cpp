@@ -34,6 +34,11 @@ double if97_latent_heat(double t) {
 std::string latent_heat_check(const char* symbol, Num typed, const char* at, Num t) {
     const double r = typed.get(), reference = if97_latent_heat(t.get());
     if (r <= reference * kLatentHigh && r >= reference * kLatentLow) return {};
+    // Near the critical point the latent heat vanishes and no ratio to it means anything: said so, never a 0 %.
+    if (!(reference > 0) || !std::isfinite(r / reference))
+        return std::string("注意：IAPWS-IF97 在 ") + at + " = " + in_note(t, kAsTyped) + " ℃ 时水的汽化热为 " +
+               in_note(reference) + " kJ/kg：临界点附近汽化热趋于零，无法与 " + symbol + " = " + in_note(r, kAsTyped) +
+               " kJ/kg 比较，请核对。";
     return std::string("注意：") + symbol + " = " + in_note(r, kAsTyped) + " kJ/kg，比 IAPWS-IF97 在 " + at + " = " +
            in_note(t, kAsTyped) + " ℃ 时水的汽化热 " + in_note(reference) + " kJ/kg " + (r > reference ? "高" : "低") +
            " " + in_note(std::abs(r / reference - 1.0) * 100.0, 3) + " %（超过 2 %），请核对。";

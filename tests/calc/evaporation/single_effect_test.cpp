@@ -97,6 +97,10 @@ TEST(Evaporator, LatentHeatsOffIf97WarnBeyondTwoPercent) {
     EXPECT_EQ(
         notes(run("evaporation", {{"evapSteamLatent", "2300"}}), 4).back(),
         "注意：r = 2300 kJ/kg，比 IAPWS-IF97 在 T = 133.3 ℃ 时水的汽化热 2164.1 kJ/kg 高 6.28 %（超过 2 %），请核对。");
+    // Within a hair of the critical point the latent heat is all but nothing: no percentage of it.
+    EXPECT_EQ(notes(run("evaporation", {{"evapSteamTemp", "373.9459999"}}), 4).back(),
+              "注意：IAPWS-IF97 在 T = 373.9459999 ℃ 时水的汽化热为 0 kJ/kg：临界点附近汽化热趋于零，无法与 r = 2168 "
+              "kJ/kg 比较，请核对。");
 }
 
 // Q and A, and no other result, say that the heat of dilution is left out.
