@@ -3,6 +3,8 @@
 // never written over; one that cannot be written is told once and closing then asks. Two real programs on one data
 // folder, closed in either order or killed, each keep their own work.
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QProcess>
@@ -97,6 +99,18 @@ TEST_F(SessionTest, DamagedAndNewerAreMovedAsideAndNeverWrittenOver) {
     EXPECT_EQ(next.session()->file(), session("session.vxr"));
     EXPECT_EQ(bytesOf(session(aside[0])), damaged);
     EXPECT_EQ(bytesOf(session(aside[1])), newer);
+}
+
+// A FIFO in place of the session is never waited on (the alarm ends a test that hangs): it is moved aside and told.
+TEST_F(SessionTest, AFifoAsTheSessionIsRefusedAtOnce) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(session("session.vxr")).constData(), 0600), 0);
+    alarm(5);
+    app::MainWindow next;
+    const auto told = catchMessage([&] { app::startUp(next, {}); });
+    alarm(0);
+    ASSERT_TRUE(told);
+    EXPECT_TRUE(told->text.contains("不是普通文件")) << told->text.toStdString();
+    EXPECT_EQ(QDir(app::Session::folder()).entryList({"session-无法读取-*.vxr"}, QDir::System).size(), 1);
 }
 
 // A session that cannot be written (a full disk) is told once; the caption says so until a write succeeds, and
