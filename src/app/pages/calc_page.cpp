@@ -270,7 +270,10 @@ QStringList CalcPage::staleFills(const std::vector<QString>& texts, std::set<std
     // Values taken at the same texts of their temperatures share a line (ρv and r at ts with the condensate's
     // properties at ts and tw).
     std::vector<ByName<QString>> taken;
-    for (const auto& [name, source] : sources_) {
+    for (const auto& entry : sources_) {
+        // References by name, not a structured binding: clang before 16 lets no lambda capture a binding.
+        const std::string& name = entry.first;
+        const Filled& source = entry.second;
         const auto used = now.find(name);
         if (used == now.end() || used->second != source.text ||
             std::all_of(source.at.begin(), source.at.end(), [&](const auto& t) { return reads(t) == t.second; }))
