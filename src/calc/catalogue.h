@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "calc/flexibility/node_list.h"
+#include "calc/hydraulics/pipe_tables.h"
 #include "frame/field.h"
 #include "frame/outcome.h"
 
@@ -25,6 +27,8 @@ struct Case {
     std::vector<std::string> texts;  // the Input fields' texts, in table order
     std::vector<bool> chosen;        // the Option fields, in table order: chosen or not
     Route route;                     // the pipe route, read by the flexibility assessment only
+    // The pipe series the sizes are taken from, read by the pipe sizing only; none: by the nominal diameter alone.
+    std::optional<PipeSeries> pipe_series;
 };
 
 // Why a calculation did not finish: its message (empty: the data-check message "请仔细核对数据！"), the field at fault
@@ -80,6 +84,7 @@ Calculation::Calculation(const char* name, const std::array<frame::Row<In>, N>& 
             if (r.field.kind == frame::Kind::Option && option < c.chosen.size() && c.chosen[option++]) r.choose(in);
         }
         if constexpr (requires { in.route; }) in.route = c.route;
+        if constexpr (requires { in.series; }) in.series = c.pipe_series;
         frame::Outcome<In> outcome = calculate(in);
         if (auto* done = std::get_if<frame::Explained>(&outcome)) return std::move(*done);
         const auto& refusal = std::get<frame::Refusal<In>>(outcome);

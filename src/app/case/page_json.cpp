@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/kit/settings.h"
 #include "calc/units/unit_table.h"
 
 namespace vxr::app::casefile {
@@ -18,6 +19,11 @@ bool hasSegments(const calc::Calculation& c) {
     for (const frame::Field& f : c.fields())
         if (f.kind == frame::Kind::Segment) return true;
     return false;
+}
+
+// The pipe sizing takes its sizes from a pipe series where one is chosen.
+bool takesPipeSeries(const calc::Calculation& c) {
+    return std::string_view(c.name()) == "pipeDiameter";
 }
 
 QString key(const std::string& name) {
@@ -60,6 +66,20 @@ QJsonObject texts(const calc::Calculation& c, const ByName<QString>& values) {
     return json;
 }
 
+// Results by field name with their notes, those of fields added since left out where they are what a file without
+// them means (an empty text without notes).
+QJsonObject results(const calc::Calculation& c, const ByName<frame::Explained::Result>& values) {
+    QJsonObject json;
+    for (const auto& [name, r] : values) {
+        const frame::Field* f = c.field(name);
+        if (f && f->absent && r.text == f->absent && r.notes.empty()) continue;
+        QJsonArray notes;
+        for (const std::string& line : r.notes) notes.append(key(line));
+        json[key(name)] = QJsonObject{{QStringLiteral("text"), key(r.text)}, {QStringLiteral("notes"), notes}};
+    }
+    return json;
+}
+
 // The option chosen in each group, a group added since left out where it holds the option a file without it means.
 QJsonObject options(const calc::Calculation& c, const ByName<std::string>& values) {
     QJsonObject json;
@@ -92,6 +112,18 @@ QJsonObject routeJson(const calc::Route& route) {
     return json;
 }
 
+// A pipe series by its name; a user's own with its rows as typed (DN, outside diameter, wall), so that the case
+// calculates the same where that series is not kept or differs.
+QJsonObject seriesJson(const calc::PipeSeries& series) {
+    QJsonObject json{{QStringLiteral("name"), key(series.name)}};
+    if (series.built_in()) return json;
+    QJsonArray rows;
+    for (const calc::PipeSize& s : series.sizes)
+        rows.append(QJsonArray{key(frame::plain(s.dn)), key(s.od), key(s.wall)});
+    json[QStringLiteral("rows")] = rows;
+    return json;
+}
+
 }  // namespace
 
 QString dateText(const QDateTime& at) {
@@ -113,6 +145,7 @@ PageState absentState(const calc::Calculation* c) {
         else if (*f.absent)
             state.options[f.group] = f.name;  // the option in effect before the group existed
     }
+    state.pipe_series.reset();  // sized by nominal diameter before series existed
     return state;
 }
 
@@ -129,6 +162,7 @@ PageState defaultState(const calc::Calculation* c) {
         if (typed(f.kind)) state.texts[f.name] = QString::fromUtf8(f.text);
         if (f.kind == frame::Kind::Option && *f.text) state.options[f.group] = f.name;
     }
+    if (takesPipeSeries(*c)) state.pipe_series = settings::pipeSeries();
     if (hasSegments(*c))
         state.route = RouteEditor{
             {std::nullopt, std::vector<std::optional<calc::SegmentTexts>>(calc::NodeList::kMaxNode)}, 1, false};
@@ -157,17 +191,14 @@ QJsonObject pageJson(const calc::Calculation* calculation, const PageState& stat
         route[QStringLiteral("endMark")] = state.route->end_mark;
         json[QStringLiteral("route")] = route;
     }
+    if (state.pipe_series) json[QStringLiteral("pipeSeries")] = seriesJson(*state.pipe_series);
     if (const std::optional<LastCalculation>& last = state.calculation) {
-        QJsonObject calculation{
-            {QStringLiteral("at"), dateText(last->at)},
-            {QStringLiteral("texts"), texts(c, last->texts)},
-            {QStringLiteral("options"), options(c, last->options)},
-            {QStringLiteral("results"), byName(last->results, [](const frame::Explained::Result& r) {
-                 QJsonArray notes;
-                 for (const std::string& line : r.notes) notes.append(key(line));
-                 return QJsonObject{{QStringLiteral("text"), key(r.text)}, {QStringLiteral("notes"), notes}};
-             })}};
+        QJsonObject calculation{{QStringLiteral("at"), dateText(last->at)},
+                                {QStringLiteral("texts"), texts(c, last->texts)},
+                                {QStringLiteral("options"), options(c, last->options)},
+                                {QStringLiteral("results"), results(c, last->results)}};
         if (last->route) calculation[QStringLiteral("route")] = routeJson(*last->route);
+        if (last->pipe_series) calculation[QStringLiteral("pipeSeries")] = seriesJson(*last->pipe_series);
         json[QStringLiteral("calculation")] = calculation;
     }
     return json;
@@ -381,6 +412,40 @@ bool Check::calculation(const QJsonValue& v, const QString& where, const calc::C
         route.segments.resize(static_cast<std::size_t>(route.end.value_or(0)));
         out.route = std::move(route);
     }
+    if (in.contains(QLatin1String("pipeSeries")) &&
+        !series(in.value(QLatin1String("pipeSeries")), where + QStringLiteral(".pipeSeries"), out.pipe_series))
+        return false;
+    return true;
+}
+
+bool Check::series(const QJsonValue& v, const QString& where, std::optional<calc::PipeSeries>& out) {
+    QJsonObject in;
+    QString name;
+    if (!object(v, where, &in) || !text(in.value(QLatin1String("name")), where + QStringLiteral(".name"), &name))
+        return false;
+    if (!in.contains(QLatin1String("rows"))) {
+        const calc::PipeSeries* built_in = calc::find_builtin_series(name.toStdString());
+        if (!built_in) return fail(QStringLiteral("“%1”的管材表“%2”不是内置管材表，又没有它的各行。").arg(where, name));
+        out = *built_in;
+        return true;
+    }
+    const QJsonValue rows = in.value(QLatin1String("rows"));
+    if (!rows.isArray()) return fail(QStringLiteral("“%1.rows”应为列表。").arg(where));
+    std::vector<calc::PipeRowText> typed;
+    for (const QJsonValue& row : rows.toArray()) {
+        const QJsonArray cells = row.toArray();
+        if (!row.isArray() || cells.size() != 3)
+            return fail(QStringLiteral("“%1.rows”的每一行应为 DN、外径、壁厚三个文本。").arg(where));
+        QString dn, od, wall;
+        if (!text(cells[0], where + QStringLiteral(".rows"), &dn) ||
+            !text(cells[1], where + QStringLiteral(".rows"), &od) ||
+            !text(cells[2], where + QStringLiteral(".rows"), &wall))
+            return false;
+        typed.push_back({dn.toStdString(), od.toStdString(), wall.toStdString()});
+    }
+    calc::CheckedSeries checked = calc::check_user_series(name.toStdString(), typed);
+    if (!checked.series) return fail(QStringLiteral("“%1”：%2").arg(where, QString::fromStdString(checked.refusal)));
+    out = std::move(checked.series);
     return true;
 }
 
@@ -401,6 +466,8 @@ bool Check::page(const calc::Calculation* c, const QString& where, const QJsonVa
             ok = sources(*it, at, *c, state.sources);
         } else if (key == QLatin1String("route") && state.route) {
             ok = editor(*it, at, *state.route);
+        } else if (key == QLatin1String("pipeSeries") && takesPipeSeries(*c)) {
+            ok = series(*it, at, state.pipe_series);
         }
         // Any other key is one a newer version added: ignored, as its format allows.
         if (!ok) return false;

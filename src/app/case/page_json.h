@@ -69,6 +69,7 @@ private:
     bool sources(const QJsonValue& v, const QString& where, const calc::Calculation& c, ByName<Filled>& out);
     bool route(const QJsonValue& v, const QString& where, calc::Route& out, QJsonObject* rest);
     bool editor(const QJsonValue& v, const QString& where, RouteEditor& out);
+    bool series(const QJsonValue& v, const QString& where, std::optional<calc::PipeSeries>& out);
     bool calculation(const QJsonValue& v, const QString& where, const calc::Calculation& c, LastCalculation& out);
     bool units(const QJsonObject& in, const QString& where, UnitChoice& out);
 };

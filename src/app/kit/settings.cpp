@@ -67,6 +67,20 @@ bool windowMaximized() {
     return QSettings().value(kWindowMaximized, false).toBool();
 }
 
+std::optional<calc::PipeSeries> pipeSeries() {
+    const QString name = QSettings().value(QStringLiteral("pipeDiameter/series")).toString();
+    const calc::PipeSeries* found = calc::find_builtin_series(name.toStdString());
+    return found ? std::optional<calc::PipeSeries>(*found) : std::nullopt;
+}
+
+void setPipeSeries(const std::optional<calc::PipeSeries>& series) {
+    QSettings settings;
+    if (series && series->built_in())
+        settings.setValue(QStringLiteral("pipeDiameter/series"), QString::fromStdString(series->name));
+    else
+        settings.remove(QStringLiteral("pipeDiameter/series"));
+}
+
 void setWindowPlacement(QSize size, bool maximized) {
     QSettings settings;
     settings.setValue(kWindowSize, size);

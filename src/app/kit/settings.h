@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "calc/hydraulics/pipe_tables.h"
 
 #include "app/kit/guarded_dialog.h"
 
@@ -26,6 +29,9 @@ void setLastFolder(const QString& folder);
 QSize windowSize();
 bool windowMaximized();
 void setWindowPlacement(QSize size, bool maximized);
+// The pipe series last chosen on the pipe-sizing page, for new cases; none: by nominal diameter.
+std::optional<calc::PipeSeries> pipeSeries();
+void setPipeSeries(const std::optional<calc::PipeSeries>& series);
 // A save dialog titled `caption`, opened in the folder last used with `name` proposed, showing the files of `filter`
 // and adding `suffix` to a name typed without one: the path chosen, empty where cancelled.
 QString askSavePath(QWidget* parent, const QString& caption, const QString& name, const QString& filter,

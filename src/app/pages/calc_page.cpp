@@ -54,6 +54,7 @@ std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCa
         }
     }
     c.route = stored.route.value_or(calc::Route{});
+    c.pipe_series = stored.pipe_series;
     const calc::Answer answer = calculation.run(c);
     if (const auto* refused = std::get_if<calc::Refused>(&answer))
         return {
@@ -309,7 +310,8 @@ QStringList CalcPage::staleFills(const std::vector<QString>& texts, std::set<std
 }
 
 void CalcPage::publish(const frame::Explained& explained, const calc::Case& used) {
-    last_ = Calculated{QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results};
+    last_ = Calculated{
+        QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results, used.pipe_series};
     // A value filled at temperatures since changed: said with every result, as its notes are.
     for (const QString& line : staleFills(last_->texts))
         for (frame::Explained::Result& r : last_->results) r.notes.push_back(line.toStdString());
@@ -380,7 +382,7 @@ PageState CalcPage::state() const {
             state.options[fields[i].group] = fields[i].name;
     }
     state.sources = sources_;
-    saveRoute(state);
+    saveOwn(state);
     if (!last_) return state;
     LastCalculation& used = state.calculation.emplace();
     used.at = last_->at;
@@ -392,6 +394,7 @@ PageState CalcPage::state() const {
             used.results[f.name] = last_->results[result++];
     }
     if (state.route) used.route = last_->route;
+    used.pipe_series = last_->pipe_series;
     return state;
 }
 
@@ -412,11 +415,11 @@ void CalcPage::restore(const PageState& state) {
         }
     }
     sources_ = state.sources;
-    restoreRoute(state);
+    restoreOwn(state);
     last_.reset();
     refused_ = false;
     if (const std::optional<LastCalculation>& used = state.calculation) {
-        Calculated k{used->at, {}, {}, used->route.value_or(calc::Route{}), {}};
+        Calculated k{used->at, {}, {}, used->route.value_or(calc::Route{}), {}, used->pipe_series};
         for (const frame::Field& f : fields) {
             if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
                 const auto typed = used->texts.find(f.name);
@@ -477,9 +480,10 @@ QStringList CalcPage::editedSinceCalculation() const {
             ++option;
         }
     }
-    calc::Case current;  // the pipe route as it is now
+    calc::Case current;  // the pipe route and the pipe series as they are now
     complete(current);
     if (current.route != last_->route) edited << QStringLiteral("管道路线");
+    if (current.pipe_series != last_->pipe_series) edited << QStringLiteral("管子规格");
     return edited;
 }
 
@@ -514,6 +518,8 @@ sheet::Lines CalcPage::sheetLines() const {
             if (last_->chosen[option++]) options.emplace_back(groupTitle(i), sheetCaption(f));
         } else if (f.kind == frame::Kind::Result && result < last_->results.size()) {
             const frame::Explained::Result& r = last_->results[result++];
+            // A result added since that this case does not give (the pipe of a case sized by nominal diameter).
+            if (f.absent && r.text == f.absent && r.notes.empty()) continue;
             results.push_back({&f, sheetResult(f.name, QString::fromStdString(r.text))});
             for (const std::string& line : r.notes)
                 if (std::find(notes.begin(), notes.end(), QString::fromStdString(line)) == notes.end())
@@ -567,6 +573,9 @@ sheet::Lines CalcPage::sheetLines() const {
             ++to;
         }
     }
+    // The series the sizes came from; sized by nominal diameter, the sheet is as it was before series existed.
+    if (last_->pipe_series)
+        options.emplace_back(QStringLiteral("管子规格"), QString::fromStdString(last_->pipe_series->name));
     if (!options.empty()) {
         add(Kind::Heading, {QStringLiteral("选项")});
         add(Kind::Columns, {QStringLiteral("项目"), QStringLiteral("选择")});

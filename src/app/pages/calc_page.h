@@ -133,9 +133,9 @@ protected:
     virtual QString sheetResult(std::string_view, const QString& shown) const { return shown; }
     // What a page adds to its sheet after the notes (the distillation page's diagram).
     virtual void addToSheet(sheet::Lines&) const {}
-    // The route's part of the page's state, for the page that has one.
-    virtual void saveRoute(PageState&) const {}
-    virtual void restoreRoute(const PageState&) {}
+    // The page's own part of its state beyond its fields (the pipe route, the pipe series).
+    virtual void saveOwn(PageState&) const {}
+    virtual void restoreOwn(const PageState&) {}
 
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Makes `button` the page's 打印.
@@ -150,6 +150,7 @@ private:
         std::vector<bool> chosen;
         calc::Route route;
         std::vector<frame::Explained::Result> results;
+        std::optional<calc::PipeSeries> pipe_series;
     };
     void publish(const frame::Explained& explained, const calc::Case& used);
     // Writes the results of the last calculation into their boxes, or empties the boxes.

@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "app/pages/pipe_pick.h"
+
 namespace vxr::app {
 namespace {
 
@@ -41,11 +43,32 @@ FrictionPage::FrictionPage(const PageInfo& info, QWidget* parent) : CalcPage(inf
     const Form form = Form::page(this);
     place(form, kPlaces);
     place(Form::inside(form.groupBox("frictionLaw", {5640, 2265, 3240, 960}, QStringLiteral("摩擦系数："))), kLaw);
+    // The pickers, right of the rows whose inputs they fill (管道种类 and 管道内径; 管道粗糙度).
+    QPushButton* pipe = form.button("frictionPipePick", {8580, 3330, 1215, 300}, QStringLiteral("按规格…"));
+    pipe->setToolTip(QStringLiteral("按管子规格（ASME B36.10M / B36.19M）填入管道内径，并写入管道种类"));
+    connect(pipe, &QPushButton::clicked, this, &FrictionPage::pickPipe);
+    QPushButton* wall = form.button("frictionRoughnessPick", {8580, 3990, 1215, 300}, QStringLiteral("按材质…"));
+    wall->setToolTip(QStringLiteral("按管壁材质填入管道粗糙度（左侧）"));
+    connect(wall, &QPushButton::clicked, this, &FrictionPage::pickRoughness);
     form.line("Line5", 1305, 7410, 8475);
     place(form, kResults);
     printsSheet(form.button("Command5", {1635, 8160, 1020, 375}, QStringLiteral("打  印")));
     finish(form.button("Command6", {7470, 8205, 1020, 375}, QStringLiteral("计  算")), Enter::PressesCalculate,
            Focus::StaysWhereItWas);
+}
+
+PickDialog* FrictionPage::pickPipe() {
+    if (!pipe_) pipe_ = new PipePickDialog(this);
+    pipe_->show();
+    pipe_->raise();
+    return pipe_;
+}
+
+PickDialog* FrictionPage::pickRoughness() {
+    if (!roughness_) roughness_ = new RoughnessPickDialog(this);
+    roughness_->show();
+    roughness_->raise();
+    return roughness_;
 }
 
 }  // namespace vxr::app

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "calc/flexibility/node_list.h"
+#include "calc/hydraulics/pipe_tables.h"
 #include "frame/outcome.h"
 
 namespace vxr::app {
@@ -50,12 +51,14 @@ struct LastCalculation {
     ByName<std::string> options;               // the option chosen in each group that had one
     ByName<frame::Explained::Result> results;  // every Result field
     std::optional<calc::Route> route;
+    std::optional<calc::PipeSeries> pipe_series;  // on the pipe-sizing page, the series the sizes came from
 
     friend bool operator==(const LastCalculation& a, const LastCalculation& b) {
         const auto same = [](const frame::Explained::Result& x, const frame::Explained::Result& y) {
             return x.text == y.text && x.notes == y.notes;
         };
         return a.at == b.at && a.texts == b.texts && a.options == b.options && a.route == b.route &&
+               a.pipe_series == b.pipe_series &&
                std::equal(a.results.begin(), a.results.end(), b.results.begin(), b.results.end(),
                           [&](const auto& x, const auto& y) { return x.first == y.first && same(x.second, y.second); });
     }
@@ -78,6 +81,7 @@ struct PageState {
     ByName<std::string> options;  // the option chosen in each group that has one
     ByName<Filled> sources;       // inputs whose text came from a property table
     std::optional<RouteEditor> route;
+    std::optional<calc::PipeSeries> pipe_series;  // the pipe-sizing page's series chosen; none: by nominal diameter
     std::optional<LastCalculation> calculation;
     std::optional<UnitChoice> units;
 

@@ -196,7 +196,7 @@ void StressPage::complete(calc::Case& c) const {
     c.route = nodes_.route();
 }
 
-void StressPage::saveRoute(PageState& state) const {
+void StressPage::saveOwn(PageState& state) const {
     RouteEditor& editor = state.route.emplace();
     editor.route.end = nodes_.end_node();
     for (int n = 1; n <= calc::NodeList::kMaxNode; ++n) editor.route.segments.push_back(nodes_.record(n));
@@ -204,7 +204,7 @@ void StressPage::saveRoute(PageState& state) const {
     editor.end_mark = endMark_->isChecked();
 }
 
-void StressPage::restoreRoute(const PageState& state) {
+void StressPage::restoreOwn(const PageState& state) {
     const RouteEditor editor = state.route.value_or(RouteEditor{});
     nodes_.load(editor.route.segments, editor.route.end, editor.current);
     endMark_->setChecked(editor.end_mark);

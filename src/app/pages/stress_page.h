@@ -32,8 +32,8 @@ private:
     void openRouteTable();
     bool prepareCalculation() override;
     void complete(calc::Case& c) const override;
-    void saveRoute(PageState& state) const override;
-    void restoreRoute(const PageState& state) override;
+    void saveOwn(PageState& state) const override;
+    void restoreOwn(const PageState& state) override;
     // The node labels, the end node and 上一节点 as the node list stands.
     void showNodes();
     // Shows the current segment: its node numbers and its saved texts, or empty fields.

@@ -24,6 +24,7 @@
 #include "app/pages/calc_page.h"
 #include "app/pages/page.h"
 #include "app/pages/page_list.h"
+#include "app/tools/pipe_table_dialog.h"
 #include "app/tools/water_steam_dialog.h"
 #include "app/window/manual_window.h"
 #include "app/window/sheet_actions.h"
@@ -156,6 +157,9 @@ void MainWindow::buildMenus() {
     steam->setObjectName(QStringLiteral("waterSteam"));
     steam->setShortcut(QKeySequence(Qt::Key_F4));
     connect(steam, &QAction::triggered, this, &MainWindow::openWaterSteam);
+    QAction* pipes = tools->addAction(QStringLiteral("管材表(&P)…"));
+    pipes->setObjectName(QStringLiteral("pipeTable"));
+    connect(pipes, &QAction::triggered, this, [this] { PipeTableDialog(this).exec(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->setObjectName(QStringLiteral("HELP"));

@@ -17,7 +17,7 @@ namespace {
 using app::PageState;
 
 // A member added to the saved state must be set in `everything` below, so that the round trip writes its key.
-static_assert(frame::detail::members<PageState>() == 6 && frame::detail::members<app::LastCalculation>() == 5 &&
+static_assert(frame::detail::members<PageState>() == 7 && frame::detail::members<app::LastCalculation>() == 6 &&
               frame::detail::members<app::RouteEditor>() == 3 && frame::detail::members<app::UnitChoice>() == 5 &&
               frame::detail::members<app::Filled>() == 3);
 
@@ -50,6 +50,10 @@ PageState everything(const app::PageInfo& page) {
     if (s.route) {
         s.route = app::RouteEditor{route(3, calc::NodeList::kMaxNode), 2, true};
         last.route = route(2, 2);
+    }
+    if (std::string_view(c->name()) == "pipeDiameter") {
+        s.pipe_series = calc::check_user_series("本厂管材", {{"50", "57", "3.5"}, {"65", "76", "4"}}).series;
+        last.pipe_series = *calc::find_builtin_series("ASME B36.19M Sch 10S");
     }
     return s;
 }
@@ -183,6 +187,12 @@ TEST_F(WindowTest, ACaseSavedBeforeResavesByteForByte) {
     showPage("frictionPage");
     click("Command6");
     EXPECT_EQ(text("Text27") + " " + text("Text26"), stored);
+    // Its pipes sized by nominal diameter, before series existed.
+    EXPECT_EQ(find<QComboBox>("pipeSeries")->currentText(), "按公称直径");
+    const QString sized = text("Text6") + " " + text("Text7") + " " + text("Text13");
+    showPage("pipeDiameterPage");
+    click("Command1");
+    EXPECT_EQ(text("Text6") + " " + text("Text7") + " " + text("Text13") + text("pipeSize1"), sized);
 }
 
 }  // namespace

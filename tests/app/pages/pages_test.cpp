@@ -151,10 +151,11 @@ TEST_F(PagesTest, EnterInAnInputCalculates) {
 
 // Tab walks the fields in reading order, on an original page and on an added one (inputs row by row, then the results).
 TEST_F(PagesTest, TabWalksTheFieldsInReadingOrder) {
-    for (const auto& [page, order] : {std::pair{"pipeDiameterPage", QStringList{"Text1", "Text2", "Text3", "Text4",
-                                                                                "Text5", "Text6", "Text12", "Text11"}},
-                                      {"absorptionPage", QStringList{"absRecovery", "absInletLiquid", "absSlope",
-                                                                     "absRatioFactor", "absHOG", "absOutletGas"}}}) {
+    for (const auto& [page, order] :
+         {std::pair{"pipeDiameterPage", QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "pipeSize1",
+                                                    "pipeVelocity1", "Text12"}},
+          {"absorptionPage",
+           QStringList{"absRecovery", "absInletLiquid", "absSlope", "absRatioFactor", "absHOG", "absOutletGas"}}}) {
         showPage(page);
         QWidget* w = find(qPrintable(order[0]));
         w->setFocus();

@@ -56,7 +56,7 @@ struct Model {
     // What the core makes of the route up to the end node and the pipe data: the verdict, or nothing where it refuses.
     std::optional<QString> coreVerdict(const QStringList& pipe) const {
         const auto s = [](const QString& t) { return t.toStdString(); };
-        calc::Case c{{s(pipe[0]), s(pipe[1]), s(pipe[2]), s(pipe[3])}, {}, {end, {}}};
+        calc::Case c{{s(pipe[0]), s(pipe[1]), s(pipe[2]), s(pipe[3])}, {}, {end, {}}, {}};
         for (int n = 1; n <= *end; ++n) {
             const auto& r = records[std::size_t(n)];
             c.route.segments.push_back(

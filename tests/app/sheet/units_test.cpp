@@ -15,7 +15,8 @@ namespace {
 // clang-format off
 const std::pair<const char*, const char*> kUnits[] = {
     {"pipeDiameterPage", "Text3 m³/h, Text4 m/s, Text10 m³/h, Text9 m/s, Text16 m³/h, Text15 m/s, Text5 mm, Text6 mm, "
-                         "Text8 mm, Text7 mm, Text14 mm, Text13 mm"},
+                         "Text8 mm, Text7 mm, Text14 mm, Text13 mm, pipeSize1 mm, pipeVelocity1 m/s, pipeSize2 mm, "
+                         "pipeVelocity2 m/s, pipeSize3 mm, pipeVelocity3 m/s"},
     {"frictionPage", "Text34 kg/m³, Text33 m/s, Text35 Pa·s, Text32 mm, Text31 mm, Text23 m, Text27 J/kg, Text26 m"},
     {"pumpPage", "Text41 kg/m³, Text42 kPa, Text43 kPa, Text45 m, Text44 m, Text46 m"},
     {"convectionPage", "Text67 kg/m³, Text65 J/(kg·℃), Text66 Pa·s, Text64 W/(m·℃), Text63 m/s, Text59 m, Text57 m, "

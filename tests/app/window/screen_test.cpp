@@ -222,6 +222,11 @@ TEST_F(ScreenTest, LaptopScreenTheWindowAndEveryDialogFit) {
     click("distCalculate");
     click("distDiagramButton");
     inside(find("distDiagram"));
+    showPage("frictionPage");
+    click("frictionPipePick");
+    inside(find("pipePickDialog"));
+    click("frictionRoughnessPick");
+    inside(find("roughnessPickDialog"));
 
     showPage("stressPage");
     const std::pair<const char*, std::function<void()>> dialogs[] = {

@@ -21,7 +21,8 @@ TEST(PipeDiameter, NominalDiameterAtAndJustAboveEachSize) {
 
 // Section 2 typed, sections 1 and 3 at their defaults: a section sized from another's fields shows.
 TEST(PipeDiameter, WorkedCases) {
-    const std::string one = "121.353478181166 | 125 | ", three = " | 66.4680374315355 | 80";
+    // No series chosen: the six pipe results stay empty.
+    const std::string one = "121.353478181166 | 125 | ", three = " | 66.4680374315355 | 80 |  |  |  |  |  | ";
     expect_shown("pipeDiameter",
                  {{"no flow", {{"Text10", "0"}, {"Text9", "1"}}, one + "0 | 15" + three},
                   {"the factor alone", {{"Text10", "1"}, {"Text9", "1"}}, one + "18.8 | 20" + three},
@@ -45,7 +46,7 @@ TEST(PipeDiameter, RefusalsSizeNoSection) {
 }
 
 TEST(PipeDiameter, NotesOutline) {
-    EXPECT_EQ(outline(run("pipeDiameter")), "d / d, DN12 / d / d, DN10 / d / d, DN80");
+    EXPECT_EQ(outline(run("pipeDiameter")), "d / d, DN12 / d / d, DN10 / d / d, DN80 /  /  /  /  /  / ");
     EXPECT_EQ(notes(run("pipeDiameter"), 1).at(0), "d = 18.8·√(Q/u) = 18.8 × √(50 / 1.2) = 121.353478181166 mm");
     for (const auto& [q, why] : {std::pair{"707.3336351290176", "DN500：标准管径表中不小于 d 的最小一档"},
                                  {"707.34", "DN550：d > 500 mm，取大于 d 的下一个 50 mm 整倍数"}})
