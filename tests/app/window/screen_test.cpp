@@ -233,6 +233,7 @@ TEST_F(ScreenTest, LaptopScreenTheWindowAndEveryDialogFit) {
         {"routeTableDialog", [&] { find<QPushButton>("routeTableButton")->click(); }},
         {"projectInfoDialog", [&] { find<QAction>("projectInfo")->trigger(); }},
         {"settingsDialog", [&] { find<QAction>("SETUP")->trigger(); }},
+        {"pipeTableDialog", [&] { find<QAction>("pipeTable")->trigger(); }},
         {"", [&] { find<QAction>("fileOpen")->trigger(); }}};
     for (const auto& [name, open] : dialogs) {
         QTimer::singleShot(50, [&, name = name] {
