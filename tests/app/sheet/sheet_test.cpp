@@ -309,12 +309,11 @@ TEST_F(SheetTest, ExportsAPdfHoldingTheSheetsTextOrTellsWhyNot) {
         for (const QString& cell : line.cells) EXPECT_TRUE(all.contains(squeezed(cell))) << cell.toStdString();
         EXPECT_TRUE(line.kind != app::sheet::Kind::Note || joined.contains(squeezed(line.cells[0])));
     }
-    for (const char* item : {"某设计院计算书", "工程名称乙烯装置", "工程编号E-2024文件编号CAL-001",
-                             "设计阶段详细设计设备位号/管线号PSV-101", "计算项目安全阀计算版次B", "日期2024-05-06",
-                             "设计张三校核李四审核王五"})
+    for (const char* item :
+         {"某设计院计算书", "工程名称乙烯装置", "工程编号E-2024文件编号CAL-001",
+          "设计阶段详细设计设备位号/管线号PSV-101", "计算项目安全阀计算版次B", "日期2024-05-06",
+          "设计张三校核李四审核王五", "额定泄放系数K0.65", "压缩因子Z1", "绝热指数k1.4", "气体特性系数C356.060"})
         EXPECT_TRUE(pages.front().contains(item)) << item;
-    for (const char* row : {"额定泄放系数K0.65", "压缩因子Z1", "绝热指数k1.4", "气体特性系数C356.060"})
-        EXPECT_TRUE(pages.front().contains(row)) << row;
     for (std::size_t n = 0; n < pages.size(); ++n)
         EXPECT_EQ(pages[n].back(), squeezed(app::programName() +
                                             QString("　工程文件：未保存第%1页共%2页").arg(n + 1).arg(pages.size())));

@@ -4,17 +4,13 @@
 
 #include "calc/case_support.h"
 #include "calc/drying/water_saturation.h"
-#include "calc/properties/water_steam.h"
 #include "frame/number_text.h"
 
 namespace vxr::test {
 namespace {
 
-// IAPWS-IF97's table 35 for the saturation line (the properties' own), IAPWS 2011's check value over ice, and the
-// switch at 0 ℃.
+// IAPWS 2011's check value over ice, and the switch at 0 ℃ (above it, IF97's saturation line: the properties' test).
 TEST(Dryer, SaturationPressureFromBothEquations) {
-    EXPECT_EQ(frame::in_note(calc::water::saturation_pressure_pa(300), 9), "3536.58941");
-    EXPECT_EQ(frame::in_note(calc::water::saturation_pressure_pa(600), 9), "12344314.6");
     EXPECT_EQ(frame::in_note(calc::ice_sublimation_pressure(230), 13), "8.947352740189");
     EXPECT_EQ(frame::in_note(calc::saturation_pressure(-10)), "0.259874");
     EXPECT_EQ(frame::in_note(calc::saturation_pressure(0)), "0.611213");
