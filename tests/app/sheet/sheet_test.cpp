@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QJsonDocument>
 #include <QPageLayout>
 #include <QPageSize>
@@ -233,13 +234,20 @@ TEST_F(SheetTest, TheSheetActionsAreTheWindowsOwn) {
     }
 }
 
-// 工程信息…: nine boxes; 确定 keeps what was typed in the case (marked changed) and on every sheet, 取消 nothing.
+// 工程信息…: eleven boxes, each beside its caption; 确定 keeps what was typed in the case (marked changed) and on every
+// sheet, 取消 nothing.
 TEST_F(SheetTest, ProjectInformationIsEditedInOneDialog) {
-    const auto answer = [](bool accept) {
-        QTimer::singleShot(50, [accept] {
+    QStringList boxes;
+    const auto answer = [&boxes](bool accept) {
+        QTimer::singleShot(50, [accept, &boxes] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_TRUE(dialog && dialog->objectName() == "projectInfoDialog");
-            for (QLineEdit* box : dialog->findChildren<QLineEdit*>()) box->setText(box->objectName() + "!");
+            boxes.clear();
+            for (QLineEdit* box : dialog->findChildren<QLineEdit*>()) {
+                const QWidget* label = dialog->findChild<QFormLayout*>()->labelForField(box);
+                boxes << (label ? label->property("text").toString() : "") + box->objectName();
+                box->setText(box->objectName() + "!");
+            }
             for (QPushButton* b : dialog->findChildren<QPushButton*>())
                 if (b->text() == (accept ? "确定" : "取消")) b->click();
         });
@@ -250,6 +258,11 @@ TEST_F(SheetTest, ProjectInformationIsEditedInOneDialog) {
     answer(true);
     find<QAction>("projectInfo")->trigger();
     EXPECT_TRUE(window().workspace()->modified());
+    EXPECT_EQ(
+        boxes.join(' '),
+        QString("设计单位：projectCompany 工程名称：projectName 工程编号：projectNumber 文件编号：projectDocument "
+                "设计阶段：projectStage 设备位号/管线号：projectTag 设计：projectDesigner 校核：projectChecker "
+                "审核：projectApprover 版次：projectRevision 日期：projectDate"));
     click("Command14");
     EXPECT_EQ(copied().mid(0, 10),
               QStringList({"projectCompany!\t计算书", "工程名称\tprojectName!", "工程编号\tprojectNumber!",
