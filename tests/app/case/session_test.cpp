@@ -111,6 +111,19 @@ TEST_F(SessionTest, DamagedAndNewerAreMovedAsideAndNeverWrittenOver) {
     EXPECT_EQ(bytesOf(session(aside[1])), newer);
 }
 
+// However many are moved aside, the message lists 20 of them, then their count.
+TEST_F(SessionTest, TwentyMovedAsideAreListedThenTheirCount) {
+    for (const int n : {20, 21}) {
+        QDir(app::Session::folder()).removeRecursively();
+        QDir().mkpath(app::Session::folder());
+        for (int i = 1; i <= n; ++i) writeFile(session(i > 1 ? QString("session-%1.vxr").arg(i) : "session.vxr"), "{");
+        app::MainWindow next;
+        const auto told = catchMessage([&] { app::startUp(next, {}); });
+        ASSERT_TRUE(told) << n;
+        EXPECT_EQ(told->text.split('\n').mid(21), n > 20 ? QStringList{"等共 21 项"} : QStringList()) << n;
+    }
+}
+
 // A FIFO in place of the session is never waited on (the alarm ends a test that hangs): it is moved aside and told.
 TEST_F(SessionTest, AFifoAsTheSessionIsRefusedAtOnce) {
     ASSERT_EQ(mkfifo(QFile::encodeName(session("session.vxr")).constData(), 0600), 0);
