@@ -31,9 +31,11 @@ TEST(Dryer, WorkedCases) {
 
 // Where two fields are typed, the first condition in reading order is the one refused.
 TEST(Dryer, RefusalsNameTheFieldAtFault) {
-    const std::string moisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。 @ ";
+    const std::string moisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。 @ ",
+                      rh = "相对湿度须在 0 到 100 之间。 @ ";
     const std::string range = "温度超出水蒸气饱和压力公式的范围（−60～373.946 ℃）。 @ ";
     const std::string preheat = "预热后空气温度必须高于新鲜空气温度和废气温度。 @ dryPreheatTemp";
+    const std::string check = "请仔细核对数据！ @ ";
     expect_shown(
         "drying",
         {{"no feed, before all water",
@@ -44,22 +46,18 @@ TEST(Dryer, RefusalsNameTheFieldAtFault) {
          {"a negative product moisture",
           {{"dryFinalMoisture", "-0.01"}, {"dryAirHumidity", "0"}},
           moisture + "dryFinalMoisture"},
-         {"dry air", {{"dryAirHumidity", "0"}}, "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
-         {"air above saturation",
-          {{"dryAirHumidity", "100.01"}, {"dryAirTemp", "-61"}},
-          "相对湿度须在 0 到 100 之间。 @ dryAirHumidity"},
+         {"dry air", {{"dryAirHumidity", "0"}}, rh + "dryAirHumidity"},
+         {"air above saturation", {{"dryAirHumidity", "100.01"}, {"dryAirTemp", "-61"}}, rh + "dryAirHumidity"},
          {"air below −60 ℃", {{"dryAirTemp", "-60.01"}, {"dryExhaustTemp", "400"}}, range + "dryAirTemp"},
-         {"an exhaust above the critical point",
-          {{"dryExhaustTemp", "373.95"}, {"dryPreheatTemp", "400"}},
-          range + "dryExhaustTemp"},
+         {"an exhaust above Tc", {{"dryExhaustTemp", "373.95"}, {"dryPreheatTemp", "400"}}, range + "dryExhaustTemp"},
          {"heated no warmer than the exhaust", {{"dryPreheatTemp", "60"}}, preheat},
          {"heated no warmer than the fresh air", {{"dryAirTemp", "120"}, {"dryExhaustTemp", "30"}}, preheat},
          {"a total pressure below the vapour's", {{"dryPressure", "1.4"}}, "总压过低。 @ dryPressure"},
          {"a saturated exhaust",
           {{"dryExhaustTemp", "33"}},
           "废气已饱和（相对湿度超过100%），请提高废气温度。 @ dryExhaustTemp"},
-         {"texts that are no numbers", {{"dryPressure", "x"}, {"dryWetFeed", "y"}}, "请仔细核对数据！ @ dryWetFeed"},
-         {"an overflow", {{"dryWetFeed", "1e308"}, {"dryInitialMoisture", "0.9"}}, "请仔细核对数据！ @ none"}});
+         {"texts that are no numbers", {{"dryPressure", "x"}, {"dryWetFeed", "y"}}, check + "dryWetFeed"},
+         {"an overflow", {{"dryWetFeed", "1e308"}, {"dryInitialMoisture", "0.9"}}, check + "none"}});
 }
 
 // Above 80 % relative humidity the exhaust may condense: φ2 = 80 % exactly (t1 115 ℃, t2 40.0909931… ℃) does not
