@@ -1,12 +1,11 @@
 // Case files and the session through the real window: everything the pages hold comes back from a file and from the
 // session, and saving again gives the same bytes; each refusal names the file and the reason and changes nothing; a
-// failed save keeps the old file; a killed process keeps its session; start-up restores or asks.
+// failed save keeps the old file; 新建 asks first; 设置 keeps its choices.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QSpinBox>
@@ -17,7 +16,6 @@
 #include "app/kit/settings.h"
 #include "app/kit/version.h"
 #include "app/pages/page_list.h"
-#include "app/window/start_up.h"
 #include "app/window_test_support.h"
 
 namespace vxr::test {
@@ -298,30 +296,6 @@ TEST_F(CaseFileTest, NewCaseAsksFirst) {
     EXPECT_EQ(text("Text78"), "1000");
     EXPECT_FALSE(window().workspace()->modified());
     EXPECT_FALSE(catchMessage([&] { find<QAction>("fileNew")->trigger(); })) << "nothing to lose, nothing asked";
-}
-
-// The real program, a case file on its command line, killed (SIGKILL, no chance to save on closing) after three
-// seconds, more than the two a change may wait to be kept: the session file is whole and holds the case.
-TEST(Session, SurvivesSigkill) {
-    QTemporaryDir dir;
-    writeFile(
-        dir.filePath("case.vxr"),
-        R"({"format": "vxr-case", "version": 1, "pages": {"frictionPage": {"texts": {"Text37": "KILLED-LINE"}}}})");
-    QProcess vxr;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", dir.filePath("data"));
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    vxr.setProcessEnvironment(env);
-    vxr.start(VXR_EXECUTABLE, {dir.filePath("case.vxr")});
-    ASSERT_TRUE(vxr.waitForStarted());
-    const QString session = dir.filePath("data/VXR/vxr/session.vxr");
-    QTest::qWait(3000);
-    vxr.kill();
-    vxr.waitForFinished();
-    const app::casefile::Reading read = app::casefile::readFile(session, true);
-    ASSERT_TRUE(read.document) << read.error.toStdString();
-    EXPECT_EQ(read.document->pages.at("frictionPage").texts.at("Text37"), "KILLED-LINE");
 }
 
 // 设置 keeps its two choices; 最近打开 lists exactly as many files as it says (0: none).

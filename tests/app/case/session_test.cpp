@@ -1,7 +1,7 @@
 // Sessions: each window keeps its own; at start the orphans of windows no longer running are restored (one, with
 // restoring on) or offered (several, or with restoring off); one that cannot be read or is newer is moved aside and
 // never written over; one that cannot be written is told once and closing then asks. Two real programs on one data
-// folder, closed in either order or killed, each keep their own work.
+// folder, closed in either order or killed, each keep their own work; one killed keeps the case it opened.
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,6 +45,16 @@ protected:
     }
     ~SessionTest() override { qputenv("XDG_DATA_HOME", kept_); }
     QString session(const QString& name) const { return QDir(app::Session::folder()).filePath(name); }
+    // The real program on this test's folders.
+    void start(QProcess& program, const QStringList& arguments = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dir_.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", dir_.filePath("config"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(VXR_EXECUTABLE, arguments);
+        ASSERT_TRUE(program.waitForStarted());
+    }
 
     QTemporaryDir dir_;
     QByteArray kept_ = qgetenv("XDG_DATA_HOME");
@@ -101,6 +111,19 @@ TEST_F(SessionTest, DamagedAndNewerAreMovedAsideAndNeverWrittenOver) {
     EXPECT_EQ(bytesOf(session(aside[1])), newer);
 }
 
+// However many are moved aside, the message lists 20 of them, then their count.
+TEST_F(SessionTest, TwentyMovedAsideAreListedThenTheirCount) {
+    for (const int n : {20, 21}) {
+        QDir(app::Session::folder()).removeRecursively();
+        QDir().mkpath(app::Session::folder());
+        for (int i = 1; i <= n; ++i) writeFile(session(i > 1 ? QString("session-%1.vxr").arg(i) : "session.vxr"), "{");
+        app::MainWindow next;
+        const auto told = catchMessage([&] { app::startUp(next, {}); });
+        ASSERT_TRUE(told) << n;
+        EXPECT_EQ(told->text.split('\n').mid(21), n > 20 ? QStringList{"等共 21 项"} : QStringList()) << n;
+    }
+}
+
 // A FIFO in place of the session is never waited on (the alarm ends a test that hangs): it is moved aside and told.
 TEST_F(SessionTest, AFifoAsTheSessionIsRefusedAtOnce) {
     ASSERT_EQ(mkfifo(QFile::encodeName(session("session.vxr")).constData(), 0600), 0);
@@ -141,10 +164,6 @@ TEST_F(SessionTest, ASessionThatCannotBeWrittenIsToldOnceAndClosingAsks) {
 // Two windows as two real programs on one data folder, each restoring a session of its own; closed by SIGTERM in
 // either order, or killed: each session keeps its own work, and the next start offers both.
 TEST_F(SessionTest, TwoWindowsKeepTheirOwnWork) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", dir_.filePath("data"));
-    env.insert("XDG_CONFIG_HOME", dir_.filePath("config"));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
     for (const int how : {0, 1, 2}) {  // A then B, B then A, both killed
         QDir(app::Session::folder()).removeRecursively();
         QDir().mkpath(app::Session::folder());
@@ -152,9 +171,7 @@ TEST_F(SessionTest, TwoWindowsKeepTheirOwnWork) {
         const QString files[] = {session("session.vxr"), session("session-2.vxr")};
         for (int i = 0; i < 2; ++i) {
             writeFile(files[i], sessionWith(i ? "WORK-B" : "WORK-A"));
-            programs[i].setProcessEnvironment(env);
-            programs[i].start(VXR_EXECUTABLE, {});
-            ASSERT_TRUE(programs[i].waitForStarted());
+            start(programs[i]);
             // Running once it has taken its session over.
             EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(files[i] + ".lock"); }, 10000)) << how;
         }
@@ -184,6 +201,22 @@ TEST_F(SessionTest, TwoWindowsKeepTheirOwnWork) {
         EXPECT_EQ(offered.size(), 2) << how;
         EXPECT_EQ(text37(next), "WORK-B") << how;
     }
+}
+
+// The real program, a case file on its command line, killed (SIGKILL, no chance to save on closing) after three
+// seconds, more than the two a change may wait to be kept: the session file is whole and holds the case.
+TEST_F(SessionTest, SurvivesSigkill) {
+    writeFile(
+        dir_.filePath("case.vxr"),
+        R"({"format": "vxr-case", "version": 1, "pages": {"frictionPage": {"texts": {"Text37": "KILLED-LINE"}}}})");
+    QProcess vxr;
+    start(vxr, {dir_.filePath("case.vxr")});
+    QTest::qWait(3000);
+    vxr.kill();
+    vxr.waitForFinished();
+    const app::casefile::Reading read = app::casefile::readFile(session("session.vxr"), true);
+    ASSERT_TRUE(read.document) << read.error.toStdString();
+    EXPECT_EQ(read.document->pages.at("frictionPage").texts.at("Text37"), "KILLED-LINE");
 }
 
 }  // namespace

@@ -28,13 +28,6 @@ protected:
         EXPECT_NE(found, std::end(all)) << quantity;
         return static_cast<int>(found - std::begin(all));
     }
-    // The quantities the table shows, one a row.
-    QStringList quantities() const {
-        QStringList all;
-        const auto* table = find<QTableWidget>("waterSteamTable");
-        for (int r = 0; r < table->rowCount(); ++r) all << (table->item(r, 0) ? table->item(r, 0)->text() : "");
-        return all;
-    }
     QString cell(const char* quantity, int column) const {
         const QTableWidgetItem* item = find<QTableWidget>("waterSteamTable")->item(row(quantity), column);
         return item ? item->text() : QString();
@@ -79,9 +72,11 @@ TEST_F(WaterSteamTest, TableFollowsTheTextsAndRefusesInTheStatusLine) {
     type("waterSteamTemperature", "105");
     EXPECT_EQ(cell("压力 p", 2) + " " + cell("密度 ρ", 2) + " " + cell("密度 ρ", 3), "120.902 954.708 0.704982");
     EXPECT_EQ(find<QTableWidget>("waterSteamTable")->columnSpan(row("压力 p"), 2), 2);
-    QStringList every;  // every property of the core's list, each on its row
+    auto* table = find<QTableWidget>("waterSteamTable");
+    QStringList every, rows;  // every property of the core's list, each on its row
     for (const char* q : calc::water::kTableQuantities) every << q;
-    EXPECT_EQ(quantities(), every);
+    for (int r = 0; r < table->rowCount(); ++r) rows << (table->item(r, 0) ? table->item(r, 0)->text() : "");
+    EXPECT_EQ(rows, every);
     type("waterSteamTemperature", "1O5");
     EXPECT_EQ(text("waterSteamStatus") + " [" + cell("密度 ρ", 2) + "]", "温度不是有效的数值。 []");
     choose("waterSteamMode", 2);
@@ -94,7 +89,6 @@ TEST_F(WaterSteamTest, TableFollowsTheTextsAndRefusesInTheStatusLine) {
     choose("waterSteamMode", 3);
     EXPECT_TRUE(!find("waterSteamFill")->isEnabled() && !find("waterSteamPhase")->isEnabled());
     EXPECT_EQ(text("waterSteamHint"), "湿蒸汽：温度框不为空时按温度，为空时按压力；干度 x 为蒸汽的质量分数（0～1）。");
-    auto* table = find<QTableWidget>("waterSteamTable");
     table->window()->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(table->window()));
     table->setFocus();

@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, KeyboardSwitchesPagesWithoutTouchingFields) {
     EXPECT_EQ(text("Text3") + "|" + text("Text5"), "77|");
 }
 
-// The About box keeps its first line and names every page; the menus, their keys and the caption.
+// The About box keeps its first line and names every page; every menu entry has its key; 退出 closes the window.
 TEST_F(MainWindowTest, MenusAndAbout) {
     const auto about = catchMessage([&] { find<QAction>("guanyu")->trigger(); });
     ASSERT_TRUE(about);
@@ -132,11 +132,6 @@ TEST_F(MainWindowTest, MenusAndAbout) {
     const QAction* first = find<QMenu>("HELP")->actions().value(0);
     EXPECT_EQ(first->objectName() + " " + first->text() + " " + first->shortcut().toString(),
               "pageHelp 本页帮助(&P) F1");
-    EXPECT_EQ(find<QAction>("EXIT")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    // The caption: the program alone on a fresh start, 未命名* once there is work no case file keeps.
-    EXPECT_EQ(window().windowTitle(), app::windowCaption());
-    type("Text78", "2257");
-    EXPECT_EQ(window().windowTitle(), app::windowCaption() + " - 未命名*");
     EXPECT_TRUE(window().isVisible());
     find<QAction>("EXIT")->trigger();
     EXPECT_FALSE(window().isVisible());
@@ -271,10 +266,8 @@ TEST_F(MainWindowTest, EscapeClosesWindowsAndAsksBeforeDroppingChanges) {
                 }
                 change(*d);
                 if (how == std::string_view("取消")) {
-                    for (QPushButton* b : d->findChildren<QPushButton*>()) {
-                        if (b->text() != "取消") continue;
-                        EXPECT_FALSE(catchMessage([b] { b->click(); })) << name;
-                    }
+                    for (QPushButton* b : d->findChildren<QPushButton*>())
+                        EXPECT_TRUE(b->text() != "取消" || !catchMessage([b] { b->click(); })) << name;
                     return;
                 }
                 pressWith("继续编辑");

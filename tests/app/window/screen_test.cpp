@@ -206,8 +206,7 @@ TEST_F(ScreenTest, LaptopScreenTheWindowAndEveryDialogFit) {
         ASSERT_TRUE(w && w->isVisible());
         const QString name = w->objectName();
         EXPECT_TRUE(screen.contains(w->frameGeometry())) << name.toStdString();
-        EXPECT_GE(w->width(), app::titleWidth(w))
-            << name.toStdString();  // the title whole beside the title bar's buttons
+        EXPECT_GE(w->width(), app::titleWidth(w)) << name.toStdString();  // the title whole beside its buttons
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
             if (!b->isVisibleTo(w) || qobject_cast<QCheckBox*>(b)) continue;
             const QRect at(b->mapTo(w, QPoint(0, 0)), b->size());

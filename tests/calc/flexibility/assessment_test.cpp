@@ -34,35 +34,26 @@ TEST(FlexibilityAssessment, WorkedRoutes) {
 }
 
 // Straight where |L − U| is within Σ max(0.005, 0.001·r) over the saved segments: each allowance at its bound and
-// a hair past it, where R is as large as the slack is small.
+// a hair past it, where R is as large as the slack is small; 5 mm with no projection is at the floor exactly.
 TEST(FlexibilityAssessment, StraightWithinTheRoundingOfTypedLengths) {
-    const std::string no = "不合适。需要调整管道系统。 / ", r = "R = D·Y/(L − U)² = ";
+    const std::string no = "不合适。需要调整管道系统。 / ", ok = "合适。满足柔性要求。 / ", r = "R = D·Y/(L − U)² = ";
     const auto straight = [](const char* slack, const char* allowance, const std::string& why) {
         return std::string("|L − U| = ") + slack + " m ≤ " + allowance +
                " m（各管段长度的舍入允差之和），按直管段判断：" + why;
     };
-    const char* fixed = "两端固定，无法吸收热膨胀";
+    const char *fixed = "两端固定，无法吸收热膨胀", *free = "Y = 0，没有热膨胀需要吸收";
     const S x10_01{"10.01", "10", "0", "0"}, x10_0101{"10.0101", "10", "0", "0"};
     const Row rows[] = {
         {"exactly straight", {}, {1, {x("10")}}, no + straight("0", "0.01", fixed)},
-        {"exactly straight, no ΔT",
-         {{"Text53", "-10"}},
-         {1, {x("10")}},
-         "合适。满足柔性要求。 / " + straight("0", "0.01", "Y = 0，没有热膨胀需要吸收")},
+        {"exactly straight, no ΔT", {{"Text53", "-10"}}, {1, {x("10")}}, ok + straight("0", "0.01", free)},
         {"the 10 × 10 diagonal typed 14.14213562",
          {},
          {1, {S{"14.14213562", "10", "10", "0"}}},
          no + straight("3.73095E-09", "0.0141421", fixed)},
         {"two of 10.01 for 10: at 0.02", {}, {2, {x10_01, x10_01}}, no + straight("0.02", "0.02", fixed)},
         {"two of 10.0101 for 10: past 0.02", {}, {2, {x10_0101, x10_0101}}, no + r + "13339900 > 208.3"},
-        {"1.005 for 1: at the floor 0.005",
-         {},
-         {1, {S{"1.005", "1", "0", "0"}}},
-         no + straight("0.005", "0.005", fixed)},
-        {"5 mm with no projection: at the floor exactly",
-         {},
-         {1, {S{"0.005", "0", "0", "0"}}},
-         "合适。满足柔性要求。 / " + straight("0.005", "0.005", "Y = 0，没有热膨胀需要吸收")},
+        {"1.005 for 1: at 0.005", {}, {1, {S{"1.005", "1", "0", "0"}}}, no + straight("0.005", "0.005", fixed)},
+        {"5 mm, no projection", {}, {1, {S{"0.005", "0", "0", "0"}}}, ok + straight("0.005", "0.005", free)},
         {"1.0051 for 1: past it", {}, {1, {S{"1.0051", "1", "0", "0"}}}, no + r + "10463700 > 208.3"},
         {"a gap never saved adds no allowance", {}, {2, {x10_0101, std::nullopt}}, no + r + "26679700 > 208.3"}};
     for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;

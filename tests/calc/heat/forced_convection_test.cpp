@@ -6,13 +6,11 @@
 
 namespace vxr::test {
 
+// The bent pipe, the coil and the heated annulus: below, with the fields they do not read left blank.
 TEST(ForcedConvection, WorkedCases) {
     expect_shown(
         "convection",
         {{"cooled", {{"Option2", "1"}}, "3488.556"},
-         {"bent", {{"Option4", "1"}}, "5718.513"},
-         {"coil", {{"Option5", "1"}}, "6071.169"},
-         {"annulus, heated", {{"Option6", "1"}}, "2591.344"},
          {"annulus, cooled alike", {{"Option6", "1"}, {"Option2", "1"}}, "2591.344"},
          {"annulus, Pr 4.999: the Pr < 5 form", {{"Option6", "1"}, {"Text64", "1"}, {"Text65", "4999"}}, "3717.415"},
          {"annulus, Pr 5: the Pr ≥ 5 form", {{"Option6", "1"}, {"Text64", "1"}, {"Text65", "5000"}}, "3795.201"},

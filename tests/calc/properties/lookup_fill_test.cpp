@@ -137,24 +137,17 @@ TEST(WaterSteamFill, SourcesNameTheStateAndTheEquations) {
 }
 
 // The page's own temperatures: the field at fault named, tw just below ts filled (tw = ts refused: the window's test);
-// the dialog's
-// state: wet steam, a state refused, no saturation pressure above Tc, infinite cp at the critical point.
+// the dialog's state: wet steam, a state refused, no saturation pressure above Tc, infinite cp at the critical point.
 TEST(WaterSteamFill, RefusalsNameThePageFieldOrNone) {
-    const std::string no_number = "不是有效的数值，未填入物性。 @ ";
+    const std::string no_number = "不是有效的数值，未填入物性。 @ ", ts = "“蒸汽饱和温度（℃）”", tw = "“壁面温度（℃）”";
+    const std::pair<std::map<std::string, std::string>, std::string> condensation[] = {
+        {{{"Text76", "abc"}, {"Text75", "x"}}, ts + no_number + "Text76"},
+        {{{"Text75", ""}}, tw + no_number + "Text75"},
+        {{{"Text76", "374"}}, ts + "：饱和温度须在 0～373.946 ℃（临界温度）之间。未填入物性。 @ Text76"},
+        {{{"Text76", "1"}, {"Text75", "-3"}},
+         tw + "：膜温 (ts + tw)/2 = -1 ℃，温度低于 0 ℃，超出计算范围（0～800 ℃）。未填入物性。 @ Text75"}};
+    for (const auto& [page, expected] : condensation) EXPECT_EQ(filled("condensation", by_t("105"), page), expected);
     const std::tuple<const char*, Typed, std::map<std::string, std::string>, std::string> rows[] = {
-        {"condensation",
-         by_t("105"),
-         {{"Text76", "abc"}, {"Text75", "x"}},
-         "“蒸汽饱和温度（℃）”" + no_number + "Text76"},
-        {"condensation", by_t("105"), {{"Text75", ""}}, "“壁面温度（℃）”" + no_number + "Text75"},
-        {"condensation",
-         by_t("105"),
-         {{"Text76", "374"}},
-         "“蒸汽饱和温度（℃）”：饱和温度须在 0～373.946 ℃（临界温度）之间。未填入物性。 @ Text76"},
-        {"condensation",
-         by_t("105"),
-         {{"Text76", "1"}, {"Text75", "-3"}},
-         "“壁面温度（℃）”：膜温 (ts + tw)/2 = -1 ℃，温度低于 0 ℃，超出计算范围（0～800 ℃）。未填入物性。 @ Text75"},
         {"evaporation", by_t("105"), {{"evapSteamTemp", "1.2.3"}}, "“加热蒸汽温度（℃）”" + no_number + "evapSteamTemp"},
         {"friction", wet("", "1", "0.9"), {}, "湿蒸汽是两相混合物，其物性不填入页面。 @ none"},
         {"convection", by_t(""), {}, "请输入温度。 @ none"},

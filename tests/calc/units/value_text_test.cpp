@@ -8,27 +8,23 @@ namespace vxr::calc::units {
 namespace {
 
 TEST(ValueText, TwelveDigitsAndTheExponentBounds) {
-    struct Case {
-        const char* name;
-        double value;
-        const char* text;
-    };
-    const Case cases[] = {{"noise of 20 ℃ in ℉", 67.99999999999994, "68"},
-                          {"zero", 0.0, "0"},
-                          {"minus zero", -0.0, "0"},
-                          {"twelve digits kept", 123456789.123456, "123456789.123"},
-                          {"whole digits rounded", 1234567890126.0, "1234567890130"},
-                          {"negative", -0.5, "-0.5"},
-                          {"1E-06 is fixed", 1e-6, "0.000001"},
-                          {"rounds up to 1E-06", 9.999999999999e-7, "0.000001"},
-                          {"below 1E-06", 9.99999999999e-7, "9.99999999999E-07"},
-                          {"negative below 1E-06", -1.5e-7, "-1.5E-07"},
-                          {"below 1E+15", 999999999999000.0, "999999999999000"},
-                          {"rounds up to 1E+15", 999999999999999.0, "1E+15"},
-                          {"1E+15", 1e15, "1E+15"},
-                          {"three exponent digits", std::numeric_limits<double>::max(), "1.79769313486E+308"},
-                          {"infinite", std::numeric_limits<double>::infinity(), ""}};
-    for (const Case& c : cases) EXPECT_EQ(value_text(c.value), c.text) << c.name;
+    const std::tuple<const char*, double, const char*> cases[] = {
+        {"noise of 20 ℃ in ℉", 67.99999999999994, "68"},
+        {"zero", 0.0, "0"},
+        {"minus zero", -0.0, "0"},
+        {"twelve digits kept", 123456789.123456, "123456789.123"},
+        {"whole digits rounded", 1234567890126.0, "1234567890130"},
+        {"negative", -0.5, "-0.5"},
+        {"1E-06 is fixed", 1e-6, "0.000001"},
+        {"rounds up to 1E-06", 9.999999999999e-7, "0.000001"},
+        {"below 1E-06", 9.99999999999e-7, "9.99999999999E-07"},
+        {"negative below 1E-06", -1.5e-7, "-1.5E-07"},
+        {"below 1E+15", 999999999999000.0, "999999999999000"},
+        {"rounds up to 1E+15", 999999999999999.0, "1E+15"},
+        {"1E+15", 1e15, "1E+15"},
+        {"three exponent digits", std::numeric_limits<double>::max(), "1.79769313486E+308"},
+        {"infinite", std::numeric_limits<double>::infinity(), ""}};
+    for (const auto& [name, value, text] : cases) EXPECT_EQ(value_text(value), text) << name;
 }
 
 }  // namespace
