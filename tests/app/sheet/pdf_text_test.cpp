@@ -67,6 +67,20 @@ QStringList sourceTexts() {
     return texts;
 }
 
+// Every object the cross-reference table lists begins where it says (poppler would read a broken table silently).
+void expectCrossReferencesHold(const QByteArray& pdf) {
+    const qsizetype xref = pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n').value(0).toLongLong();
+    ASSERT_TRUE(pdf.mid(xref).startsWith("xref\n0 "));
+    const QList<QByteArray> lines = pdf.mid(xref).split('\n');
+    const int count = lines.value(1).split(' ').value(1).toInt();
+    ASSERT_GT(count, 10);
+    for (int k = 1; k < count; ++k) {
+        const QByteArray entry = lines.value(2 + k);
+        if (!entry.endsWith("n ")) continue;
+        EXPECT_TRUE(pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(k) + " 0 obj")) << k;
+    }
+}
+
 class SheetPdfText : public WindowTest {
 protected:
     // pdftotext of `pdf` checked against `lines`: each remark found whole, every character extracted one painted
@@ -75,6 +89,7 @@ protected:
     void expectTextOf(const QString& pdf, const app::sheet::Lines& lines, const QString& file) {
         const QString all = unblanked(run("pdftotext", {pdf, "-"}));
         ASSERT_FALSE(all.isEmpty());
+        expectCrossReferencesHold(bytesOf(pdf));
         QString sheet;
         for (const app::sheet::Line& line : lines) {
             if (!line.drawing) {
