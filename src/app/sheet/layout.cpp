@@ -1,5 +1,6 @@
 // The sheet on paper: its lines made into boxes (a paragraph, a ruled row of cells), the boxes put on pages by the
 // rules of app/sheet.h, and the pages painted with their head and foot.
+#include <QBuffer>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -8,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QTextLayout>
 #include <algorithm>
@@ -17,6 +19,7 @@
 #include "app/kit/look.h"
 #include "app/kit/version.h"
 #include "app/sheet/layout.h"
+#include "app/sheet/pdf_text.h"
 
 namespace vxr::app::sheet {
 
@@ -60,8 +63,10 @@ QString installed(std::initializer_list<const char*> preferred, const QString& f
 
 }  // namespace
 
-// Latin letters and digits from a Latin font, the rest from a TrueType CJK font: both come back out of the PDF as
-// the characters written, where a CFF CJK font alone loses digits and maps some ideographs to their radicals.
+// Latin letters and digits from a Latin font, the rest from a TrueType CJK font where one is installed (a CFF CJK
+// font alone loses digits in the PDF). Whichever font draws it, the PDF's text layer is the text painted: a font that
+// draws two characters with one glyph (Noto Sans CJK: an ideograph and its radical) has its map put right
+// (app/sheet/pdf_text.h).
 QStringList sheetFamilies() {
     QStringList families{installed({"DejaVu Sans", "Liberation Sans", "FreeSans"}, QString()),
                          installed({"WenQuanYi Zen Hei", "AR PL UMing CN"}, cjkFamily())};
@@ -540,15 +545,11 @@ Lines numbered(const Lines& lines, const QPaintDevice& device) {
     return out;
 }
 
-}  // namespace
-
-bool paint(const Lines& lines, const QString& file, QPagedPaintDevice& device) {
-    const Layout layout(numbered(lines, device), device);
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
+// The pages of `layout` through `painter`, `next` starting each page after the first.
+bool paintPages(const Layout& layout, const QString& file, QPainter& painter, const std::function<bool()>& next) {
     const QFont small = sheetFont(8, false);
-    const QFontMetricsF metrics(small, &device);
-    const qreal left = layout.left(), right = layout.left() + layout.width(), bottom = device.height();
+    const QFontMetricsF metrics(small, painter.device());
+    const qreal left = layout.left(), right = layout.left() + layout.width(), bottom = painter.device()->height();
     const auto edge = [&](qreal baseline, const QString& at_left, const QString& at_right) {
         painter.setFont(small);
         painter.setPen(QColor(0x40, 0x40, 0x40));
@@ -560,7 +561,7 @@ bool paint(const Lines& lines, const QString& file, QPagedPaintDevice& device) {
     };
     const int count = static_cast<int>(layout.pages.size());
     for (int n = 0; n < count; ++n) {
-        if (n > 0 && !device.newPage()) return false;
+        if (n > 0 && !next()) return false;
         const Page& page = layout.pages[static_cast<std::size_t>(n)];
         if (n > 0) {
             edge(layout.mm(14), layout.project, page.caption);
@@ -573,7 +574,44 @@ bool paint(const Lines& lines, const QString& file, QPagedPaintDevice& device) {
         edge(bottom - layout.mm(10.5), kProgram + QStringLiteral("　工程文件：") + file,
              QStringLiteral("第 %1 页 共 %2 页").arg(n + 1).arg(count));
     }
-    return painter.end();
+    return true;
+}
+
+// Paints the sheet on `device`; with `painted`, also records the text painted there, laid out as on the device.
+bool paintOn(const Lines& lines, const QString& file, QPagedPaintDevice& device, Painted* painted) {
+    const Layout layout(numbered(lines, device), device);
+    QPainter painter;
+    if (!painter.begin(&device) || !paintPages(layout, file, painter, [&] { return device.newPage(); }) ||
+        !painter.end())
+        return false;
+    if (painted) {
+        TextRecorder recorder(QSize(device.width(), device.height()), device.logicalDpiY());
+        QPainter recording(&recorder);
+        paintPages(layout, file, recording, [] { return true; });
+        recording.end();
+        *painted = recorder.painted();
+    }
+    return true;
+}
+
+}  // namespace
+
+// A printer writing a PDF file: the file, once written, gets the text painted (app/sheet/pdf_text.h).
+bool paint(const Lines& lines, const QString& file, QPagedPaintDevice& device) {
+    const auto* printer = dynamic_cast<const QPrinter*>(&device);
+    const QString pdf =
+        printer && printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
+    Painted painted;
+    if (!paintOn(lines, file, device, pdf.isEmpty() ? nullptr : &painted)) return false;
+    if (pdf.isEmpty()) return true;
+    QFile written(pdf);
+    if (!written.open(QIODevice::ReadOnly)) return false;
+    const QByteArray before = written.readAll();
+    written.close();
+    const QByteArray after = withPaintedText(before, painted);
+    if (after == before) return true;
+    QSaveFile out(pdf);
+    return out.open(QIODevice::WriteOnly) && out.write(after) == after.size() && out.commit();
 }
 
 std::vector<int> pageOfEachLine(const Lines& lines, QPagedPaintDevice& device) {
@@ -587,18 +625,23 @@ bool writePdf(const Lines& lines, const QString& file, const QString& title, con
         if (error) *error = QStringLiteral("无法创建文件 %1（%2）").arg(shown, out.errorString());
         return false;
     }
-    bool painted = false;
+    // Written to memory first, so that the text layer can be given the characters painted before the file is.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    Painted painted;
+    bool done = false;
     {
-        QPdfWriter writer(&out);
+        QPdfWriter writer(&pdf);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         writer.setResolution(300);
         writer.setTitle(title);
         writer.setCreator(kProgram);
-        painted = paint(lines, file, writer);
+        done = paintOn(lines, file, writer, &painted);
     }
-    // A full disk cuts the writes short without a word to the painter, and QSaveFile would still put the cut file
+    const QByteArray bytes = done ? withPaintedText(pdf.data(), painted) : QByteArray();
+    // A full disk cuts the writes short without a word to the writer, and QSaveFile would still put the cut file
     // in place of the old one: the bytes are flushed and the file's state checked before it may.
-    if (!painted || !out.flush() || out.error() != QFileDevice::NoError) {
+    if (!done || out.write(bytes) != bytes.size() || !out.flush() || out.error() != QFileDevice::NoError) {
         if (error) *error = QStringLiteral("写入文件 %1 失败（%2）").arg(shown, out.errorString());
         out.cancelWriting();
         return false;

@@ -9,6 +9,7 @@
 // before " = ", " + " or " − " outside brackets. Every page but the first is headed by the project's name and the
 // calculation it belongs to, and every page carries the case file's name (or 未保存) and "第 x 页 共 y 页" at its foot.
 // A drawing (the McCabe–Thiele diagram) is painted as vector graphics at the width of the text, on one page.
+// A PDF, written or printed to a file, extracts as the characters painted, whatever font drew them (pdf_text.h).
 #pragma once
 
 #include <QSizeF>

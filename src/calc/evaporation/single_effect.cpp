@@ -34,6 +34,11 @@ double if97_latent_heat(double t) {
 std::string latent_heat_check(const char* symbol, Num typed, const char* at, Num t) {
     const double r = typed.get(), reference = if97_latent_heat(t.get());
     if (r <= reference * kLatentHigh && r >= reference * kLatentLow) return {};
+    // Just below the critical point IF97 has no saturated vapour, hence no latent heat (water_steam.h).
+    if (std::isnan(reference))
+        return std::string("注意：IAPWS-IF97 在 ") + at + " = " + in_note(t, kAsTyped) +
+               " ℃（临界点附近）没有饱和蒸汽，也就没有水的汽化热，无法与 " + symbol + " = " + in_note(r, kAsTyped) +
+               " kJ/kg 比较，请核对。";
     // Near the critical point the latent heat vanishes and no ratio to it means anything: said so, never a 0 %.
     if (!(reference > 0) || !std::isfinite(r / reference))
         return std::string("注意：IAPWS-IF97 在 ") + at + " = " + in_note(t, kAsTyped) + " ℃ 时水的汽化热为 " +

@@ -109,6 +109,22 @@ std::variant<Value, FillRefusal> value_of(Property p, const Where& w) {
     return FillRefusal{"该输入不是物性。"};
 }
 
+// The property that has no value near the critical point, as a refusal names it.
+const char* missing(Property p) {
+    switch (p) {
+        case Property::Viscosity:
+            return "饱和蒸汽的动力粘度 μ";
+        case Property::Conductivity:
+            return "饱和蒸汽的导热系数 λ";
+        case Property::SpecificHeat:
+            return "饱和蒸汽的定压比热容 cp";
+        case Property::LatentHeat:
+            return "汽化热 r";
+        default:
+            return "饱和蒸汽的密度 ρ";  // of the vapour over the liquid, or of the vapour side
+    }
+}
+
 // The caption of a page's field in quotes, as a message names it.
 std::string quoted(const frame::Field& f) {
     return "“" + frame::sheet_caption(f) + "”";
@@ -205,6 +221,10 @@ FillAnswer fill(const Calculation& calculation, const Answer<Found>& state,
         const auto value = value_of(f.about.property, where);
         if (const auto* r = std::get_if<FillRefusal>(&value)) return *r;
         const Value& v = std::get<Value>(value);
+        if (std::isnan(v.si))
+            return FillRefusal{
+                std::string("临界温度以下 3.47×10⁻⁵ K 内饱和蒸汽无值：") + missing(f.about.property) + " 无法填入。",
+                at.empty() ? nullptr : at.front()};
         if (!std::isfinite(v.si)) return FillRefusal{"临界点上 cp、λ 为无穷大，无法填入。"};
         const auto text = converted(v.si, v.unit, f.about.unit);
         if (const auto* r = std::get_if<FillRefusal>(&text)) return *r;

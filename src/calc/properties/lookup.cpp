@@ -198,6 +198,8 @@ Table table(const Found& found) {
         infinite = infinite || std::isinf(p->cp);
     }
     if (infinite) out.note += "临界点上 cp、λ、Pr 为无穷大（—）。";
+    if (line && std::isnan(line->vapour.rho))
+        out.note += "临界温度以下 3.47×10⁻⁵ K 内 IF97 的饱和压力高于汽相方程能达到的压力：饱和蒸汽与汽化热无值（—）。";
     if (approximate) out.note += "≈：临界区内的 μ 未计临界增强，为近似值。";
     return out;
 }

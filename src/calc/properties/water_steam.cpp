@@ -14,6 +14,14 @@ namespace {
 constexpr double kKelvin = 273.15;
 constexpr double kHighestCelsius = 800.0;
 constexpr double kSaturationBand = 1e-9;  // relative distance from ps(t) that counts as on the saturation line
+// Just below Tc the loop of region 3's isotherm is so flat that eq. 30's ps(T) lies above the highest pressure of
+// its vapour branch (if97.h): the equation has no saturated vapour there, and the density search ends at the
+// spinodal, where cp and λ have no bound (3·10¹⁴ kJ/(kg·K) and 3762 W/(m·K) at 4·10⁻⁵ K below Tc). Measured by
+// bisection on the search's pressure against ps(T): the vapour branch falls short of ps(T) for Tc − T below
+// 3.4621·10⁻⁵ K (t above 373.9459654 ℃) and reaches it (to 1e-13 of ps) from there down to 623.15 K; the liquid
+// branch reaches it (to 1e-12) all the way to the critical point. Within this band the saturated vapour (and r = h″ −
+// h′) has no value.
+constexpr double kVapourShortOfPs = 3.47e-5;  // K below Tc
 
 const char* const kNoNumber = "请输入有效的数值。";
 const char* const kTooCold = "温度低于 0 ℃，超出计算范围（0～800 ℃）。";
@@ -60,6 +68,12 @@ Properties critical_point() {
     return out;
 }
 
+// A phase the equations have no state of: every property not a number.
+Properties none(int region) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    return {region, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, false};
+}
+
 // The saturated liquid and vapour at t (K) and p (MPa) on the saturation line.
 Answer<Saturation> saturation(double t, double p) {
     if (critical(t))
@@ -70,14 +84,19 @@ Answer<Saturation> saturation(double t, double p) {
     const bool region3 = p > p13;
     const if97::State liquid =
         region3 ? if97::region3(t, if97::region3_density(t, p, if97::Branch::liquid)) : if97::region1(t, p);
-    const if97::State vapour =
-        region3 ? if97::region3(t, if97::region3_density(t, p, if97::Branch::vapour)) : if97::region2(t, p);
     Saturation out{};
     out.t_c = t - kKelvin;
     out.p_kpa = p * 1000.0;
-    if (!complete(liquid, region3 ? 3 : 1, out.liquid) || !complete(vapour, region3 ? 3 : 2, out.vapour))
-        return Refusal{kAtCriticalPoint};
-    out.r = vapour.h - liquid.h;
+    if (!complete(liquid, region3 ? 3 : 1, out.liquid)) return Refusal{kAtCriticalPoint};
+    if (region3 && if97::kTc - t < kVapourShortOfPs) {
+        out.vapour = none(3);
+        out.r = out.vapour.h;
+    } else {
+        const if97::State vapour =
+            region3 ? if97::region3(t, if97::region3_density(t, p, if97::Branch::vapour)) : if97::region2(t, p);
+        if (!complete(vapour, region3 ? 3 : 2, out.vapour)) return Refusal{kAtCriticalPoint};
+        out.r = vapour.h - liquid.h;
+    }
     out.sigma = surface_tension(t);
     return out;
 }

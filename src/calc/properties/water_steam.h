@@ -11,7 +11,9 @@
 // 0.611213 kPa … 22.064 MPa. A (t, p) state within 1e-9 of ps(t) (below the critical temperature) is taken as on the
 // saturation line, where (t, p) does not fix the state: the saturation modes give it. Within 1e-9 of Tc (and, for a
 // (t, p) state, of pc) the state is the critical point, ρ = ρc = 322 kg/m³, liquid and vapour alike (r = 0, σ = 0),
-// where cp, λ and Pr are infinite (+∞).
+// where cp, λ and Pr are infinite (+∞). From there to 3.47e-5 K below Tc IF97's ps(T) lies above every pressure the
+// region-3 equation gives its vapour: the saturated vapour's properties and r are NaN (no value), the liquid's are
+// numbers.
 //
 // Example: at(20, 101.325) → region 1, ρ = 998.206 kg/m³, h = 84.013 kJ/kg, cp = 4.1848 kJ/(kg·K),
 // μ = 1.0016e-3 Pa·s, λ = 0.59801 W/(m·K), Pr = 7.009. saturation_at_temperature(100) → p = 101.418 kPa,

@@ -97,6 +97,23 @@ TEST_F(WaterSteamTest, TableFollowsTheTextsAndRefusesInTheStatusLine) {
     EXPECT_EQ(QApplication::clipboard()->text(), "密度 ρ\tkg/m³\t0.0192362\t998.161\t0.0173126");
 }
 
+// Just below the critical point the saturated vapour has no value: "—" in its column (numbers just outside the band),
+// and 填入本页 of it refused in the status line, naming the property, with nothing changed.
+TEST_F(WaterSteamTest, NoSaturatedVapourJustBelowTheCriticalPoint) {
+    open();
+    for (const auto& [t, shown] :
+         {std::pair{"373.94596531", "322.635 — —"}, {"373.94596529", "322.635 321.674 1.60748"}}) {
+        type("waterSteamTemperature", t);
+        EXPECT_EQ(cell("密度 ρ", 2) + " " + cell("密度 ρ", 3) + " " + cell("汽化热 r", 2), shown) << t;
+    }
+    showPage("frictionPage");
+    choose("waterSteamPhase", 1);
+    EXPECT_EQ(fill(), "Text34=321.674 Text35=0.0000392997");
+    type("waterSteamTemperature", "373.94597");
+    EXPECT_EQ(fill(), "");
+    EXPECT_EQ(text("waterSteamStatus"), "临界温度以下 3.47×10⁻⁵ K 内饱和蒸汽无值：饱和蒸汽的密度 ρ 无法填入。");
+}
+
 // Each page's property inputs change, and nothing else: the condensation page at its ts and film temperature (refused
 // for a wall no cooler than the vapour), the evaporator at its T1 and T, whatever the dialog shows.
 TEST_F(WaterSteamTest, FillChangesThePropertyInputsOnly) {

@@ -101,6 +101,10 @@ TEST(Evaporator, LatentHeatsOffIf97WarnBeyondTwoPercent) {
     EXPECT_EQ(notes(run("evaporation", {{"evapSteamTemp", "373.9459999"}}), 4).back(),
               "注意：IAPWS-IF97 在 T = 373.9459999 ℃ 时水的汽化热为 0 kJ/kg：临界点附近汽化热趋于零，无法与 r = 2168 "
               "kJ/kg 比较，请核对。");
+    EXPECT_EQ(
+        notes(run("evaporation", {{"evapSteamTemp", "373.94597"}}), 4).back(),
+        "注意：IAPWS-IF97 在 T = 373.94597 ℃（临界点附近）没有饱和蒸汽，也就没有水的汽化热，无法与 r = 2168 kJ/kg "
+        "比较，请核对。");
 }
 
 // Q and A, and no other result, say that the heat of dilution is left out.

@@ -104,6 +104,31 @@ TEST(WaterSteamLookup, TableColumnsCellsAndNote) {
     EXPECT_EQ(six_digits(-0.0415798765) + " " + six_digits(1.25e-5), "-0.0415799 0.0000125");
 }
 
+// Just below Tc IF97's ps(T) lies above every pressure of region 3's vapour branch: from 3.47e-5 K below Tc to the
+// critical point's own band (6.47e-7 K) the saturated vapour and r are "—", the liquid a number; beyond, numbers.
+TEST(WaterSteamLookup, NoSaturatedVapourJustBelowTheCriticalPoint) {
+    const std::string region3 = "饱和线（IF97 第 4 区）；两相按第 3 区。",
+                      approximate = "≈：临界区内的 μ 未计临界增强，为近似值。";
+    const std::string none =
+        region3 + "临界温度以下 3.47×10⁻⁵ K 内 IF97 的饱和压力高于汽相方程能达到的压力：饱和蒸汽与汽化热无值（—）。" +
+        approximate;
+    const std::pair<Typed, std::string> rows_of[] = {
+        {by_t("373.94596529"), "321.674 / 汽化热 r [kJ/kg] 1.60748 / " + region3 + approximate},  // 3.471e-5 K
+        {by_t("373.94596531"), "— / 汽化热 r [kJ/kg] — / " + none},                               // 3.469e-5 K
+        {by_t("373.94599934"), "— / 汽化热 r [kJ/kg] — / " + none},                               // 6.6e-7 K
+        {by_t("373.94599936"),
+         "322 / 汽化热 r [kJ/kg] 0 / 临界点：液相与汽相相同。临界点上 cp、λ、Pr 为无穷大（—）。" + approximate},
+        {{Mode::SaturationByPressure, "", "22063.99", kPa, "", Side::Liquid},  // 3.7e-5 K below Tc
+         "321.616 / 汽化热 r [kJ/kg] 1.73909 / " + region3 + approximate},
+        {{Mode::SaturationByPressure, "", "22063.991", kPa, "", Side::Liquid}, "— / 汽化热 r [kJ/kg] — / " + none}};
+    for (const auto& [typed, expected] : rows_of) {
+        const std::string shown = rows(typed, {"密度 ρ", "汽化热 r"});
+        EXPECT_EQ(shown.substr(shown.find(" | ") + 3), expected) << typed.temperature << typed.pressure;
+    }
+    const std::string mixture = "湿蒸汽 / 密度 ρ [kg/m³] — | 322.596 | —";
+    EXPECT_EQ(rows(wet("373.94597", "", "0.5"), {"密度 ρ"}).substr(0, mixture.size()), mixture);
+}
+
 // Each page's tagged inputs, in its units, and no other, beyond what the window's fill test shows: the vapour's μ in
 // Pa·s; the pump's vapour pressure in kPa at the state's temperature, at and above the critical point; the convection
 // page's cp in J/(kg·K). A page without such inputs fills nothing.
@@ -137,9 +162,11 @@ TEST(WaterSteamFill, SourcesNameTheStateAndTheEquations) {
 }
 
 // The page's own temperatures: the field at fault named, tw just below ts filled (tw = ts refused: the window's test);
-// the dialog's state: wet steam, a state refused, no saturation pressure above Tc, infinite cp at the critical point.
+// the dialog's state: wet steam, a state refused, no saturation pressure above Tc, infinite cp at the critical point,
+// no saturated vapour just below it (the liquid there, and the vapour just outside, filled).
 TEST(WaterSteamFill, RefusalsNameThePageFieldOrNone) {
     const std::string no_number = "不是有效的数值，未填入物性。 @ ", ts = "“蒸汽饱和温度（℃）”", tw = "“壁面温度（℃）”";
+    const std::string kNoVapour = "临界温度以下 3.47×10⁻⁵ K 内饱和蒸汽无值：";
     const std::pair<std::map<std::string, std::string>, std::string> condensation[] = {
         {{{"Text76", "abc"}, {"Text75", "x"}}, ts + no_number + "Text76"},
         {{{"Text75", ""}}, tw + no_number + "Text75"},
@@ -152,9 +179,13 @@ TEST(WaterSteamFill, RefusalsNameThePageFieldOrNone) {
         {"friction", wet("", "1", "0.9"), {}, "湿蒸汽是两相混合物，其物性不填入页面。 @ none"},
         {"convection", by_t(""), {}, "请输入温度。 @ none"},
         {"pump", tp("400", "30"), {}, "温度高于临界温度 373.946 ℃，没有饱和蒸汽压。 @ none"},
-        {"convection", by_t("373.946"), {}, "临界点上 cp、λ 为无穷大，无法填入。 @ none"}};
+        {"convection", by_t("373.946"), {}, "临界点上 cp、λ 为无穷大，无法填入。 @ none"},
+        {"friction", by_t("373.94597", Side::Vapour), {}, kNoVapour + "饱和蒸汽的密度 ρ 无法填入。 @ none"},
+        {"condensation", by_t("105"), {{"Text76", "373.94597"}}, kNoVapour + "汽化热 r 无法填入。 @ Text76"}};
     for (const auto& [calculation, typed, page, expected] : rows) EXPECT_EQ(filled(calculation, typed, page), expected);
     EXPECT_EQ(filled("condensation", by_t("105"), {{"Text75", "149.99"}}).substr(0, 14), "Text78=2113.67");
+    EXPECT_EQ(filled("friction", by_t("373.94597")).substr(0, 14), "Text34=322.596");
+    EXPECT_EQ(filled("friction", by_t("373.94596529", Side::Vapour)).substr(0, 14), "Text34=321.674");
 }
 
 }  // namespace
