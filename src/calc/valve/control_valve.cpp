@@ -322,8 +322,7 @@ frame::Outcome<ControlValveInput> control_valve(const ControlValveInput& in) {
                                " m³/h，按 p2），马赫数 Ma = v/√(γ·Z·R·T1/M) = " + in_note(v / c));
         }
         for (const std::string& w : warnings) kv_notes.push_back(w);
-        if (regime_notes.empty() || Re >= kTurbulent)
-            regime_notes.push_back("Rev = " + in_note(Re) + " ≥ 10000：" + regime);
+        if (Re >= kTurbulent) regime_notes.push_back("Rev = " + in_note(Re) + " ≥ 10000：" + regime);
         for (const std::string& w : warnings)
             if (w.find("阻塞流") != std::string::npos || w.find("非湍流") != std::string::npos)
                 regime_notes.push_back(w);

@@ -12,7 +12,7 @@
 //   Reynolds number:    Rev = N4·Fd·Q/(ν·√(Kv·FL))·(FL²·Kv²/(N2·D1⁴) + 1)^(1/4)
 //   non-turbulent:      liquid Kv = Q/(N1·FR)·√((ρ1/ρ0)/Δp),  gas Kv = Q/(N22·FR)·√(M·T1/(Δp·(p1 + p2)))
 //                       FR = min(1 + 0.33·√FL/n1^(1/4)·lg(Rev/10000), 0.026/FL·√(n1·Rev)),  n1 = N2/(Kv/d²)²
-//                       (the second alone below Rev = 10), full-size trim
+//                       (the second alone below Rev = 10, and not above 1), full-size trim
 //
 // N1 = 0.1, N2 = 1.60×10⁻³, N4 = 7.07×10⁻², N5 = 1.80×10⁻³, N9 = 24.6 and N22 = 17.3 (gas flow in m³/h at 0 ℃ and
 // 101.325 kPa), N18 = 0.865; ρ0 = 999.1033 kg/m³, water at 15 ℃. The gas flow Q is the normal flow (Nm³/h); its
