@@ -105,6 +105,9 @@ TEST(ControlValve, RefusalsOnBothSidesOfEachBound) {
     // A valve far too small for its reducers: FP has no fixed point and the page says so.
     EXPECT_EQ(shown(run("controlValve", {{"cvValveSize", "20"}})),
               "管件几何系数 FP 的迭代未收敛：相对于所需的 Kv，阀门通径过小或管件损失过大，请核对通径与管径。 @ none");
+    // A liquid so viscous that no Ci the standard's steps reach passes it: FR falls faster than Ci rises.
+    EXPECT_EQ(shown(run("controlValve", {{"cvViscosity", "1e6"}})),
+              "雷诺数系数 FR 的迭代未收敛：非湍流下找不到满足 Kv/FR ≤ Ci 的 Ci，请核对粘度、流量与阀门通径。 @ none");
     // Text in an input the medium does not read refuses nothing.
     EXPECT_EQ(shown(run("controlValve", {{"cvMolarMass", "x"},
                                          {"cvHeatRatio", "x"},
