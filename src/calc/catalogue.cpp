@@ -13,6 +13,7 @@
 #include "calc/hydraulics/pipe_diameter.h"
 #include "calc/pump/installation_height.h"
 #include "calc/relief/relief_valve.h"
+#include "calc/valve/control_valve.h"
 
 namespace vxr::calc {
 
@@ -29,6 +30,7 @@ std::span<const Calculation> calculations() {
         {"absorption", absorption::kFields, packed_absorber},
         {"relief", relief::kFields, relief_valve},
         {"stress", flexibility::kFields, assess_flexibility},
+        {"controlValve", control_valve_fields::kFields, control_valve},
     };
     return kAll;
 }

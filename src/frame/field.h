@@ -24,14 +24,18 @@ enum class Kind {
 // The physical property of a fluid that an input stands for, so that a property table can fill it.
 enum class Property {
     None,
-    Density,         // of the flowing fluid, liquid or vapour
-    LiquidDensity,   // of the condensate
-    VapourDensity,   // of the vapour over it
-    Viscosity,       // dynamic viscosity
-    Conductivity,    // thermal conductivity
-    SpecificHeat,    // isobaric specific heat
-    LatentHeat,      // heat of vaporisation
-    VapourPressure,  // saturation pressure at the fluid's temperature
+    Density,           // of the flowing fluid, liquid or vapour
+    LiquidDensity,     // of the condensate
+    VapourDensity,     // of the vapour over it
+    Viscosity,         // dynamic viscosity
+    Conductivity,      // thermal conductivity
+    SpecificHeat,      // isobaric specific heat
+    LatentHeat,        // heat of vaporisation
+    VapourPressure,    // saturation pressure at the fluid's temperature
+    CriticalPressure,  // the fluid's thermodynamic critical pressure
+    MolarMass,         // of a gas
+    HeatRatio,         // cp/cv of a gas
+    Compressibility,   // Z = p·v/(R·T) of a gas
 };
 
 // What a field stands for, as a user reads it.

@@ -185,6 +185,9 @@ QJsonObject pageJson(const calc::Calculation* calculation, const PageState& stat
             if (!f.at.empty()) entry[QStringLiteral("at")] = byName(f.at, [](const QString& t) { return t; });
             return entry;
         });
+    if (!state.kept.empty())
+        json[QStringLiteral("kept")] = byName(
+            state.kept, [](const ByName<QString>& texts) { return byName(texts, [](const QString& t) { return t; }); });
     if (state.route) {
         QJsonObject route = routeJson(state.route->route);
         route[QStringLiteral("current")] = state.route->current;
@@ -306,6 +309,24 @@ bool Check::sources(const QJsonValue& v, const QString& where, const calc::Calcu
              !texts(entry.value(QLatin1String("at")), at + QStringLiteral(".at"), c, false, filled.at)))
             return false;
         out[f->name] = filled;
+    }
+    return true;
+}
+
+// The texts an option keeps for its inputs while another of its group is chosen: by option name, then input name.
+bool Check::kept(const QJsonValue& v, const QString& where, const calc::Calculation& c, ByName<ByName<QString>>& out) {
+    QJsonObject in;
+    if (!object(v, where, &in)) return false;
+    for (auto it = in.begin(); it != in.end(); ++it) {
+        const frame::Field* option = c.field(it.key().toStdString());
+        const QString at = where + QLatin1Char('.') + it.key();
+        if (!option || option->kind != frame::Kind::Option) {
+            skipped << at;
+            continue;
+        }
+        ByName<QString> texts;
+        if (!this->texts(*it, at, c, false, texts)) return false;
+        if (!texts.empty()) out[option->name] = std::move(texts);
     }
     return true;
 }
@@ -464,6 +485,8 @@ bool Check::page(const calc::Calculation* c, const QString& where, const QJsonVa
             if (!it->isNull()) ok = calculation(*it, at, *c, state.calculation.emplace());
         } else if (key == QLatin1String("sources")) {
             ok = sources(*it, at, *c, state.sources);
+        } else if (key == QLatin1String("kept")) {
+            ok = kept(*it, at, *c, state.kept);
         } else if (key == QLatin1String("route") && state.route) {
             ok = editor(*it, at, *state.route);
         } else if (key == QLatin1String("pipeSeries") && takesPipeSeries(*c)) {

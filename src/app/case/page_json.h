@@ -67,6 +67,7 @@ private:
                ByName<QString>& out);
     bool options(const QJsonValue& v, const QString& where, const calc::Calculation& c, ByName<std::string>& out);
     bool sources(const QJsonValue& v, const QString& where, const calc::Calculation& c, ByName<Filled>& out);
+    bool kept(const QJsonValue& v, const QString& where, const calc::Calculation& c, ByName<ByName<QString>>& out);
     bool route(const QJsonValue& v, const QString& where, calc::Route& out, QJsonObject* rest);
     bool editor(const QJsonValue& v, const QString& where, RouteEditor& out);
     bool series(const QJsonValue& v, const QString& where, std::optional<calc::PipeSeries>& out);

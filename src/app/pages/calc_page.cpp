@@ -259,7 +259,8 @@ bool CalcPage::isChosen(const std::vector<bool>& chosen, std::string_view name) 
     return false;
 }
 
-QStringList CalcPage::staleFills(const std::vector<QString>& texts, std::set<std::string, std::less<>>* stale) const {
+QStringList CalcPage::staleFills(const std::vector<QString>& texts, const std::vector<bool>& chosen,
+                                 std::set<std::string, std::less<>>* stale) const {
     ByName<QString> now;
     std::size_t n = 0;
     for (const frame::Field& f : calc_.fields())
@@ -276,7 +277,8 @@ QStringList CalcPage::staleFills(const std::vector<QString>& texts, std::set<std
         const std::string& name = entry.first;
         const Filled& source = entry.second;
         const auto used = now.find(name);
-        if (used == now.end() || used->second != source.text ||
+        // An input the options leave out is not used, however out of date.
+        if (used == now.end() || used->second != source.text || !this->reads(name, chosen) ||
             std::all_of(source.at.begin(), source.at.end(), [&](const auto& t) { return reads(t) == t.second; }))
             continue;
         if (stale) stale->insert(name);
@@ -313,7 +315,7 @@ void CalcPage::publish(const frame::Explained& explained, const calc::Case& used
     last_ = Calculated{
         QDateTime::currentDateTime(), currentTexts(), used.chosen, used.route, explained.results, used.pipe_series};
     // A value filled at temperatures since changed: said with every result, as its notes are.
-    for (const QString& line : staleFills(last_->texts))
+    for (const QString& line : staleFills(last_->texts, last_->chosen))
         for (frame::Explained::Result& r : last_->results) r.notes.push_back(line.toStdString());
     refused_ = false;
     mismatches_.clear();
@@ -498,21 +500,22 @@ sheet::Lines CalcPage::sheetLines() const {
     std::vector<std::pair<QString, QString>> options, sources;
     std::vector<QString> notes;
     std::set<std::string, std::less<>> stale;
-    staleFills(last_->texts, &stale);
+    staleFills(last_->texts, last_->chosen, &stale);
     std::size_t text = 0, option = 0, result = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const frame::Field& f = fields[i];
         if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) {
             const QString& used = last_->texts[text++];
+            const frame::Field& named = sheetField(f, last_->chosen);
             if (reads(f.name, last_->chosen))
-                inputs.push_back({&f, used});
+                inputs.push_back({&named, used});
             else if (f.kind == frame::Kind::Input)
-                unused << sheetColumns(f).name;
+                unused << sheetColumns(named).name;
             // A value filled from a property table and used as filled: where it came from, and whether the
             // temperatures it was taken at had changed.
             if (const auto source = filled(f.name); source && source->text == used && reads(f.name, last_->chosen))
                 sources.emplace_back(
-                    sheetColumns(f).name,
+                    sheetColumns(named).name,
                     source->source + (stale.contains(f.name) ? QStringLiteral("（已过时）") : QString()));
         } else if (f.kind == frame::Kind::Option) {
             if (last_->chosen[option++]) options.emplace_back(groupTitle(i), sheetCaption(f));
@@ -520,7 +523,7 @@ sheet::Lines CalcPage::sheetLines() const {
             const frame::Explained::Result& r = last_->results[result++];
             // A result added since that this case does not give (the pipe of a case sized by nominal diameter).
             if (f.absent && r.text == f.absent && r.notes.empty()) continue;
-            results.push_back({&f, sheetResult(f.name, QString::fromStdString(r.text))});
+            results.push_back({&sheetField(f, last_->chosen), sheetResult(f.name, QString::fromStdString(r.text))});
             for (const std::string& line : r.notes)
                 if (std::find(notes.begin(), notes.end(), QString::fromStdString(line)) == notes.end())
                     notes.push_back(QString::fromStdString(line));

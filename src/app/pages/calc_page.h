@@ -120,6 +120,9 @@ protected:
     // Whether the calculation reads input `name` when the options are `chosen` (one per option, in table order); the
     // sheet leaves out an input it does not read.
     virtual bool reads(std::string_view name, const std::vector<bool>& chosen) const;
+    // The row the sheet names `field` by when the options are `chosen`: by default the table's; a page whose caption
+    // follows an option (a flow's unit after the medium) gives that option's.
+    virtual const frame::Field& sheetField(const frame::Field& field, const std::vector<bool>&) const { return field; }
     // Whether option `name` is on in `chosen` (one per option, in table order).
     bool isChosen(const std::vector<bool>& chosen, std::string_view name) const;
     // The sheet's inputs and results in sections, each under its own heading with the fields it names in their order;
@@ -161,9 +164,9 @@ private:
     void refuse(const calc::Refused& refusal);
     std::vector<QString> currentTexts() const;
     // A line for each set of values filled at the page's own temperatures and used as filled in `texts` (the Input
-    // and Note texts, in table order) while one of those temperatures reads otherwise there; `stale` gets the
-    // names of those inputs.
-    QStringList staleFills(const std::vector<QString>& texts,
+    // and Note texts, in table order) with the options `chosen` while one of those temperatures reads otherwise there;
+    // `stale` gets the names of those inputs.
+    QStringList staleFills(const std::vector<QString>& texts, const std::vector<bool>& chosen,
                            std::set<std::string, std::less<>>* stale = nullptr) const;
     // The group of the option at `option` in the table, by its frame's title without the colon.
     QString groupTitle(std::size_t option) const;

@@ -86,9 +86,11 @@ Split sheetColumns(const frame::Field& field) {
         split.unit = split.unit.mid(blank + 1);
     }
     // The unit in its usual symbol (the page's caption may write it "KJ/Kg" or 千克/立方米), with what the caption says
-    // of the pressure's reference ("MPa，表压").
+    // of the pressure's reference ("MPa，表压", or "kPa(A)" and "kPa(G)" as a valve's data sheet writes it).
     const qsizetype comma = split.unit.lastIndexOf(QStringLiteral("，"));
-    const QString qualifier = comma >= 0 ? split.unit.mid(comma + 1).trimmed() : QString();
+    QString qualifier = comma >= 0 ? split.unit.mid(comma + 1).trimmed() : QString();
+    if (split.unit.endsWith(QLatin1String("(A)"))) qualifier = QStringLiteral("绝压");
+    if (split.unit.endsWith(QLatin1String("(G)"))) qualifier = QStringLiteral("表压");
     split.unit =
         readableUnit(field.about.unit) + (qualifier.isEmpty() ? QString() : QStringLiteral("（%1）").arg(qualifier));
     return split;

@@ -2,6 +2,7 @@
 
 #include "app/pages/absorption_page.h"
 #include "app/pages/condensation_page.h"
+#include "app/pages/control_valve_page.h"
 #include "app/pages/convection_page.h"
 #include "app/pages/distillation_page.h"
 #include "app/pages/drying_page.h"
@@ -35,6 +36,7 @@ constexpr PageInfo kPages[] = {
     {"reliefPage", "安全阀计算", "relief", build<ReliefPage>},
     {"stressPage", "管道应力判断", "stress", build<StressPage>},
     {"unitPage", "单位换算", nullptr, build<UnitPage>},
+    {"controlValvePage", "调节阀计算", "controlValve", build<ControlValvePage>},
 };
 
 std::span<const PageInfo> g_list = kPages;

@@ -75,7 +75,8 @@ struct UnitChoice {
     friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
 
-// A calculating page fills the first five members (route on the pipe-stress page only), the unit page `units`.
+// A calculating page fills the first five members (route on the pipe-stress page only) and `kept`, the unit page
+// `units`.
 struct PageState {
     ByName<QString> texts;        // every text box the user types (inputs, description fields, the segment editor's)
     ByName<std::string> options;  // the option chosen in each group that has one
@@ -84,6 +85,9 @@ struct PageState {
     std::optional<calc::PipeSeries> pipe_series;  // the pipe-sizing page's series chosen; none: by nominal diameter
     std::optional<LastCalculation> calculation;
     std::optional<UnitChoice> units;
+    // Texts an option keeps for its inputs while another option of its group is chosen (调节阀计算: each medium's
+    // flow and viscosity), by option name, then input name; only those that differ from the option's defaults.
+    ByName<ByName<QString>> kept;
 
     friend bool operator==(const PageState&, const PageState&) = default;
 };

@@ -1,5 +1,6 @@
 #include "app/tools/water_steam_dialog.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -232,8 +233,11 @@ void WaterSteamDialog::fill() {
     auto* page = qobject_cast<CalcPage*>(tabs_->page(tabs_->currentIndex()));
     if (!page) return setStatus(QString::fromUtf8(water::kNothingToFill), true);
     const water::FillAnswer answer =
-        water::fill(page->calculation(), water::find(typed()),
-                    [page](std::string_view name) { return page->box(name)->text().toStdString(); });
+        water::fill(page->calculation(), water::find(typed()), [page](std::string_view name) {
+            if (auto* option = qobject_cast<QAbstractButton*>(page->control(name)))
+                return std::string(option->isChecked() ? "1" : "");
+            return page->box(name)->text().toStdString();
+        });
     if (const auto* refusal = std::get_if<water::FillRefusal>(&answer)) {
         if (!refusal->field) return setStatus(QString::fromStdString(refusal->message), true);
         showMessage(this, kAppTitle, QString::fromStdString(refusal->message));

@@ -1,5 +1,6 @@
 #include "calc/properties/fill.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -7,6 +8,7 @@
 #include "calc/heat/condensation.h"
 #include "calc/properties/if97.h"
 #include "calc/units/udunits.h"
+#include "calc/valve/control_valve.h"
 #include "frame/number_text.h"
 #include "frame/numeric_text.h"
 
@@ -103,6 +105,10 @@ std::variant<Value, FillRefusal> value_of(Property p, const Where& w) {
             const double ps = w.line ? w.line->p_kpa : saturation_pressure_pa(w.t_c + 273.15) / 1000.0;
             return Value{ps, "kPa", head + "饱和蒸汽压，" + at_t};
         }
+        case Property::CriticalPressure:  // taken at a page's own inlet state alone (fill_at_inlet)
+        case Property::MolarMass:
+        case Property::HeatRatio:
+        case Property::Compressibility:
         case Property::None:
             break;
     }
@@ -187,10 +193,99 @@ std::variant<std::string, FillRefusal> converted(double v, const char* from, con
     return frame::in_note((*convert)(v), 6);
 }
 
+// 调节阀计算 fills at its own inlet state (t1, p1), whatever the dialog shows, the inputs of the medium chosen: a
+// liquid its ρ, μ, pv at t1 and pc; steam (superheated vapour) M, γ = cp/cv, Z = p·v/(R·T) with R = Ru/M, and μ.
+struct Inlet {
+    const char* field;
+    const char* medium;  // the option under which it is filled; nullptr: under either
+};
+consteval Inlet inlet(const char* field, const char* medium) {
+    return {frame::input_named(control_valve_fields::kFields, field), medium};
+}
+constexpr const char* kValve = "controlValve";
+constexpr const char* kInletTemperature = frame::input_named(control_valve_fields::kFields, "cvTemperature");
+constexpr const char* kInletPressure = frame::input_named(control_valve_fields::kFields, "cvInletPressure");
+constexpr Inlet kInlet[] = {
+    inlet("cvDensity", "cvLiquid"),      inlet("cvVapourPressure", "cvLiquid"), inlet("cvCriticalPressure", "cvLiquid"),
+    inlet("cvViscosity", nullptr),       inlet("cvMolarMass", "cvGas"),         inlet("cvHeatRatio", "cvGas"),
+    inlet("cvCompressibility", "cvGas"),
+};
+// Water's molar mass (kg/kmol) and the molar gas constant (kJ/(kmol·K)), for M and Z.
+constexpr double kWaterMolarMass = 18.015;
+constexpr double kMolarGasConstant = 8.314462618;
+
+FillAnswer fill_at_inlet(const Calculation& c, const std::function<std::string(std::string_view)>& text_of) {
+    const bool liquid = text_of("cvLiquid") == "1";
+    const auto t = page_number(c, kInletTemperature, text_of);
+    if (const auto* r = std::get_if<FillRefusal>(&t)) return *r;
+    const auto p = page_number(c, kInletPressure, text_of);
+    if (const auto* r = std::get_if<FillRefusal>(&p)) return *r;
+    const double t_c = std::get<double>(t), p_kpa = std::get<double>(p);
+    const frame::Field& hot = *c.field(kInletTemperature);
+    const Answer<Properties> state = at(t_c, p_kpa);
+    if (const auto* r = std::get_if<Refusal>(&state))
+        return FillRefusal{quoted(hot) + "与" + quoted(*c.field(kInletPressure)) + "：" + r->message + "未填入物性。",
+                           hot.name};
+    const double T = t_c + 273.15;
+    const bool below_critical = T < if97::kTc;
+    const double ps = below_critical ? saturation_pressure_pa(T) / 1000.0 : 0.0;
+    const std::string at_state = "t = " + six_digits(t_c) + " ℃，p = " + six_digits(p_kpa) + " kPa";
+    if (liquid && !(below_critical && p_kpa > ps))
+        return FillRefusal{quoted(hot) + "：" + at_state + " 时水不是液体，未填入物性。", hot.name};
+    if (!liquid && !(below_critical ? p_kpa < ps : p_kpa < if97::kPc * 1000.0))
+        return FillRefusal{quoted(hot) + "：" + at_state + " 时水不是过热蒸汽，未填入物性。", hot.name};
+    const Properties& s = std::get<Properties>(state);
+    const std::string where = "阀前 " + at_state;
+    Fill out;
+    for (const frame::Field& f : c.fields()) {
+        const auto entry = std::find_if(std::begin(kInlet), std::end(kInlet),
+                                        [&](const Inlet& i) { return std::string_view(i.field) == f.name; });
+        if (entry == std::end(kInlet) || (entry->medium && text_of(entry->medium) != "1")) continue;
+        Value v{0, "", "物性：水，IAPWS-IF97，" + where};
+        switch (f.about.property) {
+            case Property::Density:
+                v = {s.rho, "kg/m3", v.source};
+                break;
+            case Property::Viscosity:
+                v = {s.mu, "Pa s", std::string("物性：水，") + method(Property::Viscosity) + "，" + where};
+                break;
+            case Property::VapourPressure:
+                v = {ps, "kPa", "物性：水，IAPWS-IF97，饱和蒸汽压，t = " + six_digits(t_c) + " ℃"};
+                break;
+            case Property::CriticalPressure:
+                v = {if97::kPc * 1000.0, "kPa", "物性：水，IAPWS-IF97，临界压力"};
+                break;
+            case Property::MolarMass:
+                v = {kWaterMolarMass, "kg/kmol", "物性：水的摩尔质量"};
+                break;
+            case Property::HeatRatio:
+                v = {s.cp / s.cv, "", "物性：水，IAPWS-IF97，γ = cp/cv，" + where};
+                break;
+            case Property::Compressibility:
+                v = {p_kpa * s.v / (kMolarGasConstant / kWaterMolarMass * T), "",
+                     "物性：水，IAPWS-IF97，Z = p·v/(R·T)，R = 8.314462618/18.015 kJ/(kg·K)，" + where};
+                break;
+            default:
+                continue;
+        }
+        if (!std::isfinite(v.si)) return FillRefusal{"临界点上 cp、λ 为无穷大，无法填入。"};
+        std::string text = frame::in_note(v.si, 6);
+        if (*v.unit) {
+            const auto converted_text = converted(v.si, v.unit, f.about.unit);
+            if (const auto* r = std::get_if<FillRefusal>(&converted_text)) return *r;
+            text = std::get<std::string>(converted_text);
+        }
+        out.fields.push_back({f.name, text, v.source, {kInletTemperature, kInletPressure}});
+    }
+    out.note = "物性按阀前状态（阀前温度、阀前压力）查取。";
+    return out;
+}
+
 }  // namespace
 
 FillAnswer fill(const Calculation& calculation, const Answer<Found>& state,
                 const std::function<std::string(std::string_view field)>& text_of) {
+    if (std::string_view(calculation.name()) == kValve) return fill_at_inlet(calculation, text_of);
     Fill out;
     bool film = false, own_saturation = false;
     for (const frame::Field& f : calculation.fields()) {

@@ -10,6 +10,9 @@
 //       a condensate's properties (the vapour's pressure keeps it liquid, tm < ts).
 //     单效蒸发: r1 at saturation at T1 (evapVapourTemp), r at T (evapSteamTemp). The solution's cp0 is no water's
 //       property and is not tagged: it stays.
+//     调节阀计算: every input, at its inlet state (cvTemperature, cvInletPressure), for the medium chosen: a liquid
+//       (refused unless the state is liquid) ρ, μ, pv at t1 and pc = 22064 kPa; steam (refused unless superheated
+//       vapour) M = 18.015 kg/kmol, γ = cp/cv, Z = p·v/(R·T) with R = 8.314462618/18.015 kJ/(kg·K), and μ.
 //   Every other input stays as it is.
 //
 // Each value is converted from its SI unit (ρ kg/m³, μ Pa·s, λ W/(m·K), cp kJ/(kg·K), r kJ/kg, pv kPa) to the unit
@@ -55,7 +58,7 @@ using FillAnswer = std::variant<Fill, FillRefusal>;
 inline constexpr const char* kNothingToFill = "本页没有可由水和水蒸气物性填入的输入。";
 
 // The inputs of `calculation` to fill from `state` (the dialog's, or its refusal), reading the page's own
-// temperatures through `text_of` (an input's text by object name), in table order.
+// temperatures through `text_of` (an input's text by object name, an option's "1" where it is chosen), in table order.
 FillAnswer fill(const Calculation& calculation, const Answer<Found>& state,
                 const std::function<std::string(std::string_view field)>& text_of);
 

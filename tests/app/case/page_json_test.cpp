@@ -17,7 +17,7 @@ namespace {
 using app::PageState;
 
 // A member added to the saved state must be set in `everything` below, so that the round trip writes its key.
-static_assert(frame::detail::members<PageState>() == 7 && frame::detail::members<app::LastCalculation>() == 6 &&
+static_assert(frame::detail::members<PageState>() == 8 && frame::detail::members<app::LastCalculation>() == 6 &&
               frame::detail::members<app::RouteEditor>() == 3 && frame::detail::members<app::UnitChoice>() == 5 &&
               frame::detail::members<app::Filled>() == 3);
 
@@ -38,6 +38,9 @@ PageState everything(const app::PageInfo& page) {
     }
     app::LastCalculation& last = s.calculation.emplace();
     last.at = QDateTime::fromString("2026-12-07T10:14:52+08:00", Qt::ISODate);
+    const char* input = nullptr;  // the first input, kept by every option
+    for (const frame::Field& f : c->fields())
+        if (!input && f.kind == frame::Kind::Input) input = f.name;
     for (const frame::Field& f : c->fields()) {
         const std::string text = std::string("7.") + f.name;
         if (s.texts.contains(f.name)) s.texts[f.name] = QString::fromStdString(text);
@@ -45,6 +48,7 @@ PageState everything(const app::PageInfo& page) {
             s.sources[f.name] = {QString::fromStdString(text), "物性：水", {{f.name, "150"}}};
         if (f.kind == frame::Kind::Input || f.kind == frame::Kind::Note) last.texts[f.name] = s.texts[f.name];
         if (f.kind == frame::Kind::Option) s.options[f.group] = last.options[f.group] = f.name;  // the last of each
+        if (f.kind == frame::Kind::Option) s.kept[f.name] = {{input, "7.kept"}};
         if (f.kind == frame::Kind::Result) last.results[f.name] = {text, {"a = 1", "b = 2"}};
     }
     if (s.route) {
@@ -61,10 +65,11 @@ PageState everything(const app::PageInfo& page) {
 // The keys of a file's object: format keys by their path, where names of fields, options, pages and segments stand
 // for "*".
 void keys(const QJsonValue& v, const QString& at, std::set<QString>& out) {
-    static const QStringList named{"texts", "options", "sources", "results", "segments", "pages", "project", "at"};
+    static const QStringList named{"texts", "options", "sources", "results", "segments",
+                                   "pages", "project", "at",      "kept"};
     const QJsonObject o = v.toObject();
     for (auto it = o.begin(); it != o.end(); ++it) {
-        const bool by_name = named.contains(at.section('.', -1));
+        const bool by_name = named.contains(at.section('.', -1)) || at.endsWith(".kept.*");
         const QString path = (at.isEmpty() ? "" : at + ".") + (by_name ? "*" : it.key());
         out.insert(path);
         keys(*it, path, out);
