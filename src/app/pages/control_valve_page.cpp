@@ -4,9 +4,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <algorithm>
+#include <tuple>
 
 #include "app/pages/captions.h"
+#include "app/pages/pipe_pick.h"
 #include "calc/valve/control_valve.h"
 
 namespace vxr::app {
@@ -48,6 +51,22 @@ ControlValvePage::ControlValvePage(const PageInfo& info, QWidget* parent) : Calc
     place(Form::inside(Form::page(this).groupBox("cvMedium", {120, 990, 9780, 600}, QStringLiteral("介质："))),
           kMedium);
     stackFrames("cvInputFrame", "cvResultFrame", {.top = 1710});
+    // The pipe pickers in the free column beside 阀门公称通径: the right column's caption to its box's end.
+    const QWidget* size = control("cvValveSize");
+    const QRect right = control("cvPipeOut")->geometry();
+    const int from = size->parentWidget()->findChild<QLabel*>(QStringLiteral("cvPipeOutLabel"))->x();
+    const int half = (right.right() - from - 6) / 2;
+    for (const auto& [name, field, caption, n] :
+         {std::tuple{"cvPipeInPick", "cvPipeIn", QStringLiteral("阀前管按规格…"), 0},
+          {"cvPipeOutPick", "cvPipeOut", QStringLiteral("阀后管按规格…"), 1}}) {
+        auto* pick = new QPushButton(caption, size->parentWidget());
+        pick->setObjectName(QLatin1String(name));
+        pick->setGeometry(from + n * (half + 6), size->y(), half, size->height());
+        pick->setAutoDefault(false);
+        pick->setToolTip(QStringLiteral("按管子规格（ASME B36.10M / B36.19M）填入%1内径")
+                             .arg(n ? QStringLiteral("阀后管") : QStringLiteral("阀前管")));
+        connect(pick, &QPushButton::clicked, this, [this, field = field] { pickPipe(field); });
+    }
     finish(addedCalculateButton("cvCalculate"), Enter::PressesCalculate, Focus::GoesToTheFieldAtFault);
     connect(static_cast<QAbstractButton*>(control("cvGas")), &QAbstractButton::toggled, this,
             &ControlValvePage::switchMedium);
@@ -133,6 +152,15 @@ void ControlValvePage::restore(const PageState& state) {
                 if (asGas(name)) kept_[medium][name] = text;
     CalcPage::restore(state);
     showMedium();
+}
+
+PipePickDialog* ControlValvePage::pickPipe(const char* field) {
+    if (!pipes_) pipes_ = new PipePickDialog(this);
+    pipes_->target(field, nullptr,
+                   std::string_view(field) == "cvPipeIn" ? QStringLiteral("阀前管内径") : QStringLiteral("阀后管内径"));
+    pipes_->show();
+    pipes_->raise();
+    return pipes_;
 }
 
 }  // namespace vxr::app

@@ -7,9 +7,14 @@
 
 namespace vxr::app {
 
+class PipePickDialog;
+
 class ControlValvePage : public CalcPage {
 public:
     explicit ControlValvePage(const PageInfo& info, QWidget* parent = nullptr);
+
+    // 阀前管按规格… and 阀后管按规格…: the pipe picker, filling that pipe's inside diameter.
+    PipePickDialog* pickPipe(const char* field);
 
     // Adds the texts of the medium not shown (`kept`, where they differ from its defaults).
     PageState state() const override;
@@ -25,6 +30,7 @@ private:
     void showMedium();
     bool gasChosen() const;
 
+    PipePickDialog* pipes_ = nullptr;
     bool gas_ = false;         // the medium whose flow and viscosity the boxes show
     ByName<QString> kept_[2];  // by medium (liquid, gas): its flow and viscosity while the other is shown
 };

@@ -58,7 +58,11 @@ FrictionPage::FrictionPage(const PageInfo& info, QWidget* parent) : CalcPage(inf
 }
 
 PickDialog* FrictionPage::pickPipe() {
-    if (!pipe_) pipe_ = new PipePickDialog(this);
+    if (!pipe_) {
+        auto* pick = new PipePickDialog(this);
+        pick->target("Text32", "Text30", QStringLiteral("管道内径"));
+        pipe_ = pick;
+    }
     pipe_->show();
     pipe_->raise();
     return pipe_;

@@ -75,7 +75,8 @@ struct UnitChoice {
     friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
 
-// A calculating page fills the first five members (route on the pipe-stress page only) and `kept`, the unit page
+// A calculating page fills the first six members (route on the pipe-stress page only, pipe_series on the pipe-sizing
+// page only) and `kept`, the unit page
 // `units`.
 struct PageState {
     ByName<QString> texts;        // every text box the user types (inputs, description fields, the segment editor's)

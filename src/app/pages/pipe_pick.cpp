@@ -17,8 +17,6 @@
 namespace vxr::app {
 namespace {
 
-constexpr const char* kInside = "Text32";     // 管道内径（毫米）
-constexpr const char* kKind = "Text30";       // 管道种类
 constexpr const char* kRoughness = "Text31";  // 管道粗糙度（毫米）
 
 QPushButton* named(QPushButton* b, const QString& name) {
@@ -73,9 +71,7 @@ void PickDialog::undo() {
 }
 
 PipePickDialog::PipePickDialog(CalcPage* page)
-    : PickDialog(page, QStringLiteral("pipePick"), QStringLiteral("按规格选管子"),
-                 QStringLiteral("选管子规格和公称直径，按“填入本页”：管道内径填入该管子的内径（外径 − 2×壁厚），"
-                                "管道种类写为该管子。")) {
+    : PickDialog(page, QStringLiteral("pipePick"), QStringLiteral("按规格选管子"), QString()) {
     series_ = new QComboBox(this);
     series_->setObjectName(QStringLiteral("pipePickSeries"));
     for (const calc::PipeSeries& s : calc::builtin_pipe_series()) series_->addItem(QString::fromStdString(s.name));
@@ -84,6 +80,14 @@ PipePickDialog::PipePickDialog(CalcPage* page)
     connect(series_, &QComboBox::currentIndexChanged, this, &PipePickDialog::showSeries);
     showSeries();
     fitToScreen(this, page, QSize(520, 460));
+}
+
+void PipePickDialog::target(const char* bore, const char* pipe, const QString& caption) {
+    bore_ = bore;
+    pipe_ = pipe;
+    setWindowTitle(QStringLiteral("按规格选管子：%1").arg(caption));
+    hint_->setText(QStringLiteral("选管子规格和公称直径，按“填入本页”：%1填入该管子的内径（外径 − 2×壁厚）%2。")
+                       .arg(caption, pipe ? QStringLiteral("，管道种类写为该管子") : QString()));
 }
 
 void PipePickDialog::showSeries() {
@@ -104,7 +108,9 @@ std::vector<PickDialog::Edit> PipePickDialog::edits(int row) const {
     const QString bore = QString::fromStdString(frame::masked(size.bore_mm(), 2));
     const QString source = QStringLiteral("%1 的内径（%2 − 2 × %3）")
                                .arg(pipe, QString::fromStdString(size.od), QString::fromStdString(size.wall));
-    return {{kInside, bore, Filled{bore, source, {}}}, {kKind, pipe, std::nullopt}};
+    std::vector<Edit> out{{bore_, bore, Filled{bore, source, {}}}};
+    if (pipe_) out.push_back({pipe_, pipe, std::nullopt});
+    return out;
 }
 
 RoughnessPickDialog::RoughnessPickDialog(CalcPage* page)

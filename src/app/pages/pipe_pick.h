@@ -1,6 +1,6 @@
-// The friction page's two pickers beside its inputs: a pipe by series and size (fills 管道内径 with its bore and
-// writes the pipe into 管道种类) and a wall material (fills 管道粗糙度). Each records where the value came from, as a
-// fill from the water/steam table does, and its own 撤销 puts back what its last 填入 replaced.
+// Pickers beside a page's inputs: a pipe by series and size (fills a diameter with its bore, and on the friction
+// page writes the pipe into 管道种类) and a wall material (fills 管道粗糙度). Each records where the value came from,
+// as a fill from the water/steam table does, and its own 撤销 puts back what its last 填入 replaced.
 #pragma once
 
 #include <QDialog>
@@ -53,6 +53,9 @@ class PipePickDialog : public PickDialog {
 
 public:
     explicit PipePickDialog(CalcPage* page);
+    // What 填入本页 fills: the input `bore` with the pipe's bore and, where given, the description field `pipe` with
+    // the pipe; `caption` names the input in the title.
+    void target(const char* bore, const char* pipe, const QString& caption);
 
 protected:
     std::vector<Edit> edits(int row) const override;
@@ -60,6 +63,8 @@ protected:
 private:
     void showSeries();
     QComboBox* series_ = nullptr;
+    const char* bore_ = nullptr;
+    const char* pipe_ = nullptr;
 };
 
 // 按材质…: a wall material from the roughness table.

@@ -78,6 +78,19 @@ TEST_F(WindowTest, PipeAndMaterialPicksFillRecordAndUndo) {
               "新的商品钢管（无缝或焊接）（Moody (1944) 表：commercial steel, 0.00015 ft）");
     click("roughnessPickUndo");
     EXPECT_EQ(text("Text31"), "0.5");
+
+    // On 调节阀计算 the same picker fills the pipe asked for, and only its diameter.
+    showPage("controlValvePage");
+    click("cvPipeOutPick");
+    auto* valve = page("controlValvePage")->findChild<QDialog*>("pipePickDialog");
+    ASSERT_TRUE(valve && valve->isVisible());
+    EXPECT_EQ(valve->windowTitle(), "按规格选管子：阀后管内径");
+    valve->findChild<QComboBox*>("pipePickSeries")->setCurrentText("ASME B36.19M Sch 10S");
+    valve->findChild<QListWidget*>("pipePickList")->setCurrentRow(14);  // DN150
+    QTest::mouseClick(valve->findChild<QPushButton*>("pipePickFill"), Qt::LeftButton);
+    EXPECT_EQ(text("cvPipeOut") + " | " + text("cvPipeIn"), "161.50 | 150");
+    EXPECT_EQ(page("controlValvePage")->filled("cvPipeOut")->source,
+              "ASME B36.19M DN150 Sch 10S 168.3×3.40 的内径（168.3 − 2 × 3.40）");
 }
 
 // 管材表…: a user's series refused for a name or a cell (named by the table's own row), kept, then offered on the
