@@ -76,8 +76,7 @@ struct UnitChoice {
 };
 
 // A calculating page fills the first six members (route on the pipe-stress page only, pipe_series on the pipe-sizing
-// page only) and `kept`, the unit page
-// `units`.
+// page only) and `kept`, the unit page `units`.
 struct PageState {
     ByName<QString> texts;        // every text box the user types (inputs, description fields, the segment editor's)
     ByName<std::string> options;  // the option chosen in each group that has one
