@@ -41,6 +41,13 @@ const QString kMismatch = QStringLiteral("保存的结果与按保存的输入�
 
 }  // namespace
 
+void enableRow(QLineEdit* box, bool on) {
+    box->setEnabled(on);
+    for (const QString& suffix : {QStringLiteral("Label"), QStringLiteral("Exponent")})
+        if (auto* caption = box->parentWidget()->findChild<QLabel*>(box->objectName() + suffix))
+            caption->setEnabled(on);
+}
+
 std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCalculation& stored) {
     calc::Case c;
     for (const frame::Field& f : calculation.fields()) {

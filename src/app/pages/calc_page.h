@@ -43,6 +43,9 @@ struct Mismatch {
 // it means. Results not stored are not compared.
 std::vector<Mismatch> recheck(const calc::Calculation& calculation, const LastCalculation& stored);
 
+// A row of an added page greyed or not: its text box with its caption and the caption's exponent digit.
+void enableRow(QLineEdit* box, bool on);
+
 class CalcPage : public Page {
     Q_OBJECT
 

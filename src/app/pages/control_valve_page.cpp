@@ -38,13 +38,6 @@ const frame::Field* asGas(std::string_view name) {
     return nullptr;
 }
 
-void enableRow(QLineEdit* box, bool on) {
-    box->setEnabled(on);
-    for (const QString& suffix : {QStringLiteral("Label"), QStringLiteral("Exponent")})
-        if (auto* caption = box->parentWidget()->findChild<QLabel*>(box->objectName() + suffix))
-            caption->setEnabled(on);
-}
-
 }  // namespace
 
 ControlValvePage::ControlValvePage(const PageInfo& info, QWidget* parent) : CalcPage(info, parent) {

@@ -18,13 +18,6 @@ constexpr Place kMedium[] = {
 constexpr std::string_view kGasOnly[] = {"reliefMolarMass", "reliefTemperature", "reliefZ", "reliefAdiabaticExponent"};
 constexpr std::string_view kLiquidOnly = "reliefDensity";
 
-void enableRow(QLineEdit* box, bool on) {
-    box->setEnabled(on);
-    for (const QString& suffix : {QStringLiteral("Label"), QStringLiteral("Exponent")})
-        if (auto* caption = box->parentWidget()->findChild<QLabel*>(box->objectName() + suffix))
-            caption->setEnabled(on);
-}
-
 }  // namespace
 
 ReliefPage::ReliefPage(const PageInfo& info, QWidget* parent) : CalcPage(info, parent) {
