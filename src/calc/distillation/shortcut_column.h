@@ -1,6 +1,6 @@
 // Shortcut design (简捷法) of a binary distillation column with constant relative volatility, as taught in the Chinese
-// unit-operations course (化工原理, 精馏): Fenske's minimum stages, the minimum reflux from the pinch of the q-line with
-// the equilibrium curve (for a binary of constant α the same figure as Underwood's equations give, but not their
+// unit-operations course (化工原理, 精馏): Fenske's minimum stages, the minimum reflux from the pinch of the q-line
+// with the equilibrium curve (for a binary of constant α the same figure as Underwood's equations give, but not their
 // method), and Gilliland's correlation in Eduljee's form.
 //
 //   D = F·(xF − xW)/(xD − xW),  W = F − D
