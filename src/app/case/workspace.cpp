@@ -32,7 +32,7 @@ void Workspace::adopt(Page* page) {
 
 casefile::Document Workspace::document() const {
     casefile::Document d;
-    d.changed = changed_;
+    d.changed = changed_.timeSpec() == Qt::UTC ? changed_.toLocalTime() : changed_;
     d.program = programName();
     d.project = project_;
     const std::span<const PageInfo> all = pages();
@@ -83,7 +83,9 @@ void Workspace::setProject(const QJsonObject& project) {
 }
 
 void Workspace::edited() {
-    changed_ = QDateTime::currentDateTime();
+    // In UTC: local time asks the system's time zone on every call, and an edit comes with every keystroke and every
+    // calculation. The document gets it as local time.
+    changed_ = QDateTime::currentDateTimeUtc();
     const bool was = modified_;
     modified_ = true;
     if (!was) emit fileChanged();

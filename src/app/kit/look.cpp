@@ -102,10 +102,15 @@ void prepareApplication(QApplication& app) {
 
 void styleResultBox(QLineEdit* box, bool outdated) {
     box->setReadOnly(true);
+    const QColor text = outdated ? QColor(128, 128, 128) : QColor(255, 0, 0);
+    // Marked after every edit and calculation: a palette set anew repolishes the box, so only where it changes.
+    if (box->palette().color(QPalette::Disabled, QPalette::Text) == text &&
+        box->palette().color(QPalette::Active, QPalette::Base) == QColor(192, 255, 255))
+        return;
     QPalette p = box->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(group, QPalette::Base, QColor(192, 255, 255));
-        p.setColor(group, QPalette::Text, outdated ? QColor(128, 128, 128) : QColor(255, 0, 0));
+        p.setColor(group, QPalette::Text, text);
     }
     box->setPalette(p);
 }

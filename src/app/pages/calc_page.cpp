@@ -364,7 +364,7 @@ void CalcPage::markResults() {
             else if (m.field == fields[i].name)
                 lines << kMismatch + QStringLiteral("保存 %1，重新计算 %2").arg(m.stored, m.recalculated);
         if (!outdated.isEmpty()) lines << outdated;
-        box->setToolTip(lines.join(QLatin1Char('\n')));
+        if (const QString tip = lines.join(QLatin1Char('\n')); tip != box->toolTip()) box->setToolTip(tip);
         styleResultBox(box, !outdated.isEmpty());
         ++n;
     }
