@@ -7,16 +7,18 @@
 
 namespace vxr::app {
 
+bool GuardedDialog::mayDropChanges() {
+    if (!changed()) return true;
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, QStringLiteral("已作的修改尚未确定，放弃这些修改吗？"),
+                    QMessageBox::NoButton, this);
+    QPushButton* drop = box.addButton(QStringLiteral("放弃修改"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("继续编辑"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == drop;
+}
+
 void GuardedDialog::reject() {
-    if (changed()) {
-        QMessageBox box(QMessageBox::NoIcon, kAppTitle, QStringLiteral("已作的修改尚未确定，放弃这些修改吗？"),
-                        QMessageBox::NoButton, this);
-        QPushButton* drop = box.addButton(QStringLiteral("放弃修改"), QMessageBox::DestructiveRole);
-        box.addButton(QStringLiteral("继续编辑"), QMessageBox::RejectRole);
-        box.exec();
-        if (box.clickedButton() != drop) return;
-    }
-    QDialog::reject();
+    if (mayDropChanges()) QDialog::reject();
 }
 
 void GuardedDialog::discard() {

@@ -20,6 +20,8 @@ public:
 protected:
     // Whether anything shown differs from what the dialog opened with.
     virtual bool changed() const = 0;
+    // True where nothing was changed or the user chose 放弃修改; false where they chose 继续编辑.
+    bool mayDropChanges();
 };
 
 }  // namespace vxr::app

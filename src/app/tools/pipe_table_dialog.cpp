@@ -52,7 +52,7 @@ QPushButton* button(QWidget* parent, const QString& caption, const char* name) {
 
 }  // namespace
 
-PipeTableDialog::PipeTableDialog(QWidget* parent) : QDialog(parent) {
+PipeTableDialog::PipeTableDialog(QWidget* parent) : GuardedDialog(parent) {
     setObjectName(QStringLiteral("pipeTableDialog"));
     setWindowTitle(QStringLiteral("管材表"));
     QString told;
@@ -89,12 +89,18 @@ PipeTableDialog::PipeTableDialog(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(close);
     right->addLayout(buttons);
     layout->addLayout(right, 3);
-    connect(list_, &QListWidget::currentRowChanged, this, &PipeTableDialog::showSeries);
-    connect(fresh, &QPushButton::clicked, this, &PipeTableDialog::startNew);
+    connect(list_, &QListWidget::currentRowChanged, this, [this] {
+        if (mayDropChanges()) return showSeries();
+        const QSignalBlocker quiet(list_);
+        list_->setCurrentRow(row_);  // 继续编辑: back to the series being edited
+    });
+    connect(fresh, &QPushButton::clicked, this, [this] {
+        if (mayDropChanges()) startNew();
+    });
     connect(more, &QPushButton::clicked, this, [this] { rows_->insertRow(rows_->rowCount()); });
     connect(delete_, &QPushButton::clicked, this, &PipeTableDialog::remove);
     connect(save_, &QPushButton::clicked, this, &PipeTableDialog::keep);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(close, &QPushButton::clicked, this, &PipeTableDialog::reject);
     listAll(QString());
     fitToScreen(this, parent, QSize(760, 520));
     if (!told.isEmpty())
@@ -140,6 +146,19 @@ void PipeTableDialog::showSeries() {
     name_->setReadOnly(built_in);
     save_->setEnabled(!built_in);
     delete_->setEnabled(!built_in && s);
+    row_ = row;
+    shown_ = typed();
+}
+
+QStringList PipeTableDialog::typed() const {
+    QStringList all{name_->text()};
+    for (int r = 0; r < rows_->rowCount(); ++r)
+        for (int c = 0; c < 3; ++c) all << (rows_->item(r, c) ? rows_->item(r, c)->text() : QString());
+    return all;
+}
+
+bool PipeTableDialog::changed() const {
+    return !name_->isReadOnly() && typed() != shown_;
 }
 
 void PipeTableDialog::startNew() {
@@ -152,6 +171,8 @@ void PipeTableDialog::startNew() {
     rows_->setRowCount(10);
     save_->setEnabled(true);
     delete_->setEnabled(false);
+    row_ = -1;
+    shown_ = typed();
     name_->setFocus();
 }
 

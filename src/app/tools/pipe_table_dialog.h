@@ -1,12 +1,13 @@
 // 工具 → 管材表…: the pipe series the program knows. The built-in ones are listed read-only; the user's own (a
 // company's or a national series: a name and rows of DN, 外径, 壁厚 in mm, typed or pasted from a spreadsheet) are
 // kept in the user's data folder, pipe-series.json, written as a case file is. A file that cannot be read is moved
-// aside, never overwritten, and the user is told.
+// aside, never overwritten, and the user is told. Esc, 关闭, 新建 or another series in the list ask before they drop
+// what was typed and not kept.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <vector>
+#include "app/kit/guarded_dialog.h"
 
 #include "app/kit/user_series.h"
 #include "calc/hydraulics/pipe_tables.h"
@@ -23,7 +24,7 @@ namespace userseries {
 bool save(const std::vector<calc::PipeSeries>& series, QString* error);
 }  // namespace userseries
 
-class PipeTableDialog : public QDialog {
+class PipeTableDialog : public GuardedDialog {
     Q_OBJECT
 
 public:
@@ -35,6 +36,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool changed() const override;
 
 private:
     void showSeries();  // the series chosen in the list, in the editor
@@ -42,7 +44,10 @@ private:
     void remove();
     void paste();  // rows pasted from a spreadsheet: tab- or comma-separated, one row a line
     void listAll(const QString& current);
+    QStringList typed() const;  // the name and every cell as shown
 
+    QStringList shown_;  // what the editor showed when it last showed a series or started a new one
+    int row_ = -1;       // the list's row the editor shows
     std::vector<calc::PipeSeries> own_;
     QListWidget* list_ = nullptr;
     QLineEdit* name_ = nullptr;

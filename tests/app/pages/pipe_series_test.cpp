@@ -115,8 +115,18 @@ TEST_F(WindowTest, UsersOwnSeries) {
         EXPECT_FALSE(kept) << typed;
     }
     EXPECT_EQ(rows->currentRow() * 10 + rows->currentColumn(), 21);  // the cell at fault
+    // Not kept yet: Esc and another series ask, and 继续编辑 keeps what was typed.
+    for (const auto& leave : std::initializer_list<std::function<void()>>{
+             [&] { table.reject(); }, [&] { table.findChild<QListWidget*>("pipeTableList")->setCurrentRow(3); }}) {
+        pressWith("继续编辑");
+        const auto asked = catchMessage(leave);
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(asked->text, "已作的修改尚未确定，放弃这些修改吗？");
+        EXPECT_EQ(name->text() + rows->item(2, 1)->text(), "本厂76x");
+    }
     cell(2, 1, "76");
     ASSERT_TRUE(table.keep());
+    EXPECT_FALSE(catchMessage([&] { table.reject(); }));  // all kept: closes without asking
     QCoreApplication::processEvents();
     auto* series = find<QComboBox>("pipeSeries");
     ASSERT_EQ(series->itemText(18), "本厂");
