@@ -28,7 +28,7 @@ namespace {
 
 using MainWindowTest = WindowTest;
 
-// Twelve tabs in three rows of four, the selected tab's row next to the page; the window opens on 冷凝膜系数.
+// The tabs in rows of four, the selected tab's row next to the page; the window opens on 冷凝膜系数.
 TEST_F(MainWindowTest, TabsAndCaption) {
     EXPECT_EQ(window().objectName() + " " + window().windowTitle(), "Form1 VXR [V1.00]");
     // The design's 10290 × 9270 twips with its three rows of tabs, and a row of 295 twips for each row the pages add.
@@ -38,12 +38,9 @@ TEST_F(MainWindowTest, TabsAndCaption) {
     auto* tabs = find<app::TabControl>("SSTab1");
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
-    EXPECT_EQ(captions.mid(0, 12).join(' '),
+    EXPECT_EQ(captions.join(' '),
               "管径计算 管道阻力计算 离心泵安装高度计算 传热膜系数计算 冷凝膜系数 精馏计算 单效蒸发 "
-              "干燥计算 吸收计算 安全阀计算 管道应力判断 单位换算");
-    QStringList listed;  // and a page added after them, its own caption
-    for (const app::PageInfo& page : app::pages()) listed << page.caption;
-    EXPECT_EQ(captions, listed);
+              "干燥计算 吸收计算 安全阀计算 管道应力判断 单位换算 调节阀计算");
     EXPECT_EQ(tabs->page(tabs->currentIndex())->objectName(), "condensationPage");
     EXPECT_TRUE(window().page("condensationPage")->isVisible() && !window().page("pipeDiameterPage")->isVisible());
     for (int i = 0; i < tabs->count(); ++i) {
