@@ -67,21 +67,14 @@ TEST(NumberText, MasksAndPlainText) {
 // A small non-zero result keeps two significant digits: four instead, fixed from 1e-6 up, else with an exponent;
 // a count (no decimals) and a value with two digits already, once rounded (0.0095 to 0.010), are left to the mask.
 TEST(NumberText, SmallResultsKeepTheirDigits) {
-    const std::tuple<double, int, const char*> rows[] = {{2.5e-6, 5, "0.000002500"},
-                                                         {1e-6, 5, "0.000001000"},
-                                                         {9.99e-7, 5, "9.990E-07"},
-                                                         {-2.5e-7, 5, "-2.500E-07"},
-                                                         {3e-5, 5, "0.00003000"},
-                                                         {0.00012, 5, "0.00012"},
-                                                         {9.99996e-6, 5, "0.00001000"},
-                                                         {0.0012, 3, "0.001200"},
-                                                         {0.0095, 3, "0.010"},
-                                                         {0.0094999, 3, "0.009500"},
-                                                         {0.012, 3, "0.012"},
-                                                         {0, 5, "0.00000"},
-                                                         {5, 0, "5"},
-                                                         {1.5, 3, "1.500"}};
+    const std::tuple<double, int, const char*> rows[] = {
+        {2.5e-6, 5, "0.000002500"},    {1e-6, 5, "0.000001000"}, {9.99e-7, 5, "9.990E-07"}, {-2.5e-7, 5, "-2.500E-07"},
+        {9.99996e-6, 5, "0.00001000"}, {3e-5, 5, "0.00003000"},  {0.0012, 3, "0.001200"},   {0.0094999, 3, "0.009500"}};
     for (const auto& [value, decimals, text] : rows) EXPECT_EQ(masked_or_significant(value, decimals), text) << value;
+    EXPECT_EQ(masked_or_significant(0.00012, 5) + " " + masked_or_significant(0.0095, 3) + " " +
+                  masked_or_significant(0.012, 3) + " " + masked_or_significant(0, 5) + " " +
+                  masked_or_significant(5, 0) + " " + masked_or_significant(1.5, 3),
+              "0.00012 0.010 0.012 0.00000 5 1.500");
 }
 
 // Six significant digits by default, all of a typed value with kAsTyped; a negative value in brackets.
