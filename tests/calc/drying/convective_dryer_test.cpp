@@ -84,13 +84,11 @@ TEST(Dryer, IdealDryerEfficiencyOnRandomCases) {
         const std::string t[] = {std::to_string(w1), std::to_string(w1 / 3),     std::to_string(at(50, 500)),
                                  std::to_string(t0), std::to_string(at(1, 100)), std::to_string(t1),
                                  std::to_string(t2)};
-        const calc::Answer a = run("drying", {{"dryInitialMoisture", t[0].c_str()},
-                                              {"dryFinalMoisture", t[1].c_str()},
-                                              {"dryPressure", t[2].c_str()},
-                                              {"dryAirTemp", t[3].c_str()},
-                                              {"dryAirHumidity", t[4].c_str()},
-                                              {"dryPreheatTemp", t[5].c_str()},
-                                              {"dryExhaustTemp", t[6].c_str()}});
+        Typed typed;
+        for (const char* field : {"dryInitialMoisture", "dryFinalMoisture", "dryPressure", "dryAirTemp",
+                                  "dryAirHumidity", "dryPreheatTemp", "dryExhaustTemp"})
+            typed.emplace_back(field, t[typed.size()].c_str());
+        const calc::Answer a = run("drying", typed);
         if (std::holds_alternative<calc::Refused>(a)) continue;
         ++finished;
         const std::string eta = shown(a).substr(shown(a).rfind(' ') + 1);
