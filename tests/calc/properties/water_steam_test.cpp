@@ -175,23 +175,16 @@ TEST(PropertiesTransport, ViscosityTable4) {
     expect_printed(rows(mu_upas, table));
 }
 
-// IAPWS 2011, table 4 (λ̄2 = 0), λ in mW/(m·K).
-TEST(PropertiesTransport, ConductivityTable4) {
-    const std::vector<Printed> table = {{298.15, 0, "18.4341883"},
-                                        {298.15, 998, "607.712868"},
-                                        {298.15, 1200, "799.038144"},
-                                        {873.15, 0, "79.1034659"}};
-    expect_printed(rows(lambda_mw, table));
-}
-
-// IAPWS 2011 in its industrial form with IF97, tables 7 (region 1), 8 (region 2) and 9 (region 3, by density):
-// λ with its critical enhancement, and μ (μ̄2 = 1) that enters it.
-TEST(PropertiesTransport, ConductivityIndustrialTables7To9) {
+// IAPWS 2011: table 4 (λ̄2 = 0), λ in mW/(m·K); in its industrial form with IF97, tables 7 (region 1), 8 (region 2)
+// and 9 (region 3, by density): λ with its critical enhancement, and μ (μ̄2 = 1) that enters it.
+TEST(PropertiesTransport, ConductivityTables4And7To9) {
     const auto in = [](State (*region)(double, double)) {
         return [region](double t, double x) { return lambda_if97(region(t, x)); };
     };
     const auto mu = [](double t, double p) { return mu_upas(t, (p ? if97::region1(t, p) : if97::region2(t, 50)).rho); };
-    expect_printed(rows(in(if97::region1), {{620, 20, "0.481485195e3"}, {620, 50, "0.545038940e3"}}) +
+    expect_printed(rows(lambda_mw, {{298.15, 0, "18.4341883"}, {298.15, 998, "607.712868"}}) +
+                   rows(lambda_mw, {{298.15, 1200, "799.038144"}, {873.15, 0, "79.1034659"}}) +
+                   rows(in(if97::region1), {{620, 20, "0.481485195e3"}, {620, 50, "0.545038940e3"}}) +
                    rows(in(if97::region2), {{650, 0.3, "0.522311024e2"}, {800, 50, "0.177709914e3"}}) +
                    rows(in(if97::region3), {{647.35, 222, "0.366879411e3"}, {647.35, 322, "0.124182415e4"}}) +
                    rows(mu, {{620, 20, "0.709051068e2"}, {800, 0, "0.393727534e2"}}) +
