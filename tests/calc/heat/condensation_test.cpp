@@ -18,20 +18,19 @@ TEST(Condensation, WorkedCases) {
                   {"steam at 100 ℃ inside a 25 mm tube at 90 ℃: 0.555·(9.12071e16)^0.25", steam, "9644.954"}});
 }
 
-// The angle in degrees: from flat facing up (0°) to flat facing down (±180°) the film runs; past either it cannot.
-TEST(Condensation, AngleBounds) {
-    const char* none = "请仔细核对数据！ @ none";
-    const char* rows[][2] = {{"0", "0.000"},    {"-0.001", none},  {"180", "0.000"},
-                             {"180.001", none}, {"-180", "0.000"}, {"200", none}};
-    for (const auto& [angle, alpha] : rows)
-        EXPECT_EQ(shown(run("condensation", {{"Option10", "1"}, {"Text74", angle}})), alpha) << angle << "°";
-}
-
-// Each surface finishes with the fields it never reads blank; every surface reads r.
+// Each surface finishes with the fields it never reads blank; every surface reads r. The angle in degrees: from
+// flat facing up (0°) to flat facing down (±180°) the film runs; past either it cannot.
 TEST(Condensation, FieldsReadAndRefusals) {
     const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
+    const auto angle = [](const char* degrees) { return Typed{{"Option10", "1"}, {"Text74", degrees}}; };
     expect_shown("condensation",
-                 {{"inclined", {{"Option10", "1"}, {"Text72", ""}, {"Text71", ""}, {"Text70", ""}}, "2544.933"},
+                 {{"0°: flat, facing up", angle("0"), "0.000"},
+                  {"−0.001°", angle("-0.001"), none},
+                  {"180°: flat, facing down", angle("180"), "0.000"},
+                  {"180.001°", angle("180.001"), none},
+                  {"−180°", angle("-180"), "0.000"},
+                  {"200°", angle("200"), none},
+                  {"inclined", {{"Option10", "1"}, {"Text72", ""}, {"Text71", ""}, {"Text70", ""}}, "2544.933"},
                   {"vertical", {{"Text74", ""}, {"Text72", "x"}, {"Text71", ""}, {"Text70", "abc"}}, "2544.933"},
                   {"outside", {{"Option8", "1"}, {"Text74", ""}, {"Text70", ""}, {"Text73", "x"}}, "3825.999"},
                   {"inside", {{"Option7", "1"}, {"Text74", ""}, {"Text73", ""}, {"Text71", ""}}, "2959.105"},
