@@ -52,13 +52,10 @@ TEST(PackedAbsorber, RefusalsOnBothSidesOfEachBound) {
 }
 
 // Above y1 = 0.1 every result warns that the dilute-gas assumptions strain; at 0.1 none does.
-TEST(PackedAbsorber, WarnsAboveADiluteGas) {
+TEST(PackedAbsorber, NotesAndTheDiluteGasWarning) {
     for (const auto& [inlet, warned] : {std::pair{"0.1", false}, {"0.10001", true}})
         for (std::size_t i = 0; i < 8; ++i)
             EXPECT_EQ(warns(run("absorption", {{"absInletGas", inlet}}), i), warned) << inlet << " " << i;
-}
-
-TEST(PackedAbsorber, Notes) {
     EXPECT_EQ(outline(run("absorption")),
               "Y2, Y1, Y2 / (L/V)min, Y1, X2, Y2, (L/V)min / L/V, L/V / L, V / X1, X1 / S, S / N_OG, "
               "(Y1 − m·X2)/(Y2 − m·X2), N_OG / Z");

@@ -56,7 +56,8 @@ TEST(Evaporator, RefusalsOnBothSidesOfEachBound) {
 }
 
 // Boiling at 68 ℃ exactly (60 + 8): a feed at the boiling point, and Δt = 5 ℃, do not warn; a hundredth beyond does.
-TEST(Evaporator, WarningsOnBothSidesOfTheirBounds) {
+// Q and A, and no other result, say that the heat of dilution is left out.
+TEST(Evaporator, NotesAndWarningsOnBothSidesOfTheirBounds) {
     const auto warned = [](const char* field, const char* text, std::size_t result) {
         return warns(run("evaporation", {{"evapVapourTemp", "60"}, {field, text}}), result);
     };
@@ -67,6 +68,14 @@ TEST(Evaporator, WarningsOnBothSidesOfTheirBounds) {
     EXPECT_EQ(outline(run("evaporation", {{"evapSteamTemp", "73.09"}, {"evapFeedTemp", "68.2"}})),
               "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液, 注意：进 / D, 注意：r / D/W / Δt / A, "
               "未计溶液, 注意：有");
+    EXPECT_EQ(outline(run("evaporation")),
+              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液 / D / D/W / Δt / A, 未计溶液");
+    const std::string dilution = "未计溶液的稀释热：对稀释热大的溶液（如 NaOH、H₂SO₄），Q 与 A 偏低。";
+    EXPECT_EQ(notes(run("evaporation"), 3).back(), dilution);
+    EXPECT_EQ(notes(run("evaporation"), 7).back(), dilution);
+    EXPECT_EQ(notes(run("evaporation"), 0)[0], "W = F(1 − x0/x1) = 10000 × (1 − 0.1/0.3) = 6666.667 kg/h");
+    EXPECT_EQ(notes(run("evaporation"), 3)[1],
+              "料液加热 F·cp0·(t1 − t0) = 1813370 kJ/h，水分汽化 W·r1 = 15700000 kJ/h");
 }
 
 // A typed latent heat exactly 2 % off IF97's at its temperature does not warn, one beyond does: r1 in the notes of Q
@@ -105,18 +114,6 @@ TEST(Evaporator, LatentHeatsOffIf97WarnBeyondTwoPercent) {
         notes(run("evaporation", {{"evapSteamTemp", "373.94597"}}), 4).back(),
         "注意：IAPWS-IF97 在 T = 373.94597 ℃（临界点附近）没有饱和蒸汽，也就没有水的汽化热，无法与 r = 2168 kJ/kg "
         "比较，请核对。");
-}
-
-// Q and A, and no other result, say that the heat of dilution is left out.
-TEST(Evaporator, Notes) {
-    EXPECT_EQ(outline(run("evaporation")),
-              "W / F − W / t1 / Q, 料液加热 F·cp0·(t1 − t0), 热损失, 未计溶液 / D / D/W / Δt / A, 未计溶液");
-    const std::string dilution = "未计溶液的稀释热：对稀释热大的溶液（如 NaOH、H₂SO₄），Q 与 A 偏低。";
-    EXPECT_EQ(notes(run("evaporation"), 3).back(), dilution);
-    EXPECT_EQ(notes(run("evaporation"), 7).back(), dilution);
-    EXPECT_EQ(notes(run("evaporation"), 0)[0], "W = F(1 − x0/x1) = 10000 × (1 − 0.1/0.3) = 6666.667 kg/h");
-    EXPECT_EQ(notes(run("evaporation"), 3)[1],
-              "料液加热 F·cp0·(t1 − t0) = 1813370 kJ/h，水分汽化 W·r1 = 15700000 kJ/h");
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 
 namespace vxr::test {
 
-// The bent pipe, the coil and the heated annulus: below, with the fields they do not read left blank.
-TEST(ForcedConvection, WorkedCases) {
+// The bent pipe, the coil and the heated annulus; each shape finishes with the other shapes' fields blank; the
+// straight pipe's α is computed for the annulus too, its failures with it.
+TEST(ForcedConvection, WorkedCasesFieldsReadAndRefusals) {
+    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
     expect_shown(
         "convection",
         {{"cooled", {{"Option2", "1"}}, "3488.556"},
@@ -18,7 +20,18 @@ TEST(ForcedConvection, WorkedCases) {
          {"viscous, cooled", {{"Text66", "0.005"}, {"Option2", "1"}}, "1933.726"},
          {"transition, Re 5000", {{"Text63", "0.05"}}, "241.309"},
          {"laminar, Re 1000", {{"Text63", "0.01"}}, "82.473"},
-         {"laminar, cooled", {{"Text63", "0.01"}, {"Option2", "1"}}, "74.619"}});
+         {"laminar, cooled", {{"Text63", "0.01"}, {"Option2", "1"}}, "74.619"},
+         {"straight", {{"Text62", ""}, {"Text61", "a"}, {"Text60", "x"}, {"Text58", ""}, {"Text57", ""}}, "4223.422"},
+         {"bent", {{"Option4", "1"}, {"Text61", ""}, {"Text60", ""}, {"Text58", ""}}, "5718.513"},
+         {"coil", {{"Option5", "1"}, {"Text62", ""}, {"Text60", ""}, {"Text58", ""}}, "6071.169"},
+         {"annulus", {{"Option6", "1"}, {"Text62", ""}, {"Text61", ""}, {"Text57", ""}}, "2591.344"},
+         {"no viscosity", {{"Text66", "0"}}, none},
+         {"a negative velocity: a negative Re to the power 0.33", {{"Text63", "-1.5"}}, none},
+         {"an annulus of negative d₂", {{"Option6", "1"}, {"Text58", "-0.1"}}, none},
+         {"an overflow", {{"Text67", "1e308"}, {"Text63", "1e10"}}, none},
+         {"laminar with no length", {{"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
+         {"a laminar annulus with no length", {{"Option6", "1"}, {"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
+         {"the annulus's specific heat", {{"Option6", "1"}, {"Text65", "1.2.3"}}, named + "Text65"}});
 }
 
 // Re = ρ/μ in a 1 m pipe at 1 m/s. The ranges close downwards: Re 10000 is turbulent, 2300 transition; μ = 0.002
@@ -30,25 +43,6 @@ TEST(ForcedConvection, FlowRangeBounds) {
     for (const auto& [rho, mu, alpha] : rows)
         EXPECT_EQ(shown(run("convection", {{"Text59", "1"}, {"Text63", "1"}, {"Text67", rho}, {"Text66", mu}})), alpha)
             << "ρ " << rho << ", μ " << mu;
-}
-
-// Each shape finishes with the other shapes' fields blank; the straight pipe's α is computed for the annulus too,
-// its failures with it.
-TEST(ForcedConvection, FieldsReadAndRefusals) {
-    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
-    expect_shown(
-        "convection",
-        {{"straight", {{"Text62", ""}, {"Text61", "a"}, {"Text60", "x"}, {"Text58", ""}, {"Text57", ""}}, "4223.422"},
-         {"bent", {{"Option4", "1"}, {"Text61", ""}, {"Text60", ""}, {"Text58", ""}}, "5718.513"},
-         {"coil", {{"Option5", "1"}, {"Text62", ""}, {"Text60", ""}, {"Text58", ""}}, "6071.169"},
-         {"annulus", {{"Option6", "1"}, {"Text62", ""}, {"Text61", ""}, {"Text57", ""}}, "2591.344"},
-         {"no viscosity", {{"Text66", "0"}}, none},
-         {"a negative velocity: a negative Re to the power 0.33", {{"Text63", "-1.5"}}, none},
-         {"an annulus of negative d₂", {{"Option6", "1"}, {"Text58", "-0.1"}}, none},
-         {"an overflow", {{"Text67", "1e308"}, {"Text63", "1e10"}}, none},
-         {"laminar with no length", {{"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
-         {"a laminar annulus with no length", {{"Option6", "1"}, {"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
-         {"the annulus's specific heat", {{"Option6", "1"}, {"Text65", "1.2.3"}}, named + "Text65"}});
 }
 
 // The turbulent and transition forms warn past each bound, not at it: L/d 60; Pr 0.7 and 160 for the thin-fluid

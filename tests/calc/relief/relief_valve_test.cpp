@@ -84,8 +84,9 @@ TEST(ReliefValve, RefusalsOnBothSidesOfEachBound) {
 }
 
 // A back pressure above 10 % of the set pressure, with Kb left at 1, warns under A for both media; 0.1 × 0.071
-// rounds below 0.0071, yet a back pressure typed at exactly 10 % does not warn.
-TEST(ReliefValve, WarnsOfAConventionalValveAboveTenPercentBackPressure) {
+// rounds below 0.0071, yet a back pressure typed at exactly 10 % does not warn. Kb (Kw) stands in every area formula;
+// only a liquid's notes speak of viscosity, and neither medium's is a warning.
+TEST(ReliefValve, NotesAndTheConventionalValveWarning) {
     for (const bool gas : {true, false}) {
         const auto warned = [&](Typed typed) { return warns(run("relief", gas ? typed : liquid(typed)), 4); };
         EXPECT_FALSE(warned({{"reliefBackPressure", "0.1"}})) << gas;
@@ -95,10 +96,6 @@ TEST(ReliefValve, WarnsOfAConventionalValveAboveTenPercentBackPressure) {
     }
     EXPECT_EQ(notes(run("relief", {{"reliefBackPressure", "0.15"}}), 4).back(),
               "注意：背压超过整定压力的 10%，普通安全阀不适用，应选平衡波纹管阀并按制造厂曲线取 Kb（液体 Kw）。");
-}
-
-// Kb (Kw) stands in every area formula; only a liquid's notes speak of viscosity, and neither medium's is a warning.
-TEST(ReliefValve, Notes) {
     EXPECT_EQ(outline(run("relief")), "P, Po / Po/P / rc / C / A, T, Po/P, 本方法不 / d0");
     EXPECT_EQ(outline(run("relief", liquid({}))), "P, Po / 液体：A /  /  / A, 未作粘度 / d0");
     EXPECT_EQ(notes(run("relief", {{"reliefBackPressureFactor", "0.8"}}), 4)[0],
