@@ -20,7 +20,20 @@ TEST(ShortcutColumn, FeedPinchLiesOnBothLines) {
 // saturated vapour: xq = 0.3/2.05; at q = 1.2, xq = 4/9 and yq = 2/3; N = 12 + 3e-12 counts as 12 stages; the feed at
 // the reboiler capped (⌈N1⌉ + 1 = 12) or reached (11), and just either side of that; 1000 stages counted (α 1.00948),
 // 1001 not (α 1.00947); no boil-up, (R + 1)·D − (1 − q)·F < 0: the feed on the last stage; α 10: xW on the first.
-TEST(ShortcutColumn, WorkedCases) {
+// Typed at a bound, a field is refused (the first condition in reading order); typed just beside it, it finishes.
+TEST(ShortcutColumn, WorkedCasesAndRefusals) {
+    const std::string comp = "组成须满足 0 < 塔底组成 < 进料组成 < 塔顶组成 < 1。";
+    const std::string pinch = "塔顶组成不高于进料平衡组成，不需要精馏段。";
+    const Bound bounds[] = {{"distFeed", "0", "0.001", "进料量必须大于零。"},
+                            {"distBottomComp", "0.4", "0.3999", comp, "distFeedComp"},
+                            {"distTopComp", "1", "0.999", comp},
+                            {"distBottomComp", "0", "1e-300", comp},
+                            {"distAlpha", "1", "1.001", "相对挥发度必须大于1。"},
+                            {"distRefluxFactor", "1", "1.001", "回流比倍数必须大于1。"},
+                            {"distTopComp", "0.625", "0.6251", pinch}};
+    expect_bounds("distillation", bounds);
+    const std::string feed = comp + " @ distFeedComp", top = comp + " @ distTopComp";
+    const std::string none = "进料量必须大于零。 @ distFeed";
     const Typed benzene = {{"distFeedComp", "0.30"}, {"distQ", "0"}, {"distBottomComp", "0.04"}};
     const Typed one = {{"distAlpha", "10"}, {"distTopComp", "0.41"}, {"distBottomComp", "0.39"}, {"distQ", "0"}};
     expect_shown(
@@ -54,38 +67,20 @@ TEST(ShortcutColumn, WorkedCases) {
          {"one stage", one, "50.000 | 50.000 | 0.030 | 0.044 | 0.03620 | 2.27 | 2 | 2.21 | 3 | 0.05797 | 1"},
          {"Rmin 4e-7",
           {{"distTopComp", "0.6250001"}},
-          "60.870 | 39.130 | 4.444E-07 | 6.667E-07 | 3.77 | 18.07 | 18 | 7.00 | 8 | 33.74 | 2"}});
-}
-
-// Typed at a bound, a field is refused (the first condition in reading order); typed just beside it, the case
-// finishes.
-TEST(ShortcutColumn, RefusalsOnBothSidesOfEachBound) {
-    const std::string comp = "组成须满足 0 < 塔底组成 < 进料组成 < 塔顶组成 < 1。";
-    const std::string pinch = "塔顶组成不高于进料平衡组成，不需要精馏段。";
-    const Bound bounds[] = {{"distFeed", "0", "0.001", "进料量必须大于零。"},
-                            {"distBottomComp", "0.4", "0.3999", comp, "distFeedComp"},
-                            {"distTopComp", "1", "0.999", comp},
-                            {"distBottomComp", "0", "1e-300", comp},
-                            {"distAlpha", "1", "1.001", "相对挥发度必须大于1。"},
-                            {"distRefluxFactor", "1", "1.001", "回流比倍数必须大于1。"},
-                            {"distTopComp", "0.625", "0.6251", pinch}};
-    expect_bounds("distillation", bounds);
-    const std::string feed = comp + " @ distFeedComp", top = comp + " @ distTopComp";
-    const std::string none = "进料量必须大于零。 @ distFeed";
-    expect_shown("distillation",
-                 {{"F 0, xF 1", {{"distFeed", "0"}, {"distFeedComp", "1"}}, none},
-                  {"xF = xD", {{"distFeedComp", "0.95"}}, feed},
-                  {"xD = xF, q 0", {{"distTopComp", "0.4"}, {"distQ", "0"}}, feed},
-                  {"xD > xF, q 0",
-                   {{"distTopComp", "0.4001"}, {"distQ", "0"}},
-                   "99.971 | 0.029 | 0.0005278 | 0.0007917 | 2.77 | 13.67 | 13 | 2.89 | 4 | 3.99 | 1"},
-                  {"xD > 1, xW 0", {{"distTopComp", "1.2"}, {"distBottomComp", "0"}}, top},
-                  {"xD < yq = 2/3", {{"distTopComp", "0.6666"}, {"distQ", "1.2"}}, pinch + " @ distTopComp"},
-                  {"xD > yq = 2/3",
-                   {{"distTopComp", "0.6667"}, {"distQ", "1.2"}},
-                   "56.754 | 43.246 | 0.0001500 | 0.0002250 | 3.97 | 18.61 | 18 | 7.68 | 9 | 22.09 | 2"},
-                  {"no number", {{"distQ", "q"}}, "请仔细核对数据！ @ distQ"},
-                  {"(1 − xW)/xW overflows", {{"distBottomComp", "1e-320"}}, "请仔细核对数据！ @ none"}});
+          "60.870 | 39.130 | 4.444E-07 | 6.667E-07 | 3.77 | 18.07 | 18 | 7.00 | 8 | 33.74 | 2"},
+         {"F 0, xF 1", {{"distFeed", "0"}, {"distFeedComp", "1"}}, none},
+         {"xF = xD", {{"distFeedComp", "0.95"}}, feed},
+         {"xD = xF, q 0", {{"distTopComp", "0.4"}, {"distQ", "0"}}, feed},
+         {"xD > xF, q 0",
+          {{"distTopComp", "0.4001"}, {"distQ", "0"}},
+          "99.971 | 0.029 | 0.0005278 | 0.0007917 | 2.77 | 13.67 | 13 | 2.89 | 4 | 3.99 | 1"},
+         {"xD > 1, xW 0", {{"distTopComp", "1.2"}, {"distBottomComp", "0"}}, top},
+         {"xD < yq = 2/3", {{"distTopComp", "0.6666"}, {"distQ", "1.2"}}, pinch + " @ distTopComp"},
+         {"xD > yq = 2/3",
+          {{"distTopComp", "0.6667"}, {"distQ", "1.2"}},
+          "56.754 | 43.246 | 0.0001500 | 0.0002250 | 3.97 | 18.61 | 18 | 7.68 | 9 | 22.09 | 2"},
+         {"no number", {{"distQ", "q"}}, "请仔细核对数据！ @ distQ"},
+         {"(1 − xW)/xW overflows", {{"distBottomComp", "1e-320"}}, "请仔细核对数据！ @ none"}});
 }
 
 // N1 = 9 at xF = 0.1369642: just below it ⌈N1⌉ + 1 = 11 = ⌈N⌉ puts the feed at the reboiler (reached, not capped),
