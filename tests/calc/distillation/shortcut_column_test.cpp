@@ -84,8 +84,10 @@ TEST(ShortcutColumn, WorkedCasesAndRefusals) {
 }
 
 // N1 = 9 at xF = 0.1369642: just below it ⌈N1⌉ + 1 = 11 = ⌈N⌉ puts the feed at the reboiler (reached, not capped),
-// just above it not; at xF = 0.07, ⌈N1⌉ + 1 = 12 is capped there. The feed plate's first note says which.
-TEST(ShortcutColumn, WarnsOfAFeedAtTheReboiler) {
+// just above it not; at xF = 0.07, ⌈N1⌉ + 1 = 12 is capped there; the feed plate's first note says which. Then the
+// warnings of Nmin, N and N1 ("R" R/Rmin, "X" Gilliland's range, "α"), at and beside each bound. X is exactly
+// 0.01 at Rmin = 35/64 and k = 36/35 (R = 9/16), exactly 0.9 at Rmin = 1 and k = 19.
+TEST(ShortcutColumn, WarningsAtAndBesideTheirBounds) {
     for (const auto& [xF, feed, warned] : {std::tuple{"0.13697", "⌈N1⌉ + 1 = 9 + 1 = 10（自塔顶数起）", false},
                                            {"0.13696", "⌈N1⌉ + 1 = 10 + 1 = 11（自塔顶数起）", true},
                                            {"0.07", "⌈N⌉ = 11（⌈N1⌉ + 1 = 12 超过再沸器）", true}}) {
@@ -93,11 +95,6 @@ TEST(ShortcutColumn, WarnsOfAFeedAtTheReboiler) {
         EXPECT_EQ(notes(a, 8)[0], std::string("加料板 = ") + feed) << xF;
         EXPECT_EQ(warns(a, 8), warned) << xF;
     }
-}
-
-// The warnings of Nmin, N and N1 ("R" R/Rmin, "X" Gilliland's range, "α"), at and beside each bound. X is exactly
-// 0.01 at Rmin = 35/64 and k = 36/35 (R = 9/16), exactly 0.9 at Rmin = 1 and k = 19.
-TEST(ShortcutColumn, WarningsAtAndBesideTheirBounds) {
     const auto kinds = [](const calc::Answer& a) {
         std::string all;
         for (const std::size_t i : {4, 5, 7}) {

@@ -23,17 +23,34 @@ std::string judged(const Typed& typed, const calc::Route& route) {
 }
 using Row = std::tuple<const char*, Typed, calc::Route, std::string>;
 
-// Each differs from the L (R 112.166, the notes' test) in one respect.
-TEST(FlexibilityAssessment, WorkedRoutes) {
+// Worked routes, each differing from the L (R 112.166, the notes' test) in one respect; refusals: the end node
+// first, under the application's title; then α before D; arithmetic names no field.
+TEST(FlexibilityAssessment, WorkedRoutesAndRefusals) {
     const std::string ok = "合适。满足柔性要求。 / ", no = "不合适。需要调整管道系统。 / ", r = "R = D·Y/(L − U)² = ";
+    const std::string none = "请仔细核对数据！ @ none";
     const Row rows[] = {
         {"the L, 5 m along Y", {}, {2, {x("10"), y("5")}}, no + r + "208.559 > 208.3"},
         {"a U", {}, {3, {x("6"), y("4"), S{"6", "-6", "0", "0"}}}, ok + r + "7.56 ≤ 208.3"},
         {"Z as X and Y", {}, {2, {S{"10", "0", "0", "10"}, x("10")}}, ok + r + "112.166 ≤ 208.3"},
         {"Tmax and Tmin swapped", {{"Text53", "-10"}, {"Text54", "200"}}, kL, ok + r + "112.166 ≤ 208.3"},
         {"a gap never saved", {}, {3, {x("10"), std::nullopt, y("10")}}, ok + r + "112.166 ≤ 208.3"},
-        {"nearly straight", {}, {1, {S{"10.5", "10", "0", "0"}}}, no + r + "10886.4 > 208.3"}};
+        {"nearly straight", {}, {1, {S{"10.5", "10", "0", "0"}}}, no + r + "10886.4 > 208.3"},
+        {"no end node", {}, {std::nullopt, kL.segments}, "请确定最终节点 @ none"},
+        {"no end node, before a bad field", {{"Text51", "x"}}, {}, "请确定最终节点 @ none"},
+        {"no length up to the end", {}, {2, {std::nullopt, x("0")}}, none},
+        {"a stored length that is no number", {}, {2, {x("10"), S{"abc", "0", "10", "0"}}}, none},
+        {"an empty Tmin", {{"Text54", ""}}, kL, "请仔细核对数据！ @ Text54"},
+        {"α before D", {{"Text51", "x"}, {"Text52", "y"}}, kL, "请仔细核对数据！ @ Text52"},
+        {"D·Y overflows", {{"Text51", "1e307"}}, kL, none},
+        {"D 0", {{"Text51", "0"}}, kL, "请仔细核对数据！ @ Text51"},
+        {"D negative", {{"Text51", "-108"}}, kL, "请仔细核对数据！ @ Text51"},
+        {"D 1e-400, nothing as a double", {{"Text51", "1e-400"}}, kL, "请仔细核对数据！ @ Text51"},
+        {"α 0", {{"Text52", "0"}}, kL, "请仔细核对数据！ @ Text52"},
+        {"α negative", {{"Text52", "-0.012"}}, kL, "请仔细核对数据！ @ Text52"}};
     for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
+    EXPECT_EQ(shown(run("stress", {{"Text51", "1e-300"}, {"Text52", "1e-300"}}, kL)), calc::kSuitable);  // tiny, there
+    EXPECT_TRUE(std::get<calc::Refused>(run("stress")).app_title);
+    EXPECT_FALSE(std::get<calc::Refused>(run("stress", {{"Text54", ""}}, kL)).app_title);
 }
 
 // Straight where |L − U| is within Σ max(0.005, 0.001·r) over the saved segments: each allowance at its bound and
@@ -70,27 +87,6 @@ TEST(FlexibilityAssessment, VerdictBound) {
     for (const auto& [d, verdict] : rows)
         EXPECT_EQ(shown(run("stress", {{"Text51", d}, {"Text52", "1"}, {"Text53", "1"}, {"Text54", "0"}}, r)), verdict)
             << "R = " << d;
-}
-
-// The end node first, under the application's title; then α before D; arithmetic names no field.
-TEST(FlexibilityAssessment, Refusals) {
-    const std::string none = "请仔细核对数据！ @ none";
-    const Row rows[] = {{"no end node", {}, {std::nullopt, kL.segments}, "请确定最终节点 @ none"},
-                        {"no end node, before a bad field", {{"Text51", "x"}}, {}, "请确定最终节点 @ none"},
-                        {"no length up to the end", {}, {2, {std::nullopt, x("0")}}, none},
-                        {"a stored length that is no number", {}, {2, {x("10"), S{"abc", "0", "10", "0"}}}, none},
-                        {"an empty Tmin", {{"Text54", ""}}, kL, "请仔细核对数据！ @ Text54"},
-                        {"α before D", {{"Text51", "x"}, {"Text52", "y"}}, kL, "请仔细核对数据！ @ Text52"},
-                        {"D·Y overflows", {{"Text51", "1e307"}}, kL, none},
-                        {"D 0", {{"Text51", "0"}}, kL, "请仔细核对数据！ @ Text51"},
-                        {"D negative", {{"Text51", "-108"}}, kL, "请仔细核对数据！ @ Text51"},
-                        {"D 1e-400, nothing as a double", {{"Text51", "1e-400"}}, kL, "请仔细核对数据！ @ Text51"},
-                        {"α 0", {{"Text52", "0"}}, kL, "请仔细核对数据！ @ Text52"},
-                        {"α negative", {{"Text52", "-0.012"}}, kL, "请仔细核对数据！ @ Text52"}};
-    for (const auto& [name, typed, route, expected] : rows) EXPECT_EQ(judged(typed, route), expected) << name;
-    EXPECT_EQ(shown(run("stress", {{"Text51", "1e-300"}, {"Text52", "1e-300"}}, kL)), calc::kSuitable);  // tiny, there
-    EXPECT_TRUE(std::get<calc::Refused>(run("stress")).app_title);
-    EXPECT_FALSE(std::get<calc::Refused>(run("stress", {{"Text54", ""}}, kL)).app_title);
 }
 
 TEST(FlexibilityAssessment, NotesOutline) {

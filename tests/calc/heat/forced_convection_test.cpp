@@ -7,8 +7,10 @@
 namespace vxr::test {
 
 // The bent pipe, the coil and the heated annulus; each shape finishes with the other shapes' fields blank; the
-// straight pipe's α is computed for the annulus too, its failures with it.
-TEST(ForcedConvection, WorkedCasesFieldsReadAndRefusals) {
+// straight pipe's α is computed for the annulus too, its failures with it. Then Re = ρ/μ in a 1 m pipe at 1 m/s:
+// the ranges close downwards (Re 10000 is turbulent, 2300 transition; μ = 0.002 Pa·s still takes the thin-fluid
+// form, a hair more the viscous one).
+TEST(ForcedConvection, WorkedCasesFlowRangesAndRefusals) {
     const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
     expect_shown(
         "convection",
@@ -32,11 +34,6 @@ TEST(ForcedConvection, WorkedCasesFieldsReadAndRefusals) {
          {"laminar with no length", {{"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
          {"a laminar annulus with no length", {{"Option6", "1"}, {"Text63", "0.01"}, {"Text57", ""}}, named + "Text57"},
          {"the annulus's specific heat", {{"Option6", "1"}, {"Text65", "1.2.3"}}, named + "Text65"}});
-}
-
-// Re = ρ/μ in a 1 m pipe at 1 m/s. The ranges close downwards: Re 10000 is turbulent, 2300 transition; μ = 0.002
-// Pa·s still takes the thin-fluid form, a hair more the viscous one.
-TEST(ForcedConvection, FlowRangeBounds) {
     const char* rows[][3] = {{"10000", "1", "509.922"},      {"9999", "1", "490.575"},  {"2300", "1", "73.425"},
                              {"2299", "1", "226.788"},       {"20", "0.002", "63.856"}, {"150", "0.002", "320.076"},
                              {"150", "0.0020001", "328.762"}};

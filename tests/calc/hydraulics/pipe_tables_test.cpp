@@ -28,7 +28,8 @@ calc::Answer sized(const char* name, const Typed& typed) {
 
 }  // namespace
 
-// ASME B36.10M-2015 Table 1 and ASME B36.19M-2004 Table 1, in mm.
+// ASME B36.10M-2015 Table 1 and ASME B36.19M-2004 Table 1, in mm; a size a schedule does not have is absent, never
+// zero, and the sizes just beside it are there.
 TEST(PipeTables, RowsAsTheStandardsTabulateThem) {
     for (const auto& [name, dn, nps, pipe, bore] : {std::tuple{"ASME B36.10M Sch 40", 100.0, "4", "114.3×6.02", 102.26},
                                                     {"ASME B36.10M XXS", 15.0, "1/2", "21.3×7.47", 6.36},
@@ -47,10 +48,6 @@ TEST(PipeTables, RowsAsTheStandardsTabulateThem) {
     }
     EXPECT_EQ(series("ASME B36.10M Sch 40").describe(*series("ASME B36.10M Sch 40").find(100)),
               "ASME B36.10M DN100 Sch 40 114.3×6.02");
-}
-
-// A size a schedule does not have is absent, never zero; the sizes just beside it are there.
-TEST(PipeTables, SizesASchedueDoesNotHave) {
     for (const auto& [name, absent, present] : {std::tuple{"ASME B36.10M Sch 40", 550.0, 600.0},
                                                 {"ASME B36.10M XXS", 90.0, 100.0},
                                                 {"ASME B36.10M XXS", 350.0, 300.0},

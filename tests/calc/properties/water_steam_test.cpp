@@ -89,8 +89,8 @@ std::string refusal(const Answer<T>& answer) {
 
 }  // namespace
 
-// Tables 5, 15 and 33: regions 1, 2 and 3.
-TEST(PropertiesIf97, Tables5_15_33Regions1To3) {
+// IF97's tables 5, 15 and 33 (regions 1, 2 and 3), 35 and 36 and the check value of B23, each equation both ways.
+TEST(PropertiesIf97, VerificationTables) {
     expect_printed(
         rows(if97::region1,
              {{300, 3, "0.100215168e-2 0.115331273e3 0.112324818e3 0.392294792 0.417301218e1 0.150773921e4"},
@@ -104,10 +104,6 @@ TEST(PropertiesIf97, Tables5_15_33Regions1To3) {
              {{650, 500, "0.255837018e2 0.186343019e4 0.181226279e4 0.405427273e1 0.138935717e2 0.502005554e3"},
               {650, 200, "0.222930643e2 0.237512401e4 0.226365868e4 0.485438792e1 0.446579342e2 0.383444594e3"},
               {750, 500, "0.783095639e2 0.225868845e4 0.210206932e4 0.446971906e1 0.634165359e1 0.760696041e3"}}));
-}
-
-// Tables 35 and 36 and the check value of B23, each equation both ways.
-TEST(PropertiesIf97, Tables35And36AndB23) {
     const auto ps = [](double t, double) { return if97::saturation_pressure(t); };
     const auto ts = [](double p, double) { return if97::saturation_temperature(p); };
     const auto b23 = [](double x, double to_p) { return to_p ? if97::b23_pressure(x) : if97::b23_temperature(x); };
