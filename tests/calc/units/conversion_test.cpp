@@ -65,6 +65,7 @@ TEST(UnitConversion, EveryUnitsFactorAndRoundTrip) {
 
 // The page's table: a value typed in one unit (on a local atmosphere in kPa), one unit's text or the error. An
 // absolute pressure below zero is refused, zero is a vacuum; a value that no double holds is refused, never 0 or inf.
+// The page opens each quantity on the unit an engineer here types (150 typed under 温度 is 150 ℃: the page's test).
 TEST(UnitConversion, TheTablesTexts) {
     const char* const negative = "绝对压力不能为负。";
     // name, quantity, value, its unit, atmosphere, the unit shown, what it shows
@@ -85,10 +86,6 @@ TEST(UnitConversion, TheTablesTexts) {
         const QuantityTable::Texts texts = t.convert(value, row(t, from), atmosphere);
         EXPECT_EQ(texts.values[row(t, in)] + texts.error, shown) << name;
     }
-}
-
-// The page opens each quantity on the unit an engineer here types (150 typed under 温度 is 150 ℃: the page's test).
-TEST(UnitConversion, QuantitiesOpenOnTheEngineersUnit) {
     for (const auto& [name, caption] :
          {std::pair{"温度", "℃"}, {"压力", "kPa"}, {"比热容", "kJ/(kg·℃)"}, {"体积流量", "m³/h"}, {"质量流量", "kg/h"}})
         EXPECT_STREQ(table(name).quantity().units[default_unit(table(name).quantity())].caption, caption) << name;
