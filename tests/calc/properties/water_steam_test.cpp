@@ -157,36 +157,29 @@ TEST(PropertiesIf97, Region3AndTheBoundaries) {
     }
 }
 
-// IAPWS 2008, table 4 (μ̄2 = 1), μ in μPa·s; every point lies outside the critical region.
-TEST(PropertiesTransport, ViscosityTable4) {
-    const std::vector<Printed> table = {
-        {298.15, 998, "889.735100"}, {298.15, 1200, "1437.649467"}, {373.15, 1000, "307.883622"},
-        {433.15, 1, "14.538324"},    {433.15, 1000, "217.685358"},  {873.15, 1, "32.619287"},
-        {873.15, 100, "35.802262"},  {873.15, 600, "77.430195"},    {1173.15, 1, "44.217245"},
-        {1173.15, 100, "47.640433"}, {1173.15, 400, "64.154608"}};
-    expect_printed(rows(mu_upas, table));
-}
-
-// IAPWS 2011: table 4 (λ̄2 = 0), λ in mW/(m·K); in its industrial form with IF97, tables 7 (region 1), 8 (region 2)
-// and 9 (region 3, by density): λ with its critical enhancement, and μ (μ̄2 = 1) that enters it.
-TEST(PropertiesTransport, ConductivityTables4And7To9) {
+// IAPWS 2008, table 4 (μ̄2 = 1), μ in μPa·s, every point outside the critical region; IAPWS 2011: table 4 (λ̄2 = 0),
+// λ in mW/(m·K); in its industrial form with IF97, tables 7 (region 1), 8 (region 2) and 9 (region 3, by density): λ
+// with its critical enhancement, and μ (μ̄2 = 1) that enters it; IAPWS 2014, values of its table (0.01, 25, 100 and
+// 300 ℃), σ in mN/m.
+TEST(PropertiesTransport, VerificationTables) {
     const auto in = [](State (*region)(double, double)) {
         return [region](double t, double x) { return lambda_if97(region(t, x)); };
     };
     const auto mu = [](double t, double p) { return mu_upas(t, (p ? if97::region1(t, p) : if97::region2(t, 50)).rho); };
-    expect_printed(rows(lambda_mw, {{298.15, 0, "18.4341883"}, {298.15, 998, "607.712868"}}) +
-                   rows(lambda_mw, {{298.15, 1200, "799.038144"}, {873.15, 0, "79.1034659"}}) +
-                   rows(in(if97::region1), {{620, 20, "0.481485195e3"}, {620, 50, "0.545038940e3"}}) +
-                   rows(in(if97::region2), {{650, 0.3, "0.522311024e2"}, {800, 50, "0.177709914e3"}}) +
-                   rows(in(if97::region3), {{647.35, 222, "0.366879411e3"}, {647.35, 322, "0.124182415e4"}}) +
-                   rows(mu, {{620, 20, "0.709051068e2"}, {800, 0, "0.393727534e2"}}) +
-                   rows(mu_upas, {{647.35, 322, "0.393455495e2"}}));
-}
-
-// IAPWS 2014, values of its table (0.01, 25, 100 and 300 ℃), σ in mN/m.
-TEST(PropertiesTransport, SurfaceTensionTable) {
-    expect_printed(rows([](double t, double) { return surface_tension(t) * 1e3; },
-                        {{273.16, 0, "75.65"}, {298.15, 0, "71.97"}, {373.15, 0, "58.91"}, {573.15, 0, "14.36"}}));
+    const auto sigma = [](double t, double) { return surface_tension(t) * 1e3; };
+    expect_printed(
+        rows(mu_upas, {{298.15, 998, "889.735100"}, {298.15, 1200, "1437.649467"}, {373.15, 1000, "307.883622"}}) +
+        rows(mu_upas, {{433.15, 1, "14.538324"}, {433.15, 1000, "217.685358"}, {873.15, 1, "32.619287"}}) +
+        rows(mu_upas, {{873.15, 100, "35.802262"}, {873.15, 600, "77.430195"}, {1173.15, 1, "44.217245"}}) +
+        rows(mu_upas, {{1173.15, 100, "47.640433"}, {1173.15, 400, "64.154608"}}) +
+        rows(lambda_mw, {{298.15, 0, "18.4341883"}, {298.15, 998, "607.712868"}}) +
+        rows(lambda_mw, {{298.15, 1200, "799.038144"}, {873.15, 0, "79.1034659"}}) +
+        rows(in(if97::region1), {{620, 20, "0.481485195e3"}, {620, 50, "0.545038940e3"}}) +
+        rows(in(if97::region2), {{650, 0.3, "0.522311024e2"}, {800, 50, "0.177709914e3"}}) +
+        rows(in(if97::region3), {{647.35, 222, "0.366879411e3"}, {647.35, 322, "0.124182415e4"}}) +
+        rows(mu, {{620, 20, "0.709051068e2"}, {800, 0, "0.393727534e2"}}) +
+        rows(mu_upas, {{647.35, 322, "0.393455495e2"}}) +
+        rows(sigma, {{273.16, 0, "75.65"}, {298.15, 0, "71.97"}, {373.15, 0, "58.91"}, {573.15, 0, "14.36"}}));
 }
 
 // Each bound answered at it and refused just beyond it ("" for an answer, else a part of the message); a state
