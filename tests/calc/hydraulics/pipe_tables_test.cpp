@@ -72,11 +72,9 @@ TEST(PipeTables, EveryScheduleIsAPipeTable) {
         EXPECT_EQ(s.sizes.back().dn, s.name == "ASME B36.10M XXS" ? 300 : 600) << s.name;
         for (std::size_t i = 0; i < s.sizes.size(); ++i) {
             const calc::PipeSize& z = s.sizes[i];
-            EXPECT_GT(z.wall_mm, 0) << s.name << " DN" << z.dn;
-            EXPECT_LT(z.wall_mm, z.od_mm / 2) << s.name << " DN" << z.dn;
-            if (i == 0) continue;
-            EXPECT_GT(z.dn, s.sizes[i - 1].dn) << s.name;
-            EXPECT_GT(z.bore_mm(), s.sizes[i - 1].bore_mm()) << s.name << " DN" << z.dn;
+            EXPECT_TRUE(z.wall_mm > 0 && z.wall_mm < z.od_mm / 2) << s.name << " DN" << z.dn;
+            EXPECT_TRUE(i == 0 || (z.dn > s.sizes[i - 1].dn && z.bore_mm() > s.sizes[i - 1].bore_mm()))
+                << s.name << " DN" << z.dn;
         }
     }
 }
@@ -84,11 +82,8 @@ TEST(PipeTables, EveryScheduleIsAPipeTable) {
 // d 121.3535 mm (50 m³/h at 1.2 m/s) and 63.9937 mm (17.38 m³/h at 1.5 m/s): a DN whose bore is short of d is
 // passed over (DN65 Sch 40, 62.68 mm).
 TEST(PipeTables, SizingWithASeries) {
+    // Sch 40 on this case, and Sch 80 on the defaults, are the manual's worked examples (every result checked there).
     const Typed typed = {{"Text10", "17.38"}, {"Text9", "1.5"}};
-    // Sch 40 on this case is the manual's worked example (every result checked there).
-    EXPECT_EQ(shown(sized("ASME B36.10M Sch 80", typed)),
-              "121.353478181166 | 125 | 63.9936830215816 | 80 | 66.4680374315355 | 80 | 141.3×9.53 | 1.183 | "
-              "88.9×7.62 | 1.133 | 88.9×7.62 | 1.630");
     EXPECT_EQ(notes(sized("ASME B36.10M Sch 40", typed), 1).at(1),
               "DN125：ASME B36.10M Sch 40 中内径不小于 d 的最小一档，141.3×6.55，内径 D = 128.20 mm");
     EXPECT_EQ(notes(sized("ASME B36.10M Sch 40", typed), 7).at(0),
