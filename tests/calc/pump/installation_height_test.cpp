@@ -24,6 +24,7 @@ TEST(InstallationHeight, WorkedCasesAndRefusals) {
 // a millimetre of inlet loss more is.
 TEST(InstallationHeight, NotesAndTheNegativeHeight) {
     const std::string heads = "Hg, (p − pv)/(ρ·g), Hf, Hg";
+    EXPECT_EQ(outline(run("pump")), heads);
     Typed level = {{"Text42", "9.8"}, {"Text43", "0"}, {"Text44", "0"}, {"Text45", "0.5"}};
     EXPECT_EQ(shown(run("pump", level)) + " " + outline(run("pump", level)), "0.000 " + heads);
     level.push_back({"Text44", "0.001"});
