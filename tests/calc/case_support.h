@@ -54,8 +54,8 @@ inline void expect_shown(const char* calculation, std::initializer_list<Shown> r
     for (const Shown& r : rows) EXPECT_EQ(shown(run(calculation, r.typed)), r.shown) << r.name;
 }
 
-// A bound of a refusal: typed `at`, the field is refused with `message`, naming `fault` (the field typed where
-// none is given); typed `beside`, the case finishes.
+// A bound of a refusal: typed `at` over `base`, the field is refused with `message`, naming `fault` (the field typed
+// where none is given); typed `beside`, the case finishes.
 struct Bound {
     const char* field;
     const char* at;
@@ -63,12 +63,13 @@ struct Bound {
     std::string message;
     const char* fault = nullptr;
 };
-inline void expect_bounds(const char* calculation, std::span<const Bound> bounds) {
+inline void expect_bounds(const char* calculation, std::span<const Bound> bounds, const Typed& base = {}) {
     for (const Bound& b : bounds) {
-        EXPECT_EQ(shown(run(calculation, {{b.field, b.at}})), b.message + " @ " + (b.fault ? b.fault : b.field))
+        Typed at = base, beside = base;
+        at.emplace_back(b.field, b.at), beside.emplace_back(b.field, b.beside);
+        EXPECT_EQ(shown(run(calculation, at)), b.message + " @ " + (b.fault ? b.fault : b.field))
             << b.field << " " << b.at;
-        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run(calculation, {{b.field, b.beside}})))
-            << b.field << " " << b.beside;
+        EXPECT_TRUE(std::holds_alternative<frame::Explained>(run(calculation, beside))) << b.field << " " << b.beside;
     }
 }
 

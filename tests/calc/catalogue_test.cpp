@@ -9,8 +9,9 @@ namespace vxr::test {
 namespace {
 
 // Object names unique within a page; every input's default a number; every field explained; one option of each group
-// chosen at start; every unit written as UDUNITS-2 reads it, so that a value can be converted into it.
-TEST(FieldTables, AreCompleteAndReadable) {
+// chosen at start; every unit written as UDUNITS-2 reads it, so that a value can be converted into it. Typing into a
+// case: an input's text, an option chosen (and the others of its group not), nothing else.
+TEST(FieldTables, AreCompleteReadableAndTypedByObjectName) {
     const calc::units::Database* units = calc::units::Database::get();
     ASSERT_TRUE(units);
     for (const calc::Calculation& c : calc::calculations()) {
@@ -26,10 +27,6 @@ TEST(FieldTables, AreCompleteAndReadable) {
         }
         for (const auto& [group, count] : chosen) EXPECT_EQ(count, 1) << c.name() << " group " << group;
     }
-}
-
-// Typing into a case: an input's text, an option chosen (and the others of its group not), nothing else.
-TEST(FieldTables, CasesAreTypedByObjectName) {
     const calc::Calculation& c = *calc::find_calculation("convection");
     calc::Case k = c.defaults();
     EXPECT_EQ(k.texts.size(), 11u);

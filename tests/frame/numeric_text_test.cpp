@@ -10,7 +10,9 @@
 namespace vxr::frame {
 namespace {
 
-TEST(NumericText, ReadsNumbers) {
+// Numbers, written as a person types them (full-width digits too), and nothing else; a cell pasted from a spreadsheet
+// brings its line break: around a number it is a blank, inside one it is not.
+TEST(NumericText, ReadsNumbersAndRefusesEverythingElse) {
     const std::pair<std::string, double> numbers[] = {
         {"  12.5  ", 12.5}, {"\t7\t", 7},    {"+3", 3},         {"-.5", -0.5},  {"5.", 5},
         {"1E-3", 0.001},    {"2.5e+2", 250}, {"007", 7},        {"1e-400", 0},  {"0e999999", 0},
@@ -19,19 +21,12 @@ TEST(NumericText, ReadsNumbers) {
     EXPECT_EQ(parse_number("1.7976931348623157e308"), 1.7976931348623157e308);
     EXPECT_EQ(parse_number(std::string(10000, '0') + "1"), 1);
     EXPECT_EQ(parse_number("0." + std::string(500, '0') + "1e505"), 1e4);  // 1e-501 × 1e505
-}
-
-TEST(NumericText, RefusesEverythingElse) {
     const std::string refused[] = {"",    " ",    "abc",   "1.2.3",  "1,5", "0x10",  "inf",   "nan",
                                    "1e",  "1e+",  "e5",    ".",      "+",   "+-1",   "--1",   "1 2",
                                    "12a", "1e5.", "1e400", "-2e308", "1d3", "１,５", "１２ａ"};
     for (const std::string& text : refused) EXPECT_EQ(parse_number(text), std::nullopt) << testing::PrintToString(text);
     EXPECT_EQ(parse_number(std::string(10000, 'x')), std::nullopt);
     EXPECT_EQ(parse_number("1" + std::string(400, '0')), std::nullopt);  // overflows
-}
-
-// A cell pasted from a spreadsheet brings its line break: around a number it is a blank, inside one it is not.
-TEST(NumericText, LineBreaksAroundANumberAreBlanks) {
     const std::pair<std::string, std::optional<double>> texts[] = {
         {"12\n", 12}, {"\n12", 12},   {"1\r\n", 1},  {" 3.5\r\n\t", 3.5}, {"１２\r\n", 12},
         {"1\n2", {}}, {"1\r\n2", {}}, {"1e\n5", {}}, {"\r\n", {}},        {"-\n1", {}}};
@@ -47,8 +42,9 @@ TEST(NumericText, IgnoresTheLocale) {
     std::setlocale(LC_ALL, "C");
 }
 
-// A value's default mask (3 decimals) and its plain text; then masks of other decimals.
-TEST(NumberText, MasksAndPlainText) {
+// A value's default mask (3 decimals) and its plain text; masks of other decimals; in a note six significant digits
+// by default, all of a typed value with kAsTyped, a negative value in brackets.
+TEST(NumberText, MasksPlainTextAndNotes) {
     const std::pair<double, const char*> forms[] = {{0.00049, "0.000 0.00049"},         {-0.0, "0.000 0"},
                                                     {1.0005, "1.001 1.0005"},           {-1.0005, "-1.001 -1.0005"},
                                                     {-0.0004, "0.000 -0.0004"},         {0.1 + 0.2, "0.300 0.3"},
@@ -62,30 +58,6 @@ TEST(NumberText, MasksAndPlainText) {
         {12.345, 0, "12"},        {11.5, 0, "12"},           {-0.4, 0, "0"},     {0.125, 2, "0.13"},
         {0.002634, 5, "0.00263"}, {-0.000004, 5, "0.00000"}, {1.71, 4, "1.7100"}};
     for (const auto& [value, decimals, text] : masks) EXPECT_EQ(masked(value, decimals), text) << value;
-}
-
-// A small non-zero result keeps two significant digits: four instead, fixed from 1e-6 up, else with an exponent;
-// a count (no decimals) and a value with two digits already, once rounded (0.0095 to 0.010), are left to the mask.
-TEST(NumberText, SmallResultsKeepTheirDigits) {
-    const std::tuple<double, int, const char*> rows[] = {{2.5e-6, 5, "0.000002500"},
-                                                         {1e-6, 5, "0.000001000"},
-                                                         {9.99e-7, 5, "9.990E-07"},
-                                                         {-2.5e-7, 5, "-2.500E-07"},
-                                                         {3e-5, 5, "0.00003000"},
-                                                         {0.00012, 5, "0.00012"},
-                                                         {9.99996e-6, 5, "0.00001000"},
-                                                         {0.0012, 3, "0.001200"},
-                                                         {0.0095, 3, "0.010"},
-                                                         {0.0094999, 3, "0.009500"},
-                                                         {0.012, 3, "0.012"},
-                                                         {0, 5, "0.00000"},
-                                                         {5, 0, "5"},
-                                                         {1.5, 3, "1.500"}};
-    for (const auto& [value, decimals, text] : rows) EXPECT_EQ(masked_or_significant(value, decimals), text) << value;
-}
-
-// Six significant digits by default, all of a typed value with kAsTyped; a negative value in brackets.
-TEST(NumberText, InNote) {
     const std::pair<double, const char*> six[] = {
         {150000, "150000"}, {6.763754045, "6.76375"}, {1234567, "1234570"}, {0.000123456789, "0.000123457"},
         {1e-7, "1E-07"},    {0.9999996, "1"},         {-2.5, "(-2.5)"},     {-1.5e-7, "(-1.5E-07)"},
@@ -98,9 +70,22 @@ TEST(NumberText, InNote) {
     EXPECT_EQ(in_note(Num(-6.7637541)), "(-6.76375)");
 }
 
+// A small non-zero result keeps two significant digits: four instead, fixed from 1e-6 up, else with an exponent;
+// a count (no decimals) and a value with two digits already, once rounded (0.0095 to 0.010), are left to the mask.
+TEST(NumberText, SmallResultsKeepTheirDigits) {
+    const std::tuple<double, int, const char*> rows[] = {
+        {2.5e-6, 5, "0.000002500"},    {1e-6, 5, "0.000001000"}, {9.99e-7, 5, "9.990E-07"}, {-2.5e-7, 5, "-2.500E-07"},
+        {9.99996e-6, 5, "0.00001000"}, {3e-5, 5, "0.00003000"},  {0.0012, 3, "0.001200"},   {0.0094999, 3, "0.009500"}};
+    for (const auto& [value, decimals, text] : rows) EXPECT_EQ(masked_or_significant(value, decimals), text) << value;
+    EXPECT_EQ(masked_or_significant(0.00012, 5) + " " + masked_or_significant(0.0095, 3) + " " +
+                  masked_or_significant(0.012, 3) + " " + masked_or_significant(0, 5) + " " +
+                  masked_or_significant(5, 0) + " " + masked_or_significant(1.5, 3),
+              "0.00012 0.010 0.012 0.00000 5 1.500");
+}
+
 // Steps that are no number, divide by zero or overflow fail; underflow, integral powers of negatives and zeros do
-// not.
-TEST(CheckedArithmetic, FailingSteps) {
+// not. Whole and half turns are exact, so that a horizontal surface gives exactly nothing.
+TEST(CheckedArithmetic, FailingStepsAndExactSines) {
     EXPECT_THROW(Num(1) / 0, DataCheckFailure);
     EXPECT_THROW(Num(1e300) * 1e300, DataCheckFailure);
     EXPECT_THROW(Num(-1.7e308) - 1.7e308, DataCheckFailure);
@@ -118,10 +103,6 @@ TEST(CheckedArithmetic, FailingSteps) {
     EXPECT_EQ(pow(0, 0.25).get(), 0);
     EXPECT_EQ(sqrt(0).get(), 0);
     EXPECT_EQ((value(" 12.5\r\n") * 2).get(), 25);
-}
-
-// Whole and half turns are exact, so that a horizontal surface gives exactly nothing.
-TEST(CheckedArithmetic, SineOfDegrees) {
     const std::pair<double, double> sines[] = {{0, 0},    {90, 1},     {180, 0},  {270, -1}, {360, 0},
                                                {-90, -1}, {-180, 0},   {540, 0},  {450, 1},  {3.6e20, 0},
                                                {30, 0.5}, {-30, -0.5}, {150, 0.5}};

@@ -10,8 +10,21 @@ namespace {
 // Results: Y2, (L/V)min, L/V, L, X1, S, N_OG, Z. Solvent carrying solute just below the limit: m·X2 = 0.0024
 // against Y2 = 0.00263. β = 1/0.95 makes L/V = m, N_OG = (Y1 − Y2)/Y2 = 19: the limit (1 − S = 1.4e-15, −4.5e-11)
 // and the general form (−7.5e-8) meet; a little either side the general form holds. Y2 = 2.50125e-6 (y1 0.0005,
-// φ 99.5 %, m 0.5) shows four significant digits, X1 = 0.000667 keeps its mask's two.
-TEST(PackedAbsorber, WorkedCasesAndTheUnitStrippingFactor) {
+// φ 99.5 %, m 0.5) shows four significant digits, X1 = 0.000667 keeps its mask's two. Typed at a bound, a field is
+// refused; typed just beside it, the case finishes. Y2 = 0.00263158 meets m·X2 at x2 = 0.0021883, and a solvent of
+// x2 0.99 is refused for it; y1 0.5, φ 50, x2 0.5 and m 0.5 make Y2 = m·X2 = 0.5.
+TEST(PackedAbsorber, WorkedCasesAndRefusals) {
+    const std::string y = "进塔气体组成须在 0 与 1 之间。", phi = "吸收率须在 0 与 100 之间。";
+    const std::string x = "进塔液体组成须在 0 与 1 之间。", rich = "进塔液体组成过高，达不到所要求的吸收率。";
+    const std::string gas = "气体流量必须大于零。", m = "相平衡常数必须大于零。", hog = "传质单元高度必须大于零。";
+    const std::string beta = "液气比必须大于最小液气比（倍数大于1）。";
+    const Bound bounds[] = {{"absGasFlow", "0", "1e-300", gas},   {"absInletGas", "0", "1e-6", y},
+                            {"absInletGas", "1", "0.999", y},     {"absRecovery", "0", "0.01", phi},
+                            {"absRecovery", "100", "99.99", phi}, {"absInletLiquid", "-0.001", "0", x},
+                            {"absSlope", "0", "0.001", m},        {"absRatioFactor", "1", "1.001", beta},
+                            {"absHOG", "0", "0.001", hog},        {"absInletLiquid", "0.00219", "0.00218", rich}};
+    const Typed equal = {{"absInletGas", "0.5"}, {"absRecovery", "50"}, {"absInletLiquid", "0.5"}, {"absSlope", "0.5"}};
+    expect_bounds("absorption", bounds);
     const std::string unit = "0.00263 | 1.1400 | 1.2000 | 114.000 | 0.04167 | 1.0000 | 19.000 | 15.200";
     expect_shown("absorption", {{"Y2 2.5e-6",
                                  {{"absInletGas", "0.0005"}, {"absRecovery", "99.5"}, {"absSlope", "0.5"}},
@@ -27,24 +40,8 @@ TEST(PackedAbsorber, WorkedCasesAndTheUnitStrippingFactor) {
                                  "0.00263 | 1.1400 | 1.1856 | 112.632 | 0.04217 | 1.0121 | 21.601 | 17.281"},
                                 {"S 0.9838",
                                  {{"absRatioFactor", "1.07"}},
-                                 "0.00263 | 1.1400 | 1.2198 | 115.881 | 0.04099 | 0.9838 | 16.561 | 13.248"}});
-}
-
-// Typed at a bound, a field is refused; typed just beside it, the case finishes. Y2 = 0.00263158 meets m·X2 at
-// x2 = 0.0021883, and a solvent of x2 0.99 is refused for it; y1 0.5, φ 50, x2 0.5 and m 0.5 make Y2 = m·X2 = 0.5.
-TEST(PackedAbsorber, RefusalsOnBothSidesOfEachBound) {
-    const std::string y = "进塔气体组成须在 0 与 1 之间。", phi = "吸收率须在 0 与 100 之间。";
-    const std::string x = "进塔液体组成须在 0 与 1 之间。", rich = "进塔液体组成过高，达不到所要求的吸收率。";
-    const std::string gas = "气体流量必须大于零。", m = "相平衡常数必须大于零。", hog = "传质单元高度必须大于零。";
-    const std::string beta = "液气比必须大于最小液气比（倍数大于1）。";
-    const Bound bounds[] = {{"absGasFlow", "0", "1e-300", gas},   {"absInletGas", "0", "1e-6", y},
-                            {"absInletGas", "1", "0.999", y},     {"absRecovery", "0", "0.01", phi},
-                            {"absRecovery", "100", "99.99", phi}, {"absInletLiquid", "-0.001", "0", x},
-                            {"absSlope", "0", "0.001", m},        {"absRatioFactor", "1", "1.001", beta},
-                            {"absHOG", "0", "0.001", hog},        {"absInletLiquid", "0.00219", "0.00218", rich}};
-    const Typed equal = {{"absInletGas", "0.5"}, {"absRecovery", "50"}, {"absInletLiquid", "0.5"}, {"absSlope", "0.5"}};
-    expect_bounds("absorption", bounds);
-    expect_shown("absorption", {{"x2 1", {{"absInletLiquid", "1"}}, x + " @ absInletLiquid"},
+                                 "0.00263 | 1.1400 | 1.2198 | 115.881 | 0.04099 | 0.9838 | 16.561 | 13.248"},
+                                {"x2 1", {{"absInletLiquid", "1"}}, x + " @ absInletLiquid"},
                                 {"x2 0.99", {{"absInletLiquid", "0.99"}}, rich + " @ absInletLiquid"},
                                 {"Y2 = m·X2", equal, rich + " @ absInletLiquid"},
                                 {"no number", {{"absSlope", "1.2x"}}, "请仔细核对数据！ @ absSlope"},
@@ -52,13 +49,10 @@ TEST(PackedAbsorber, RefusalsOnBothSidesOfEachBound) {
 }
 
 // Above y1 = 0.1 every result warns that the dilute-gas assumptions strain; at 0.1 none does.
-TEST(PackedAbsorber, WarnsAboveADiluteGas) {
+TEST(PackedAbsorber, NotesAndTheDiluteGasWarning) {
     for (const auto& [inlet, warned] : {std::pair{"0.1", false}, {"0.10001", true}})
         for (std::size_t i = 0; i < 8; ++i)
             EXPECT_EQ(warns(run("absorption", {{"absInletGas", inlet}}), i), warned) << inlet << " " << i;
-}
-
-TEST(PackedAbsorber, Notes) {
     EXPECT_EQ(outline(run("absorption")),
               "Y2, Y1, Y2 / (L/V)min, Y1, X2, Y2, (L/V)min / L/V, L/V / L, V / X1, X1 / S, S / N_OG, "
               "(Y1 − m·X2)/(Y2 − m·X2), N_OG / Z");

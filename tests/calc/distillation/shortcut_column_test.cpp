@@ -6,16 +6,6 @@
 namespace vxr::test {
 namespace {
 
-// Results `first`…`last` (from 0) as `shown` joins them; after a refusal, the refusal.
-std::string results(const calc::Answer& answer, std::size_t first, std::size_t last) {
-    const auto* done = std::get_if<frame::Explained>(&answer);
-    if (!done) return shown(answer);
-    std::string part;
-    for (std::size_t i = first; i <= last && i < done->results.size(); ++i)
-        part += (i > first ? " | " : "") + done->results[i].text;
-    return part;
-}
-
 // The feed pinch lies on the equilibrium curve and on the q-line q·x − (q − 1)·y = xF (which holds at q = 1 too).
 TEST(ShortcutColumn, FeedPinchLiesOnBothLines) {
     for (const double q : {1.0, 0.0, 0.5, 1.2, -0.2, 1 + 1e-12, 40.0, -40.0}) {
@@ -26,54 +16,12 @@ TEST(ShortcutColumn, FeedPinchLiesOnBothLines) {
     }
 }
 
-// Results: D, W, Rmin, R, Nmin, N, plates, N1, feed plate, stage-by-stage count and feed stage (the defaults are the
-// manual's example). Benzene–toluene as
-// saturated vapour: xq = 0.3/2.05; at q = 1.2, xq = 4/9 and yq = 2/3; N = 12 + 3e-12 counts as 12 stages; a feed with
-// ⌈N1⌉ + 1 = 12 is capped at the reboiler, one with 11 reaches it. Stage by stage the feed plate lies 1–3 stages lower;
-// 1000 stages are counted (α 1.00948: 999.75), 1001 are not (α 1.00947) and the shortcut stands. Where the boil-up
-// (R + 1)·D − (1 − q)·F is negative, xW is reached before x* and the feed goes on the last stage; α 10 reaches xW on
-// the first. Results its mask would show with fewer than two significant digits show four, with an exponent below
-// 1e-6.
-TEST(ShortcutColumn, WorkedCases) {
-    const Typed benzene = {{"distFeedComp", "0.30"}, {"distQ", "0"}, {"distBottomComp", "0.04"}};
-    const Typed subcooled = {
-        {"distFeedComp", "0.45"}, {"distBottomComp", "0.10"}, {"distQ", "1.195"}, {"distRefluxFactor", "3.5"}};
-    const Typed vapour = {{"distFeedComp", "0.5"}, {"distTopComp", "0.98"}, {"distBottomComp", "0.02"},
-                          {"distAlpha", "2"},      {"distQ", "0"},          {"distRefluxFactor", "1.3"}};
-    const Typed one = {{"distAlpha", "10"}, {"distTopComp", "0.41"}, {"distBottomComp", "0.39"}, {"distQ", "0"}};
-    expect_shown(
-        "distillation",
-        {{"benzene", benzene, "28.571 | 71.429 | 4.230 | 6.345 | 6.68 | 11.38 | 11 | 7.28 | 9 | 9.62 | 6"},
-         {"q 1.2", {{"distQ", "1.2"}}, "38.889 | 61.111 | 1.275 | 1.913 | 6.43 | 12.10 | 12 | 7.21 | 9 | 11.93 | 6"},
-         {"N 12",
-          {{"distRefluxFactor", "1.48882194259856"}},
-          "38.889 | 61.111 | 1.444 | 2.151 | 6.43 | 12.00 | 11 | 7.15 | 9 | 11.79 | 6"},
-         {"capped",
-          {{"distFeedComp", "0.07"}},
-          "2.222 | 97.778 | 8.958 | 13.437 | 6.43 | 10.67 | 10 | 10.06 | 11 | 8.70 | 8"},
-         {"reached",
-          {{"distFeedComp", "0.07"}, {"distQ", "0.5"}},
-          "2.222 | 97.778 | 15.080 | 22.620 | 6.43 | 10.56 | 10 | 9.95 | 11 | 7.63 | 8"},
-         {"subcooled", subcooled, "41.176 | 58.824 | 1.123 | 3.931 | 5.61 | 7.32 | 7 | 4.58 | 6 | 7.32 | 5"},
-         {"vapour", vapour, "50.000 | 50.000 | 2.880 | 3.744 | 11.23 | 21.83 | 21 | 11.35 | 13 | 19.88 | 11"},
-         {"1000 stages",
-          {{"distAlpha", "1.00948"}},
-          "38.889 | 61.111 | 241.654 | 362.480 | 624.13 | 958.16 | 958 | 545.28 | 547 | 999.75 | 545"},
-         {"1001 stages",
-          {{"distAlpha", "1.00947"}},
-          "38.889 | 61.111 | 241.909 | 362.863 | 624.79 | 959.17 | 959 | 545.86 | 547 | — | —"},
-         {"no boil-up",
-          {{"distFeedComp", "0.07"}, {"distQ", "0"}, {"distRefluxFactor", "1.2"}},
-          "2.222 | 97.778 | 21.583 | 25.900 | 6.43 | 13.40 | 13 | 12.64 | 14 | 7.43 | 8"},
-         {"one stage", one, "50.000 | 50.000 | 0.030 | 0.044 | 0.03620 | 2.27 | 2 | 2.21 | 3 | 0.05797 | 1"},
-         {"Rmin 4e-7",
-          {{"distTopComp", "0.6250001"}},
-          "60.870 | 39.130 | 4.444E-07 | 6.667E-07 | 3.77 | 18.07 | 18 | 7.00 | 8 | 33.74 | 2"}});
-}
-
-// Typed at a bound, a field is refused (the first condition in reading order); typed just beside it, the case
-// finishes.
-TEST(ShortcutColumn, RefusalsOnBothSidesOfEachBound) {
+// Results: D, W, Rmin, R, Nmin, N, plates, N1, feed plate, stage-by-stage count and feed stage. Benzene–toluene as
+// saturated vapour: xq = 0.3/2.05; at q = 1.2, xq = 4/9 and yq = 2/3; N = 12 + 3e-12 counts as 12 stages; the feed at
+// the reboiler capped (⌈N1⌉ + 1 = 12) or reached (11), and just either side of that; 1000 stages counted (α 1.00948),
+// 1001 not (α 1.00947); no boil-up, (R + 1)·D − (1 − q)·F < 0: the feed on the last stage; α 10: xW on the first.
+// Typed at a bound, a field is refused (the first condition in reading order); typed just beside it, it finishes.
+TEST(ShortcutColumn, WorkedCasesAndRefusals) {
     const std::string comp = "组成须满足 0 < 塔底组成 < 进料组成 < 塔顶组成 < 1。";
     const std::string pinch = "塔顶组成不高于进料平衡组成，不需要精馏段。";
     const Bound bounds[] = {{"distFeed", "0", "0.001", "进料量必须大于零。"},
@@ -86,39 +34,67 @@ TEST(ShortcutColumn, RefusalsOnBothSidesOfEachBound) {
     expect_bounds("distillation", bounds);
     const std::string feed = comp + " @ distFeedComp", top = comp + " @ distTopComp";
     const std::string none = "进料量必须大于零。 @ distFeed";
-    expect_shown("distillation",
-                 {{"F 0, xF 1", {{"distFeed", "0"}, {"distFeedComp", "1"}}, none},
-                  {"xF = xD", {{"distFeedComp", "0.95"}}, feed},
-                  {"xD = xF, q 0", {{"distTopComp", "0.4"}, {"distQ", "0"}}, feed},
-                  {"xD > xF, q 0",
-                   {{"distTopComp", "0.4001"}, {"distQ", "0"}},
-                   "99.971 | 0.029 | 0.0005278 | 0.0007917 | 2.77 | 13.67 | 13 | 2.89 | 4 | 3.99 | 1"},
-                  {"xD > 1, xW 0", {{"distTopComp", "1.2"}, {"distBottomComp", "0"}}, top},
-                  {"xD < yq = 2/3", {{"distTopComp", "0.6666"}, {"distQ", "1.2"}}, pinch + " @ distTopComp"},
-                  {"xD > yq = 2/3",
-                   {{"distTopComp", "0.6667"}, {"distQ", "1.2"}},
-                   "56.754 | 43.246 | 0.0001500 | 0.0002250 | 3.97 | 18.61 | 18 | 7.68 | 9 | 22.09 | 2"},
-                  {"no number", {{"distQ", "q"}}, "请仔细核对数据！ @ distQ"},
-                  {"(1 − xW)/xW overflows", {{"distBottomComp", "1e-320"}}, "请仔细核对数据！ @ none"}});
+    const Typed benzene = {{"distFeedComp", "0.30"}, {"distQ", "0"}, {"distBottomComp", "0.04"}};
+    const Typed one = {{"distAlpha", "10"}, {"distTopComp", "0.41"}, {"distBottomComp", "0.39"}, {"distQ", "0"}};
+    expect_shown(
+        "distillation",
+        {{"benzene", benzene, "28.571 | 71.429 | 4.230 | 6.345 | 6.68 | 11.38 | 11 | 7.28 | 9 | 9.62 | 6"},
+         {"q 1.2", {{"distQ", "1.2"}}, "38.889 | 61.111 | 1.275 | 1.913 | 6.43 | 12.10 | 12 | 7.21 | 9 | 11.93 | 6"},
+         {"N 12",
+          {{"distRefluxFactor", "1.48882194259856"}},
+          "38.889 | 61.111 | 1.444 | 2.151 | 6.43 | 12.00 | 11 | 7.15 | 9 | 11.79 | 6"},
+         {"capped",
+          {{"distFeedComp", "0.07"}},
+          "2.222 | 97.778 | 8.958 | 13.437 | 6.43 | 10.67 | 10 | 10.06 | 11 | 8.70 | 8"},
+         {"feed above the reboiler",
+          {{"distFeedComp", "0.13697"}},
+          "9.663 | 90.337 | 4.527 | 6.791 | 6.43 | 10.94 | 10 | 9.00 | 10 | 10.17 | 8"},
+         {"feed at the reboiler",
+          {{"distFeedComp", "0.13696"}},
+          "9.662 | 90.338 | 4.528 | 6.791 | 6.43 | 10.94 | 10 | 9.00 | 11 | 10.17 | 8"},
+         {"reached",
+          {{"distFeedComp", "0.07"}, {"distQ", "0.5"}},
+          "2.222 | 97.778 | 15.080 | 22.620 | 6.43 | 10.56 | 10 | 9.95 | 11 | 7.63 | 8"},
+         {"1000 stages",
+          {{"distAlpha", "1.00948"}},
+          "38.889 | 61.111 | 241.654 | 362.480 | 624.13 | 958.16 | 958 | 545.28 | 547 | 999.75 | 545"},
+         {"1001 stages",
+          {{"distAlpha", "1.00947"}},
+          "38.889 | 61.111 | 241.909 | 362.863 | 624.79 | 959.17 | 959 | 545.86 | 547 | — | —"},
+         {"no boil-up",
+          {{"distFeedComp", "0.07"}, {"distQ", "0"}, {"distRefluxFactor", "1.2"}},
+          "2.222 | 97.778 | 21.583 | 25.900 | 6.43 | 13.40 | 13 | 12.64 | 14 | 7.43 | 8"},
+         {"one stage", one, "50.000 | 50.000 | 0.030 | 0.044 | 0.03620 | 2.27 | 2 | 2.21 | 3 | 0.05797 | 1"},
+         {"Rmin 4e-7",
+          {{"distTopComp", "0.6250001"}},
+          "60.870 | 39.130 | 4.444E-07 | 6.667E-07 | 3.77 | 18.07 | 18 | 7.00 | 8 | 33.74 | 2"},
+         {"F 0, xF 1", {{"distFeed", "0"}, {"distFeedComp", "1"}}, none},
+         {"xF = xD", {{"distFeedComp", "0.95"}}, feed},
+         {"xD = xF, q 0", {{"distTopComp", "0.4"}, {"distQ", "0"}}, feed},
+         {"xD > xF, q 0",
+          {{"distTopComp", "0.4001"}, {"distQ", "0"}},
+          "99.971 | 0.029 | 0.0005278 | 0.0007917 | 2.77 | 13.67 | 13 | 2.89 | 4 | 3.99 | 1"},
+         {"xD > 1, xW 0", {{"distTopComp", "1.2"}, {"distBottomComp", "0"}}, top},
+         {"xD < yq = 2/3", {{"distTopComp", "0.6666"}, {"distQ", "1.2"}}, pinch + " @ distTopComp"},
+         {"xD > yq = 2/3",
+          {{"distTopComp", "0.6667"}, {"distQ", "1.2"}},
+          "56.754 | 43.246 | 0.0001500 | 0.0002250 | 3.97 | 18.61 | 18 | 7.68 | 9 | 22.09 | 2"},
+         {"no number", {{"distQ", "q"}}, "请仔细核对数据！ @ distQ"},
+         {"(1 − xW)/xW overflows", {{"distBottomComp", "1e-320"}}, "请仔细核对数据！ @ none"}});
 }
 
 // N1 = 9 at xF = 0.1369642: just below it ⌈N1⌉ + 1 = 11 = ⌈N⌉ puts the feed at the reboiler (reached, not capped),
-// just above it not; at xF = 0.07, ⌈N1⌉ + 1 = 12 is capped there. The feed plate's first note says which.
-TEST(ShortcutColumn, WarnsOfAFeedAtTheReboiler) {
-    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"0.13697", "10.94 | 10 | 9.00 | 10", "⌈N1⌉ + 1 = 9 + 1 = 10（自塔顶数起）", false},
-        {"0.13696", "10.94 | 10 | 9.00 | 11", "⌈N1⌉ + 1 = 10 + 1 = 11（自塔顶数起）", true},
-        {"0.07", "10.67 | 10 | 10.06 | 11", "⌈N⌉ = 11（⌈N1⌉ + 1 = 12 超过再沸器）", true}};
-    for (const auto& [xF, plates, feed, warned] : cases) {
-        const calc::Answer a = run("distillation", {{"distFeedComp", xF}});
-        EXPECT_EQ(results(a, 5, 8) + " / " + notes(a, 8)[0], plates + std::string(" / 加料板 = ") + feed) << xF;
-        EXPECT_EQ(warns(a, 8), warned) << xF;
-    }
-}
-
-// The warnings of Nmin, N and N1 ("R" R/Rmin, "X" Gilliland's range, "α"), at and beside each bound. X is exactly
+// just above it not; at xF = 0.07, ⌈N1⌉ + 1 = 12 is capped there; the feed plate's first note says which. Then the
+// warnings of Nmin, N and N1 ("R" R/Rmin, "X" Gilliland's range, "α"), at and beside each bound. X is exactly
 // 0.01 at Rmin = 35/64 and k = 36/35 (R = 9/16), exactly 0.9 at Rmin = 1 and k = 19.
 TEST(ShortcutColumn, WarningsAtAndBesideTheirBounds) {
+    for (const auto& [xF, feed, warned] : {std::tuple{"0.13697", "⌈N1⌉ + 1 = 9 + 1 = 10（自塔顶数起）", false},
+                                           {"0.13696", "⌈N1⌉ + 1 = 10 + 1 = 11（自塔顶数起）", true},
+                                           {"0.07", "⌈N⌉ = 11（⌈N1⌉ + 1 = 12 超过再沸器）", true}}) {
+        const calc::Answer a = run("distillation", {{"distFeedComp", xF}});
+        EXPECT_EQ(notes(a, 8)[0], std::string("加料板 = ") + feed) << xF;
+        EXPECT_EQ(warns(a, 8), warned) << xF;
+    }
     const auto kinds = [](const calc::Answer& a) {
         std::string all;
         for (const std::size_t i : {4, 5, 7}) {
@@ -152,19 +128,6 @@ TEST(ShortcutColumn, WarningsAtAndBesideTheirBounds) {
               "注意：α = 1.0499 < 1.05，简捷法不可靠。");
 }
 
-TEST(ShortcutColumn, Notes) {
-    EXPECT_EQ(outline(run("distillation")),
-              "D, D / W / Rmin, q, Rmin / R, R / Nmin, Nmin / N, X, N / ⌈N⌉ − 1, N / N1, N1min, X / 加料板, N1, "
-              "逐板法加料板位置 / 逐板计算（全凝器，恒摩尔流）：y1, xn >, 精馏段操作线 y, q, 提馏段操作线过 (xW, xW), "
-              "精馏段第, 末级按分数计：(x11 − xW)/(x11 − x12), N / 加料板, 简捷法加料板位置");
-    EXPECT_EQ(notes(run("distillation"), 2),
-              (std::vector<std::string>{"Rmin = (xD − yq)/(yq − xq) = (0.95 − 0.625)/(0.625 − 0.4) = 1.444",
-                                        "q = 1：xq = xF = 0.4，yq = α·xq/(1 + (α − 1)·xq) = 0.625", "Rmin = 1.44444"}));
-    EXPECT_EQ(notes(run("distillation"), 8),
-              (std::vector<std::string>{"加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）", "N1 = 7.10434，N = 11.9275",
-                                        "逐板法加料板位置 = 6"}));
-}
-
 // The staircase the page draws is the one the calculation counted on (its values are in the notes), and there is
 // none where it refuses the case.
 TEST(ShortcutColumn, StaircaseOfTheCalculation) {
@@ -181,9 +144,19 @@ TEST(ShortcutColumn, StaircaseOfTheCalculation) {
     }
 }
 
-// The count's notes: the rule, the operating lines and their intersection, the stages on each, the last stage's
-// fraction; past 1000 stages, why there is no count; without boil-up, why there is no stripping line.
-TEST(ShortcutColumn, StageByStageNotes) {
+// The notes, and the count's: the rule, the operating lines and their intersection, the stages on each, the last
+// stage's fraction; past 1000 stages, why there is no count; without boil-up, why there is no stripping line.
+TEST(ShortcutColumn, Notes) {
+    EXPECT_EQ(outline(run("distillation")),
+              "D, D / W / Rmin, q, Rmin / R, R / Nmin, Nmin / N, X, N / ⌈N⌉ − 1, N / N1, N1min, X / 加料板, N1, "
+              "逐板法加料板位置 / 逐板计算（全凝器，恒摩尔流）：y1, xn >, 精馏段操作线 y, q, 提馏段操作线过 (xW, xW), "
+              "精馏段第, 末级按分数计：(x11 − xW)/(x11 − x12), N / 加料板, 简捷法加料板位置");
+    EXPECT_EQ(notes(run("distillation"), 2),
+              (std::vector<std::string>{"Rmin = (xD − yq)/(yq − xq) = (0.95 − 0.625)/(0.625 − 0.4) = 1.444",
+                                        "q = 1：xq = xF = 0.4，yq = α·xq/(1 + (α − 1)·xq) = 0.625", "Rmin = 1.44444"}));
+    EXPECT_EQ(notes(run("distillation"), 8),
+              (std::vector<std::string>{"加料板 = ⌈N1⌉ + 1 = 8 + 1 = 9（自塔顶数起）", "N1 = 7.10434，N = 11.9275",
+                                        "逐板法加料板位置 = 6"}));
     EXPECT_EQ(notes(run("distillation"), 9),
               (std::vector<std::string>{
                   "逐板计算（全凝器，恒摩尔流）：y1 = xD，xn = yn/(α − (α − 1)·yn)，至 xn ≤ xW 止",

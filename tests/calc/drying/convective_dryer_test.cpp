@@ -16,21 +16,8 @@ TEST(Dryer, SaturationPressureFromBothEquations) {
     EXPECT_EQ(frame::in_note(calc::saturation_pressure(0)), "0.611213");
 }
 
-TEST(Dryer, WorkedCases) {
-    expect_shown("drying",
-                 {{"winter air at −10 ℃ and 80 %, over ice",
-                   {{"dryAirTemp", "-10"}, {"dryAirHumidity", "80"}},
-                   "368.421 | 631.579 | 0.00128 | 0.02462 | 19.34 | 15786.288 | 15806.477 | 577.132 | 46.15"},
-                  {"air at −60 ℃: H0 3.98e-6 in four significant digits",
-                   {{"dryAirTemp", "-60"}},
-                   "368.421 | 631.579 | 0.000003983 | 0.02329 | 18.33 | 15823.749 | 15823.812 | 799.105 | 33.33"},
-                  {"a bone-dry product",
-                   {{"dryFinalMoisture", "0"}},
-                   "400.000 | 600.000 | 0.00874 | 0.03240 | 25.15 | 16905.275 | 17052.973 | 482.000 | 60.00"}});
-}
-
-// Where two fields are typed, the first condition in reading order is the one refused.
-TEST(Dryer, RefusalsNameTheFieldAtFault) {
+// Worked cases; where two fields are typed, the first condition in reading order is the one refused.
+TEST(Dryer, WorkedCasesAndRefusals) {
     const std::string moisture = "含水量须满足 0 ≤ 产品含水量 < 初始含水量 < 1。 @ ",
                       rh = "相对湿度须在 0 到 100 之间。 @ ";
     const std::string range = "温度超出水蒸气饱和压力公式的范围（−60～373.946 ℃）。 @ ";
@@ -38,7 +25,16 @@ TEST(Dryer, RefusalsNameTheFieldAtFault) {
     const std::string check = "请仔细核对数据！ @ ";
     expect_shown(
         "drying",
-        {{"no feed, before all water",
+        {{"winter air at −10 ℃ and 80 %, over ice",
+          {{"dryAirTemp", "-10"}, {"dryAirHumidity", "80"}},
+          "368.421 | 631.579 | 0.00128 | 0.02462 | 19.34 | 15786.288 | 15806.477 | 577.132 | 46.15"},
+         {"air at −60 ℃: H0 3.98e-6 in four significant digits",
+          {{"dryAirTemp", "-60"}},
+          "368.421 | 631.579 | 0.000003983 | 0.02329 | 18.33 | 15823.749 | 15823.812 | 799.105 | 33.33"},
+         {"a bone-dry product",
+          {{"dryFinalMoisture", "0"}},
+          "400.000 | 600.000 | 0.00874 | 0.03240 | 25.15 | 16905.275 | 17052.973 | 482.000 | 60.00"},
+         {"no feed, before all water",
           {{"dryWetFeed", "0"}, {"dryInitialMoisture", "1"}},
           "湿物料处理量必须大于零。 @ dryWetFeed"},
          {"all water", {{"dryInitialMoisture", "1"}}, moisture + "dryInitialMoisture"},
@@ -61,13 +57,10 @@ TEST(Dryer, RefusalsNameTheFieldAtFault) {
 }
 
 // Above 80 % relative humidity the exhaust may condense: φ2 = 80 % exactly (t1 115 ℃, t2 40.0909931… ℃) does not
-// warn, a hundredth of a degree cooler does.
-TEST(Dryer, WarnsOfAHumidExhaust) {
+// warn, a hundredth of a degree cooler does. Then the notes' outline.
+TEST(Dryer, NotesAndAHumidExhaust) {
     for (const auto& [t2, expected] : {std::pair{"40.09099313666324", false}, {"40.08", true}, {"41", false}})
         EXPECT_EQ(warns(run("drying", {{"dryPreheatTemp", "115"}, {"dryExhaustTemp", t2}}), 4), expected) << t2;
-}
-
-TEST(Dryer, NotesOutline) {
     EXPECT_EQ(
         outline(run("drying")),
         "W, Gc, X1 / G2 / H0, p0, ps(20 ℃) / H2, 理想干燥器：I2 / φ2, 废气水汽分压 p2, ps(60 ℃) / L / L0 / Qp / η, "
@@ -84,13 +77,11 @@ TEST(Dryer, IdealDryerEfficiencyOnRandomCases) {
         const std::string t[] = {std::to_string(w1), std::to_string(w1 / 3),     std::to_string(at(50, 500)),
                                  std::to_string(t0), std::to_string(at(1, 100)), std::to_string(t1),
                                  std::to_string(t2)};
-        const calc::Answer a = run("drying", {{"dryInitialMoisture", t[0].c_str()},
-                                              {"dryFinalMoisture", t[1].c_str()},
-                                              {"dryPressure", t[2].c_str()},
-                                              {"dryAirTemp", t[3].c_str()},
-                                              {"dryAirHumidity", t[4].c_str()},
-                                              {"dryPreheatTemp", t[5].c_str()},
-                                              {"dryExhaustTemp", t[6].c_str()}});
+        Typed typed;
+        for (const char* field : {"dryInitialMoisture", "dryFinalMoisture", "dryPressure", "dryAirTemp",
+                                  "dryAirHumidity", "dryPreheatTemp", "dryExhaustTemp"})
+            typed.emplace_back(field, t[typed.size()].c_str());
+        const calc::Answer a = run("drying", typed);
         if (std::holds_alternative<calc::Refused>(a)) continue;
         ++finished;
         const std::string eta = shown(a).substr(shown(a).rfind(' ') + 1);

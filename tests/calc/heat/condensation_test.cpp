@@ -4,10 +4,12 @@
 
 namespace vxr::test {
 
-// Option10 inclined, Option9 vertical tube, Option8 outside and Option7 inside a horizontal tube. The defaults (steam
-// at 150 ℃ on a vertical tube at 120 ℃, L 3 m), inclined at 90° (the vertical tube), outside a horizontal tube of dₒ
-// 0.108 m and inside one of dᵢ 0.1 m: below, with the fields they do not read left blank.
-TEST(Condensation, WorkedCases) {
+// Option10 inclined, Option9 vertical tube, Option8 outside and Option7 inside a horizontal tube; each surface
+// finishes with the fields it never reads blank, and every surface reads r. The angle in degrees: from flat facing
+// up (0°) to flat facing down (±180°) the film runs; past either it cannot.
+TEST(Condensation, WorkedCasesFieldsReadAndRefusals) {
+    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
+    const auto angle = [](const char* degrees) { return Typed{{"Option10", "1"}, {"Text74", degrees}}; };
     const Typed steam = {{"Option7", "1"},   {"Text82", "958"},      {"Text79", "0.6"}, {"Text78", "2257"},
                          {"Text81", "0.68"}, {"Text80", "0.000282"}, {"Text76", "100"}, {"Text75", "90"},
                          {"Text72", "4216"}, {"Text70", "0.025"}};
@@ -15,23 +17,14 @@ TEST(Condensation, WorkedCases) {
                  {{"inclined at 30°: sin θ = 0.5", {{"Option10", "1"}, {"Text74", "30"}}, "2140.025"},
                   {"no latent heat on a vertical tube", {{"Text78", "0"}}, "0.000"},
                   {"no latent heat inside: r′ = 0.375·cp·Δt", {{"Option7", "1"}, {"Text78", "0"}}, "1362.239"},
-                  {"steam at 100 ℃ inside a 25 mm tube at 90 ℃: 0.555·(9.12071e16)^0.25", steam, "9644.954"}});
-}
-
-// The angle in degrees: from flat facing up (0°) to flat facing down (±180°) the film runs; past either it cannot.
-TEST(Condensation, AngleBounds) {
-    const char* none = "请仔细核对数据！ @ none";
-    const char* rows[][2] = {{"0", "0.000"},    {"-0.001", none},  {"180", "0.000"},
-                             {"180.001", none}, {"-180", "0.000"}, {"200", none}};
-    for (const auto& [angle, alpha] : rows)
-        EXPECT_EQ(shown(run("condensation", {{"Option10", "1"}, {"Text74", angle}})), alpha) << angle << "°";
-}
-
-// Each surface finishes with the fields it never reads blank; every surface reads r.
-TEST(Condensation, FieldsReadAndRefusals) {
-    const std::string none = "请仔细核对数据！ @ none", named = "请仔细核对数据！ @ ";
-    expect_shown("condensation",
-                 {{"inclined", {{"Option10", "1"}, {"Text72", ""}, {"Text71", ""}, {"Text70", ""}}, "2544.933"},
+                  {"steam at 100 ℃ inside a 25 mm tube at 90 ℃: 0.555·(9.12071e16)^0.25", steam, "9644.954"},
+                  {"0°: flat, facing up", angle("0"), "0.000"},
+                  {"−0.001°", angle("-0.001"), none},
+                  {"180°: flat, facing down", angle("180"), "0.000"},
+                  {"180.001°", angle("180.001"), none},
+                  {"−180°", angle("-180"), "0.000"},
+                  {"200°", angle("200"), none},
+                  {"inclined", {{"Option10", "1"}, {"Text72", ""}, {"Text71", ""}, {"Text70", ""}}, "2544.933"},
                   {"vertical", {{"Text74", ""}, {"Text72", "x"}, {"Text71", ""}, {"Text70", "abc"}}, "2544.933"},
                   {"outside", {{"Option8", "1"}, {"Text74", ""}, {"Text70", ""}, {"Text73", "x"}}, "3825.999"},
                   {"inside", {{"Option7", "1"}, {"Text74", ""}, {"Text73", ""}, {"Text71", ""}}, "2959.105"},

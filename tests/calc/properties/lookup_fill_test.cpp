@@ -66,8 +66,10 @@ std::string filled(const char* calculation, const Typed& typed, std::map<std::st
     return all;
 }
 
-TEST(WaterSteamLookup, EachModeReadsItsTexts) {
-    const std::pair<Typed, std::string> rows[] = {
+// The texts typed read in each mode; the table: a column per phase, a value of the whole state once, "—" where none
+// applies or the value is infinite, ≈ on μ in the critical region, and the note.
+TEST(WaterSteamLookup, ModesAndTheTable) {
+    const std::pair<Typed, std::string> modes[] = {
         {by_t("105"), "饱和液体，t = 105 ℃"},
         {{Mode::SaturationByPressure, "x", "0.5", MPa, "", Side::Vapour}, "饱和蒸汽，p = 0.5 MPa"},
         {tp("20", "0.101325"), "t = 20 ℃，p = 0.101325 MPa"},
@@ -80,12 +82,7 @@ TEST(WaterSteamLookup, EachModeReadsItsTexts) {
         {wet("100", "", ""), "请输入干度。"},
         {tp("801", "1"), "温度高于 800 ℃，超出计算范围（0～800 ℃）。"},
         {tp("20", "100.001"), "压力高于 100 MPa，超出计算范围。"}};
-    for (const auto& [typed, expected] : rows) EXPECT_EQ(found(typed), expected) << typed.temperature;
-}
-
-// A column per phase, a value of the whole state once, "—" where none applies or the value is infinite, ≈ on μ in
-// the critical region, and the note.
-TEST(WaterSteamLookup, TableColumnsCellsAndNote) {
+    for (const auto& [typed, expected] : modes) EXPECT_EQ(found(typed), expected) << typed.temperature;
     EXPECT_EQ(rows(by_t("105"), {"温度 t", "压力 p", "密度 ρ", "动力粘度 μ", "普朗特数 Pr", "汽化热 r", "表面张力 σ"}),
               "饱和液体 / 温度 t [℃] 105 / 压力 p [kPa] 120.902 / 密度 ρ [kg/m³] 954.708 | 0.704982 / 动力粘度 μ "
               "[mPa·s] 0.267482 | 0.0124059 / 普朗特数 Pr [] 1.66382 | 1.03845 / 汽化热 r [kJ/kg] 2243.18 / 表面张力 σ "
@@ -129,20 +126,6 @@ TEST(WaterSteamLookup, NoSaturatedVapourJustBelowTheCriticalPoint) {
     EXPECT_EQ(rows(wet("373.94597", "", "0.5"), {"密度 ρ"}).substr(0, mixture.size()), mixture);
 }
 
-// Each page's tagged inputs, in its units, and no other, beyond what the window's fill test shows: the vapour's μ in
-// Pa·s; the pump's vapour pressure in kPa at the state's temperature, at and above the critical point; the convection
-// page's cp in J/(kg·K). A page without such inputs fills nothing.
-TEST(WaterSteamFill, EachPageFillsItsPropertyInputsInTheirUnits) {
-    const std::string nothing = "本页没有可由水和水蒸气物性填入的输入。 @ none";
-    const std::tuple<const char*, Typed, std::string> rows[] = {
-        {"friction", by_t("105", Side::Vapour), "Text34=0.704982 Text35=0.0000124059"},
-        {"pump", tp("20", "0.101325"), "Text41=998.206 Text43=2.33921"},
-        {"pump", tp("373.946", "30"), "Text41=562.734 Text43=22064"},
-        {"convection", tp("20", "0.101325"), "Text67=998.206 Text65=4184.79 Text66=0.0010016 Text64=0.598011"},
-        {"pipeDiameter", by_t("105"), nothing}};
-    for (const auto& [calculation, typed, expected] : rows) EXPECT_EQ(filled(calculation, typed), expected);
-}
-
 // Where each value came from, as the sheet names it.
 TEST(WaterSteamFill, SourcesNameTheStateAndTheEquations) {
     EXPECT_EQ(filled("friction", by_t("105"), {}, true),
@@ -161,10 +144,13 @@ TEST(WaterSteamFill, SourcesNameTheStateAndTheEquations) {
               "物性：水，IAPWS 2008 与 IAPWS-IF97，饱和液体，t = 373.5 ℃（临界区内，μ 为近似值）");
 }
 
-// The page's own temperatures: the field at fault named, tw just below ts filled (tw = ts refused: the window's test);
-// the dialog's state: wet steam, a state refused, no saturation pressure above Tc, infinite cp at the critical point,
-// no saturated vapour just below it (the liquid there, and the vapour just outside, filled).
-TEST(WaterSteamFill, RefusalsNameThePageFieldOrNone) {
+// Each page's tagged inputs, in its units, and no other, beyond what the window's fill test shows: the vapour's μ in
+// Pa·s; the pump's vapour pressure in kPa at the state's temperature, at and above the critical point; the convection
+// page's cp in J/(kg·K); a page without such inputs fills nothing. Refused: the page's own temperatures, the field at
+// fault named, tw just below ts filled (tw = ts refused: the window's test); the dialog's state: wet steam, a state
+// refused, no saturation pressure above Tc, infinite cp at the critical point, no saturated vapour just below it (the
+// liquid there, and the vapour just outside, filled).
+TEST(WaterSteamFill, EachPageFillsItsInputsOrNamesTheFieldAtFault) {
     const std::string no_number = "不是有效的数值，未填入物性。 @ ", ts = "“蒸汽饱和温度（℃）”", tw = "“壁面温度（℃）”";
     const std::string kNoVapour = "临界温度以下 3.47×10⁻⁵ K 内饱和蒸汽无值：";
     const std::pair<std::map<std::string, std::string>, std::string> condensation[] = {
@@ -175,6 +161,11 @@ TEST(WaterSteamFill, RefusalsNameThePageFieldOrNone) {
          tw + "：膜温 (ts + tw)/2 = -1 ℃，温度低于 0 ℃，超出计算范围（0～800 ℃）。未填入物性。 @ Text75"}};
     for (const auto& [page, expected] : condensation) EXPECT_EQ(filled("condensation", by_t("105"), page), expected);
     const std::tuple<const char*, Typed, std::map<std::string, std::string>, std::string> rows[] = {
+        {"friction", by_t("105", Side::Vapour), {}, "Text34=0.704982 Text35=0.0000124059"},
+        {"pump", tp("20", "0.101325"), {}, "Text41=998.206 Text43=2.33921"},
+        {"pump", tp("373.946", "30"), {}, "Text41=562.734 Text43=22064"},
+        {"convection", tp("20", "0.101325"), {}, "Text67=998.206 Text65=4184.79 Text66=0.0010016 Text64=0.598011"},
+        {"pipeDiameter", by_t("105"), {}, "本页没有可由水和水蒸气物性填入的输入。 @ none"},
         {"evaporation", by_t("105"), {{"evapSteamTemp", "1.2.3"}}, "“加热蒸汽温度（℃）”" + no_number + "evapSteamTemp"},
         {"friction", wet("", "1", "0.9"), {}, "湿蒸汽是两相混合物，其物性不填入页面。 @ none"},
         {"convection", by_t(""), {}, "请输入温度。 @ none"},

@@ -89,32 +89,21 @@ std::string refusal(const Answer<T>& answer) {
 
 }  // namespace
 
-TEST(PropertiesIf97, Table5Region1) {
+// IF97's tables 5, 15 and 33 (regions 1, 2 and 3), 35 and 36 and the check value of B23, each equation both ways.
+TEST(PropertiesIf97, VerificationTables) {
     expect_printed(
         rows(if97::region1,
              {{300, 3, "0.100215168e-2 0.115331273e3 0.112324818e3 0.392294792 0.417301218e1 0.150773921e4"},
               {300, 80, "0.971180894e-3 0.184142828e3 0.106448356e3 0.368563852 0.401008987e1 0.163469054e4"},
-              {500, 3, "0.120241800e-2 0.975542239e3 0.971934985e3 0.258041912e1 0.465580682e1 0.124071337e4"}}));
-}
-
-TEST(PropertiesIf97, Table15Region2) {
-    expect_printed(
+              {500, 3, "0.120241800e-2 0.975542239e3 0.971934985e3 0.258041912e1 0.465580682e1 0.124071337e4"}}) +
         rows(if97::region2,
              {{300, 0.0035, "0.394913866e2 0.254991145e4 0.241169160e4 0.852238967e1 0.191300162e1 0.427920172e3"},
               {700, 0.0035, "0.923015898e2 0.333568375e4 0.301262819e4 0.101749996e2 0.208141274e1 0.644289068e3"},
-              {700, 30, "0.542946619e-2 0.263149474e4 0.246861076e4 0.517540298e1 0.103505092e2 0.480386523e3"}}));
-}
-
-TEST(PropertiesIf97, Table33Region3) {
-    expect_printed(
+              {700, 30, "0.542946619e-2 0.263149474e4 0.246861076e4 0.517540298e1 0.103505092e2 0.480386523e3"}}) +
         rows(if97::region3,
              {{650, 500, "0.255837018e2 0.186343019e4 0.181226279e4 0.405427273e1 0.138935717e2 0.502005554e3"},
               {650, 200, "0.222930643e2 0.237512401e4 0.226365868e4 0.485438792e1 0.446579342e2 0.383444594e3"},
               {750, 500, "0.783095639e2 0.225868845e4 0.210206932e4 0.446971906e1 0.634165359e1 0.760696041e3"}}));
-}
-
-// Tables 35 and 36 and the check value of B23, each equation both ways.
-TEST(PropertiesIf97, Tables35And36AndB23) {
     const auto ps = [](double t, double) { return if97::saturation_pressure(t); };
     const auto ts = [](double p, double) { return if97::saturation_temperature(p); };
     const auto b23 = [](double x, double to_p) { return to_p ? if97::b23_pressure(x) : if97::b23_temperature(x); };
@@ -124,9 +113,11 @@ TEST(PropertiesIf97, Tables35And36AndB23) {
 }
 
 // The density search gives back the density that gave the pressure, on each branch, over region 3: from 623.15 K to
-// 863 K, the sides of the loop close to Tc, the isotherms just above it. Metastable and unstable densities, which
-// the search rightly does not return, are left out.
-TEST(PropertiesIf97, Region3DensitySearchFindsTheStableRoot) {
+// 863 K, the sides of the loop close to Tc, the isotherms just above it (metastable and unstable densities, which the
+// search rightly does not return, left out). IF97's equations meet at the region boundaries within the
+// inconsistencies the formulation permits (Wagner et al. 2000, the IF97 article's table of permitted values: Δv/v
+// 0.05 %, Δh 0.2 kJ/kg, Δs 0.2 J/(kg·K), Δcp/cp 1 %, Δw/w 1 %, Δg 0.2 kJ/kg).
+TEST(PropertiesIf97, Region3AndTheBoundaries) {
     int checked = 0;
     for (double t : {623.2, 630.0, 640.0, 645.0, 647.0, 647.09, 647.096, 647.1, 650.0, 700.0, 800.0, 863.0}) {
         for (double rho = 100; rho <= 760; rho += 7.5) {
@@ -141,12 +132,6 @@ TEST(PropertiesIf97, Region3DensitySearchFindsTheStableRoot) {
         }
     }
     EXPECT_GT(checked, 600);
-}
-
-// IF97's equations meet at the region boundaries within the inconsistencies the formulation permits (Wagner et al.
-// 2000, the IF97 article's table of permitted values: Δv/v 0.05 %, Δh 0.2 kJ/kg, Δs 0.2 J/(kg·K), Δcp/cp 1 %,
-// Δw/w 1 %, Δg 0.2 kJ/kg).
-TEST(PropertiesIf97, RegionBoundariesAgreeWithinThePermittedInconsistencies) {
     const auto expect_consistent = [](const State& a, const State& b) {
         EXPECT_TRUE(std::abs(b.rho / a.rho - 1) <= 5e-4 && std::abs(b.h - a.h) <= 0.2 && std::abs(b.s - a.s) <= 2e-4 &&
                     std::abs(b.cp / a.cp - 1) <= 1e-2 && std::abs(b.w / a.w - 1) <= 1e-2)
@@ -172,43 +157,29 @@ TEST(PropertiesIf97, RegionBoundariesAgreeWithinThePermittedInconsistencies) {
     }
 }
 
-// IAPWS 2008, table 4 (μ̄2 = 1), μ in μPa·s; every point lies outside the critical region.
-TEST(PropertiesTransport, ViscosityTable4) {
-    const std::vector<Printed> table = {
-        {298.15, 998, "889.735100"}, {298.15, 1200, "1437.649467"}, {373.15, 1000, "307.883622"},
-        {433.15, 1, "14.538324"},    {433.15, 1000, "217.685358"},  {873.15, 1, "32.619287"},
-        {873.15, 100, "35.802262"},  {873.15, 600, "77.430195"},    {1173.15, 1, "44.217245"},
-        {1173.15, 100, "47.640433"}, {1173.15, 400, "64.154608"}};
-    expect_printed(rows(mu_upas, table));
-}
-
-// IAPWS 2011, table 4 (λ̄2 = 0), λ in mW/(m·K).
-TEST(PropertiesTransport, ConductivityTable4) {
-    const std::vector<Printed> table = {{298.15, 0, "18.4341883"},
-                                        {298.15, 998, "607.712868"},
-                                        {298.15, 1200, "799.038144"},
-                                        {873.15, 0, "79.1034659"}};
-    expect_printed(rows(lambda_mw, table));
-}
-
-// IAPWS 2011 in its industrial form with IF97, tables 7 (region 1), 8 (region 2) and 9 (region 3, by density):
-// λ with its critical enhancement, and μ (μ̄2 = 1) that enters it.
-TEST(PropertiesTransport, ConductivityIndustrialTables7To9) {
+// IAPWS 2008, table 4 (μ̄2 = 1), μ in μPa·s, every point outside the critical region; IAPWS 2011: table 4 (λ̄2 = 0),
+// λ in mW/(m·K); in its industrial form with IF97, tables 7 (region 1), 8 (region 2) and 9 (region 3, by density): λ
+// with its critical enhancement, and μ (μ̄2 = 1) that enters it; IAPWS 2014, values of its table (0.01, 25, 100 and
+// 300 ℃), σ in mN/m.
+TEST(PropertiesTransport, VerificationTables) {
     const auto in = [](State (*region)(double, double)) {
         return [region](double t, double x) { return lambda_if97(region(t, x)); };
     };
     const auto mu = [](double t, double p) { return mu_upas(t, (p ? if97::region1(t, p) : if97::region2(t, 50)).rho); };
-    expect_printed(rows(in(if97::region1), {{620, 20, "0.481485195e3"}, {620, 50, "0.545038940e3"}}) +
-                   rows(in(if97::region2), {{650, 0.3, "0.522311024e2"}, {800, 50, "0.177709914e3"}}) +
-                   rows(in(if97::region3), {{647.35, 222, "0.366879411e3"}, {647.35, 322, "0.124182415e4"}}) +
-                   rows(mu, {{620, 20, "0.709051068e2"}, {800, 0, "0.393727534e2"}}) +
-                   rows(mu_upas, {{647.35, 322, "0.393455495e2"}}));
-}
-
-// IAPWS 2014, values of its table (0.01, 25, 100 and 300 ℃), σ in mN/m.
-TEST(PropertiesTransport, SurfaceTensionTable) {
-    expect_printed(rows([](double t, double) { return surface_tension(t) * 1e3; },
-                        {{273.16, 0, "75.65"}, {298.15, 0, "71.97"}, {373.15, 0, "58.91"}, {573.15, 0, "14.36"}}));
+    const auto sigma = [](double t, double) { return surface_tension(t) * 1e3; };
+    expect_printed(
+        rows(mu_upas, {{298.15, 998, "889.735100"}, {298.15, 1200, "1437.649467"}, {373.15, 1000, "307.883622"}}) +
+        rows(mu_upas, {{433.15, 1, "14.538324"}, {433.15, 1000, "217.685358"}, {873.15, 1, "32.619287"}}) +
+        rows(mu_upas, {{873.15, 100, "35.802262"}, {873.15, 600, "77.430195"}, {1173.15, 1, "44.217245"}}) +
+        rows(mu_upas, {{1173.15, 100, "47.640433"}, {1173.15, 400, "64.154608"}}) +
+        rows(lambda_mw, {{298.15, 0, "18.4341883"}, {298.15, 998, "607.712868"}}) +
+        rows(lambda_mw, {{298.15, 1200, "799.038144"}, {873.15, 0, "79.1034659"}}) +
+        rows(in(if97::region1), {{620, 20, "0.481485195e3"}, {620, 50, "0.545038940e3"}}) +
+        rows(in(if97::region2), {{650, 0.3, "0.522311024e2"}, {800, 50, "0.177709914e3"}}) +
+        rows(in(if97::region3), {{647.35, 222, "0.366879411e3"}, {647.35, 322, "0.124182415e4"}}) +
+        rows(mu, {{620, 20, "0.709051068e2"}, {800, 0, "0.393727534e2"}}) +
+        rows(mu_upas, {{647.35, 322, "0.393455495e2"}}) +
+        rows(sigma, {{273.16, 0, "75.65"}, {298.15, 0, "71.97"}, {373.15, 0, "58.91"}, {573.15, 0, "14.36"}}));
 }
 
 // Each bound answered at it and refused just beyond it ("" for an answer, else a part of the message); a state
@@ -246,8 +217,10 @@ TEST(PropertiesWaterSteam, RefusalsAtAndBesideTheirBounds) {
 }
 
 // Each boundary crossed through `at`, a hair's breadth either side: the region switches there; on the saturation line
-// each side is the saturated liquid or vapour, elsewhere the sides agree within IF97's permitted inconsistency.
-TEST(PropertiesWaterSteam, RegionsSwitchAtTheirBoundaries) {
+// each side is the saturated liquid or vapour, elsewhere the sides agree within IF97's permitted inconsistency. A
+// saturated state by t and by the pressure it gives agree; wet steam at x = 0 and 1 is the saturated liquid and
+// vapour, and halfway has the mean volume.
+TEST(PropertiesWaterSteam, RegionsSaturatedAndWetStates) {
     const double ps100 = saturation_pressure_pa(373.15) / 1000, ps360 = saturation_pressure_pa(633.15) / 1000;
     const double pb23 = if97::b23_pressure(700) * 1000;
     const auto sat100 = std::get<Saturation>(saturation_at_temperature(100));
@@ -272,11 +245,6 @@ TEST(PropertiesWaterSteam, RegionsSwitchAtTheirBoundaries) {
                     (!r.line || std::abs(r.low.rho / r.line->vapour.rho - 1) <= 1e-7))
             << r.name;
     }
-}
-
-// A saturated state by t and by the pressure it gives agree; wet steam at x = 0 and 1 is the saturated liquid and
-// vapour, and halfway has the mean volume.
-TEST(PropertiesWaterSteam, SaturatedAndWetStatesAgree) {
     for (double t_c : {0.0, 100.0, 200.0, 350.0, 360.0, 373.9}) {
         SCOPED_TRACE(t_c);
         const auto by_t = std::get<Saturation>(saturation_at_temperature(t_c));

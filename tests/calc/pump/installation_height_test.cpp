@@ -6,17 +6,14 @@ namespace vxr::test {
 // 800 kg/m³ at 50 kPa, pv 20 kPa, Hf 1 m, NPSHr 3 m: 3.827 − 1 − 3.5 m.
 const Typed kBelow = {{"Text41", "800"}, {"Text42", "50"}, {"Text43", "20"}, {"Text44", "1"}, {"Text45", "3"}};
 
-TEST(InstallationHeight, WorkedCases) {
+// Worked cases; refusals read in the order p, pv, ρ, Hf, NPSHr.
+TEST(InstallationHeight, WorkedCasesAndRefusals) {
+    const std::string named = "请仔细核对数据！ @ ";
     expect_shown("pump", {{"800 kg/m³ at 50 kPa, pv 20 kPa, Hf 1 m, NPSHr 3 m", kBelow, "-0.673"},
                           {"vapour pressure above the suction pressure", {{"Text43", "120"}}, "-6.908"},
                           {"NPSHr metre for metre, never joined to 0.5 as text", {{"Text45", "0"}}, "8.903"},
-                          {"the inlet loss metre for metre", {{"Text44", "2.5"}}, "2.903"}});
-}
-
-// Read in the order p, pv, ρ, Hf, NPSHr.
-TEST(InstallationHeight, Refusals) {
-    const std::string named = "请仔细核对数据！ @ ";
-    expect_shown("pump", {{"no density", {{"Text41", "0"}}, named + "none"},
+                          {"the inlet loss metre for metre", {{"Text44", "2.5"}}, "2.903"},
+                          {"no density", {{"Text41", "0"}}, named + "none"},
                           {"a pressure that overflows in Pa", {{"Text42", "1e306"}}, named + "none"},
                           {"a decimal comma", {{"Text44", "0,5"}}, named + "Text44"},
                           {"the pressures before the density", {{"Text41", "x"}, {"Text43", "y"}}, named + "Text43"},

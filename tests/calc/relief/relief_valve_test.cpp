@@ -24,32 +24,11 @@ Typed api520(const char* back_pressure, const char* factor = "1") {
 // Results: P, regime, rc, C, A, d0. With Pa 0.1, P = 1.2 and k = 1.4, rc·P − Pa = 0.5339384: just either side the
 // two gas formulas differ by their rounded constants, the subcritical area 1.00089 times the critical one. The fields
 // of the other medium are never read. Kb divides every area: 1579.796/0.8 = 1974.745, 4250.331/0.9 = 4722.590,
-// 90.954/0.8 = 113.692. A tiny flow shows A and d0 in four significant digits.
-TEST(ReliefValve, WorkedCases) {
-    const std::string gas = "1.2013 | 临界流动 | 0.5283 | 356.060 | 1579.796 | 44.849";
-    const Typed below = {{"reliefAtmosphere", "0.1"}, {"reliefBackPressure", "0.53393"}};
-    const Typed above = {{"reliefAtmosphere", "0.1"}, {"reliefBackPressure", "0.53395"}};
-    const Typed no_gas = liquid(
-        {{"reliefMolarMass", "a"}, {"reliefTemperature", "b"}, {"reliefZ", "c"}, {"reliefAdiabaticExponent", "d"}});
-    expect_shown(
-        "relief",
-        {{"defaults, ρ no number", {{"reliefDensity", "q"}}, gas},
-         {"liquid, M, t, Z, k no numbers", no_gas, "1.2013 | 液体 |  |  | 90.954 | 10.761"},
-         {"API 520", api520("0"), "0.6700 | 临界流动 | 0.5826 | 327.833 | 3695.302 | 68.593"},
-         {"API 520, Pb 0.432", api520("0.432"), "0.6700 | 亚临界流动 | 0.5826 | 327.833 | 4250.331 | 73.564"},
-         {"below rc", below, "1.2000 | 临界流动 | 0.5283 | 356.060 | 1581.508 | 44.874"},
-         {"above rc", above, "1.2000 | 亚临界流动 | 0.5283 | 356.060 | 1582.916 | 44.894"},
-         {"Kb 0.8", {{"reliefBackPressureFactor", "0.8"}}, "1.2013 | 临界流动 | 0.5283 | 356.060 | 1974.745 | 50.143"},
-         {"API 520, Pb 0.432, Kb 0.9", api520("0.432", "0.9"),
-          "0.6700 | 亚临界流动 | 0.5826 | 327.833 | 4722.590 | 77.543"},
-         {"liquid, Kw 0.8", liquid({{"reliefBackPressureFactor", "0.8"}}), "1.2013 | 液体 |  |  | 113.692 | 12.032"},
-         {"liquid, W 0.001", liquid({{"reliefFlow", "0.001"}}), "1.2013 | 液体 |  |  | 0.000009095 | 0.003403"}});
-}
-
-// Typed at a bound, a field is refused; typed just beside it, the case finishes. A condition common to both media is
-// refused in a liquid's defaults too. Pb is compared with Ps as typed (1 against 1.0), after every single field's
-// condition; where Pa swallows Ps − Pb (1e-20), P = Po and the area divides by zero.
-TEST(ReliefValve, RefusalsOnBothSidesOfEachBound) {
+// 90.954/0.8 = 113.692. A tiny flow shows A and d0 in four significant digits. Typed at a bound, a field is refused;
+// typed just beside it, the case finishes; a condition common to both media is refused in a liquid's defaults too.
+// Pb is compared with Ps as typed (1 against 1.0), after every single field's condition; where Pa swallows Ps − Pb
+// (1e-20), P = Po and the area divides by zero.
+TEST(ReliefValve, WorkedCasesAndRefusals) {
     const std::string flow = "泄放量必须大于零。", set = "整定压力必须大于零。", sign = "超压和背压不能为负。";
     const std::string air = "大气压必须大于零。", shut = "背压不低于整定压力，安全阀无法开启。";
     const std::string kb = "背压修正系数须在 0 与 1 之间。";
@@ -69,9 +48,25 @@ TEST(ReliefValve, RefusalsOnBothSidesOfEachBound) {
         EXPECT_EQ(shown(run("relief", liquid({{b.field, b.at}}))), b.message + " @ " + b.field) << "liquid " << b.at;
     }
     const Typed swallowed = {{"reliefSetPressure", "1e-20"}, {"reliefBackPressure", "5e-21"}};
+    const std::string defaults = "1.2013 | 临界流动 | 0.5283 | 356.060 | 1579.796 | 44.849";
+    const Typed below = {{"reliefAtmosphere", "0.1"}, {"reliefBackPressure", "0.53393"}};
+    const Typed above = {{"reliefAtmosphere", "0.1"}, {"reliefBackPressure", "0.53395"}};
+    const Typed no_gas = liquid(
+        {{"reliefMolarMass", "a"}, {"reliefTemperature", "b"}, {"reliefZ", "c"}, {"reliefAdiabaticExponent", "d"}});
     expect_shown(
         "relief",
-        {{"W 0, Ps 0", {{"reliefFlow", "0"}, {"reliefSetPressure", "0"}}, flow + " @ reliefFlow"},
+        {{"defaults, ρ no number", {{"reliefDensity", "q"}}, defaults},
+         {"liquid, M, t, Z, k no numbers", no_gas, "1.2013 | 液体 |  |  | 90.954 | 10.761"},
+         {"API 520", api520("0"), "0.6700 | 临界流动 | 0.5826 | 327.833 | 3695.302 | 68.593"},
+         {"API 520, Pb 0.432", api520("0.432"), "0.6700 | 亚临界流动 | 0.5826 | 327.833 | 4250.331 | 73.564"},
+         {"below rc", below, "1.2000 | 临界流动 | 0.5283 | 356.060 | 1581.508 | 44.874"},
+         {"above rc", above, "1.2000 | 亚临界流动 | 0.5283 | 356.060 | 1582.916 | 44.894"},
+         {"Kb 0.8", {{"reliefBackPressureFactor", "0.8"}}, "1.2013 | 临界流动 | 0.5283 | 356.060 | 1974.745 | 50.143"},
+         {"API 520, Pb 0.432, Kb 0.9", api520("0.432", "0.9"),
+          "0.6700 | 亚临界流动 | 0.5826 | 327.833 | 4722.590 | 77.543"},
+         {"liquid, Kw 0.8", liquid({{"reliefBackPressureFactor", "0.8"}}), "1.2013 | 液体 |  |  | 113.692 | 12.032"},
+         {"liquid, W 0.001", liquid({{"reliefFlow", "0.001"}}), "1.2013 | 液体 |  |  | 0.000009095 | 0.003403"},
+         {"W 0, Ps 0", {{"reliefFlow", "0"}, {"reliefSetPressure", "0"}}, flow + " @ reliefFlow"},
          {"Pb 1.08 over Ps 1.0", {{"reliefBackPressure", "1.08"}}, shut + " @ reliefBackPressure"},
          {"Pb 2, K 0", {{"reliefBackPressure", "2"}, {"reliefCoefficient", "0"}}, coef + " @ reliefCoefficient"},
          {"Pa swallows Ps − Pb", swallowed, "请仔细核对数据！ @ none"},
@@ -84,8 +79,9 @@ TEST(ReliefValve, RefusalsOnBothSidesOfEachBound) {
 }
 
 // A back pressure above 10 % of the set pressure, with Kb left at 1, warns under A for both media; 0.1 × 0.071
-// rounds below 0.0071, yet a back pressure typed at exactly 10 % does not warn.
-TEST(ReliefValve, WarnsOfAConventionalValveAboveTenPercentBackPressure) {
+// rounds below 0.0071, yet a back pressure typed at exactly 10 % does not warn. Kb (Kw) stands in every area formula;
+// only a liquid's notes speak of viscosity, and neither medium's is a warning.
+TEST(ReliefValve, NotesAndTheConventionalValveWarning) {
     for (const bool gas : {true, false}) {
         const auto warned = [&](Typed typed) { return warns(run("relief", gas ? typed : liquid(typed)), 4); };
         EXPECT_FALSE(warned({{"reliefBackPressure", "0.1"}})) << gas;
@@ -95,10 +91,6 @@ TEST(ReliefValve, WarnsOfAConventionalValveAboveTenPercentBackPressure) {
     }
     EXPECT_EQ(notes(run("relief", {{"reliefBackPressure", "0.15"}}), 4).back(),
               "注意：背压超过整定压力的 10%，普通安全阀不适用，应选平衡波纹管阀并按制造厂曲线取 Kb（液体 Kw）。");
-}
-
-// Kb (Kw) stands in every area formula; only a liquid's notes speak of viscosity, and neither medium's is a warning.
-TEST(ReliefValve, Notes) {
     EXPECT_EQ(outline(run("relief")), "P, Po / Po/P / rc / C / A, T, Po/P, 本方法不 / d0");
     EXPECT_EQ(outline(run("relief", liquid({}))), "P, Po / 液体：A /  /  / A, 未作粘度 / d0");
     EXPECT_EQ(notes(run("relief", {{"reliefBackPressureFactor", "0.8"}}), 4)[0],

@@ -1,9 +1,13 @@
 // The unit page's core: every unit's exact factor, round trips, the table's texts (a gauge pressure, negative
-// absolute pressures, values out of range, the unit each quantity opens on), unit expressions and what they refuse.
+// absolute pressures, values out of range, the unit each quantity opens on), unit expressions and what they refuse,
+// and the page's number text.
 #include "calc/units/conversion.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
+
+#include "calc/units/value_text.h"
 
 namespace vxr::calc::units {
 namespace {
@@ -61,6 +65,7 @@ TEST(UnitConversion, EveryUnitsFactorAndRoundTrip) {
 
 // The page's table: a value typed in one unit (on a local atmosphere in kPa), one unit's text or the error. An
 // absolute pressure below zero is refused, zero is a vacuum; a value that no double holds is refused, never 0 or inf.
+// The page opens each quantity on the unit an engineer here types (150 typed under 温度 is 150 ℃: the page's test).
 TEST(UnitConversion, TheTablesTexts) {
     const char* const negative = "绝对压力不能为负。";
     // name, quantity, value, its unit, atmosphere, the unit shown, what it shows
@@ -81,10 +86,6 @@ TEST(UnitConversion, TheTablesTexts) {
         const QuantityTable::Texts texts = t.convert(value, row(t, from), atmosphere);
         EXPECT_EQ(texts.values[row(t, in)] + texts.error, shown) << name;
     }
-}
-
-// The page opens each quantity on the unit an engineer here types (150 typed under 温度 is 150 ℃: the page's test).
-TEST(UnitConversion, QuantitiesOpenOnTheEngineersUnit) {
     for (const auto& [name, caption] :
          {std::pair{"温度", "℃"}, {"压力", "kPa"}, {"比热容", "kJ/(kg·℃)"}, {"体积流量", "m³/h"}, {"质量流量", "kg/h"}})
         EXPECT_STREQ(table(name).quantity().units[default_unit(table(name).quantity())].caption, caption) << name;
@@ -133,6 +134,25 @@ TEST(UnitConversion, Expressions) {
         const QuantityTable::Expressed e = t.express(value, row(t, from), atmosphere, expression);
         EXPECT_EQ(e.value + e.error + (e.note.empty() ? "" : " | " + e.note), shown) << name;
     }
+}
+
+// Twelve significant digits, and the exponent form only at its two bounds (68 ℉ and 0 as the table shows them).
+TEST(ValueText, TwelveDigitsAndTheExponentBounds) {
+    const std::tuple<const char*, double, const char*> cases[] = {
+        {"minus zero", -0.0, "0"},
+        {"twelve digits kept", 123456789.123456, "123456789.123"},
+        {"whole digits rounded", 1234567890126.0, "1234567890130"},
+        {"negative", -0.5, "-0.5"},
+        {"1E-06 is fixed", 1e-6, "0.000001"},
+        {"rounds up to 1E-06", 9.999999999999e-7, "0.000001"},
+        {"below 1E-06", 9.99999999999e-7, "9.99999999999E-07"},
+        {"negative below 1E-06", -1.5e-7, "-1.5E-07"},
+        {"below 1E+15", 999999999999000.0, "999999999999000"},
+        {"rounds up to 1E+15", 999999999999999.0, "1E+15"},
+        {"1E+15", 1e15, "1E+15"},
+        {"three exponent digits", std::numeric_limits<double>::max(), "1.79769313486E+308"},
+        {"infinite", std::numeric_limits<double>::infinity(), ""}};
+    for (const auto& [name, value, text] : cases) EXPECT_EQ(value_text(value), text) << name;
 }
 
 }  // namespace
