@@ -1,8 +1,9 @@
-// The pipe-stress page through the real window: random sequences of its buttons from fixed seeds (typing, 保存更新,
-// 上一节点, 下一节点, the end-node check box, 计算, 路线表… closed as it opened) against a model of the node list:
-// after each step the node numbers, the end node, the check box, the four segment fields, 上一节点's enabled state, the
-// verdict (the core's) and the message shown are the model's, and nothing else changed (a refused save stops every
-// button that saves first). Then a worked walk, the route table edited through the page, the sheet, the Enter key.
+// The pipe-stress page through the real window: random sequences of its buttons from fixed seeds (typing, 保存更新 or
+// Enter in a segment field, 上一节点, 下一节点, the end-node check box, 计算 or Enter in a pipe-data field, 路线表…
+// closed as it opened) against a model of the node list: after each step the node numbers, the end node, the check
+// box, the four segment fields, 上一节点's enabled state, the verdict (the core's), the message shown and the focus are
+// the model's, and nothing else changed (a refused save stops every button that saves first). Then a worked walk and
+// its sheet, and the route table edited through the page.
 #include <array>
 #include <cmath>
 
@@ -121,9 +122,13 @@ protected:
         if (chance(0.05)) t[random_() % 4].clear();
         return t;
     }
-    // The message against the one expected; the model against the page; and nothing else changed.
+    std::optional<Message> enterIn(const char* field) {
+        return catchMessage([box = find(field)] { QTest::keyClick(box, Qt::Key_Return); });
+    }
+    // The message against the one expected; the model against the page; and nothing else changed. After a move or a
+    // save refused for its length, the length is to type: focused, its text selected.
     QStringList verify(const std::optional<Message>& shown, const std::optional<Message>& expected,
-                       const QStringList& before) {
+                       const QStringList& before, bool moved) {
         const auto describe = [](const std::optional<Message>& m) { return m ? m->describe() : "none"; };
         QStringList broken = changed(before, snapshot(window()), kEditor + QStringList{"Check1", "Command10"});
         if (describe(shown) != describe(expected))
@@ -136,7 +141,7 @@ protected:
               << QString::number(model_.marked) + QString::number(model_.previous_enabled);
         if (page != model) broken << "shows " + page.join(" | ").left(300) + "\n  model " + model.join(" | ").left(300);
         const auto* length = find<QLineEdit>("Text47");
-        if (expected && expected->text.startsWith("两节点") &&
+        if (((expected && expected->text.startsWith("两节点")) || moved) &&
             (window().focusWidget() != length || length->selectedText() != length->text()))
             broken << "the length field is not focused with its text selected";
         return broken;
@@ -164,12 +169,13 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
                     pipe < 3 ? fieldText(random_, -50, 300, 0.1) : QStringList{"108", "0.012", "200", "-10"}[i]);
 
         const QStringList before = snapshot(window());
+        const int from = model_.to;
         std::optional<Message> expected, shown;
         if (step == 0) {  // typing only: nothing is stored until a save
             model_.shown = segment(chance(s.wild_share) ? 0.5 : 0.01);
             for (std::size_t i = 0; i < 4; ++i) setText(kSegmentFields[i], model_.shown[i]);
-        } else if (step == 1) {  // 保存更新
-            shown = clickAndCatch("Command9");
+        } else if (step == 1) {  // 保存更新, or Enter in a segment field
+            shown = chance(0.3) ? enterIn(kSegmentFields[random_() % 4]) : clickAndCatch("Command9");
             expected = model_.save();
         } else if (step == 2) {  // 下一节点
             shown = clickAndCatch("Command11");
@@ -187,8 +193,8 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
                 model_.marked = false;
                 if (model_.to > 1) model_.move(-1);
             }
-        } else if (step == 5) {  // 计算
-            shown = clickAndCatch("Command13");
+        } else if (step == 5) {  // 计算, or Enter in a pipe-data field
+            shown = chance(0.3) ? enterIn(kPipeFields[random_() % 4]) : clickAndCatch("Command13");
             QStringList pipe_data;
             for (const char* field : kPipeFields) pipe_data << text(field);
             if (!(expected = model_.savePending())) {
@@ -206,7 +212,7 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
                 model_.marked = false;
             }
         }
-        const QStringList broken = verify(shown, expected, step == 0 ? snapshot(window()) : before);
+        const QStringList broken = verify(shown, expected, step == 0 ? snapshot(window()) : before, model_.to != from);
         if (broken.isEmpty()) continue;
         ++violations;
         ADD_FAILURE() << "seed " << s.seed << " step " << n << " (kind " << step << ") at To " << model_.to << ":\n  "
@@ -242,17 +248,16 @@ protected:
 // The walk 10/10/0/0, a node passed over (never saved), 6/0/6/0, 4/0/0/4 with 终点, each segment saved only by moving
 // on, the last by 计算 itself: ΣLX 10, ΣLY 6, ΣLZ 4, L 20, U = √152 = 12.3288, Y = 2.52·U = 31.0686,
 // R = 108·Y/(L − U)² = 57.0194, 合适. The sheet lists records 1 to the end node as assessed, the one never saved as an
-// empty row, after the inputs; going back shows each segment as typed; a segment saved since is named in the sheet's
-// warning while the rows keep the route as assessed.
+// empty row, after the inputs; a segment saved since is named in the sheet's warning while the rows keep the route as
+// assessed. The node labels are bold, the start node blue, the end node red.
 TEST_F(StressPageTest, WalkSavedByMovingOnAndCalculatingAndItsSheet) {
-    const QStringList walk[] = {{"10", "10", "0", "0"}, {"", "", "", ""}, {"6", "0", "6", "0"}, {"4", "0", "0", "4"}};
-    auto* length = find<QLineEdit>("Text47");
-    const auto typing = [&] { return window().focusWidget() == length && length->selectedText() == length->text(); };
+    for (const auto& [name, colour] : {std::pair{"qidian", QColor(Qt::blue)}, {"zhongdian", QColor(Qt::red)}})
+        EXPECT_TRUE(find(name)->palette().color(QPalette::WindowText) == colour && find(name)->font().bold());
+    const QStringList walk[] = {{"10", "10", "0", "0"}, {}, {"6", "0", "6", "0"}, {"4", "0", "0", "4"}};
     for (int i = 0; i < 4; ++i) {
         if (i != 1) enter(walk[i]);
         find<QCheckBox>("Check1")->setChecked(i == 3);
         if (i < 3) click("Command11");
-        EXPECT_TRUE(i == 3 || typing()) << "下一节点: the length of segment " << i + 2 << " to type";
     }
     click("Command13");
     const QStringList notes = find("Text55")->toolTip().split('\n');
@@ -263,13 +268,7 @@ TEST_F(StressPageTest, WalkSavedByMovingOnAndCalculatingAndItsSheet) {
         "0\t1\t10\t10\t0\t0\n1\t2\t\t\t\t\n2\t3\t6\t0\t6\t0\n3\t4\t4\t0\t0\t4\n";
     const QString sheet = page("stressPage")->sheetText();
     EXPECT_TRUE(sheet.contains("管道最低工作温度\t-10\t℃\n" + route + "计算结果\n")) << sheet.toStdString();
-    for (int i = 3; i >= 0; --i) {
-        EXPECT_EQ(editor(), QString("%1 %2 4 ").arg(i).arg(i + 1) + walk[i].join(' '));
-        if (i == 0) break;
-        click("Command10");
-        EXPECT_TRUE(typing()) << "上一节点: the length of segment " << i << " selected";
-    }
-    enter({"11", "10", "0", "0"});
+    enter({"5", "3", "4", "0"});
     click("Command9");
     EXPECT_TRUE(page("stressPage")->sheetText().startsWith("注意：计算后已修改管道路线，下列为计算时所用的值。\n"));
     EXPECT_TRUE(page("stressPage")->sheetText().contains(route));
@@ -302,34 +301,6 @@ TEST_F(StressPageTest, RouteTableReplacesTheRouteOnlyOnConfirm) {
     EXPECT_FALSE(edit("routeOk").has_value());
     EXPECT_EQ(editor(), "1 2 1 12.5 10 0 0");
     EXPECT_FALSE(checked("Check1"));
-}
-
-// Enter in a segment field saves the segment (cleared, it comes back after a move there and back); Enter in a
-// pipe-data field assesses the route (a straight one, 3-4-5: it takes up no expansion). The node labels are bold, the
-// start node blue, the end node red.
-TEST_F(StressPageTest, EnterPressesTheButtonOfItsField) {
-    for (const auto& [name, colour] : {std::pair{"qidian", QColor(Qt::blue)}, {"zhongdian", QColor(Qt::red)}})
-        EXPECT_TRUE(find(name)->palette().color(QPalette::WindowText) == colour && find(name)->font().bold());
-    const auto enterIn = [&](const char* field) {
-        return catchMessage([box = find(field)] { QTest::keyClick(box, Qt::Key_Return); });
-    };
-    expectMessage(enterIn("Text51"), "VXR", "请确定最终节点");
-    for (int i = 0; i < 4; ++i) {
-        enter({QString::number(10 + i), "1", "2", "3"});
-        EXPECT_FALSE(enterIn(kSegmentFields[i]).has_value()) << kSegmentFields[i];
-        for (const char* field : kSegmentFields) setText(field, "");
-        click("Command11");
-        click("Command10");
-        EXPECT_EQ(editor(), QString("0 1  %1 1 2 3").arg(10 + i)) << kSegmentFields[i] << " did not save";
-    }
-    enter({"5", "3", "4", "0"});
-    find<QCheckBox>("Check1")->setChecked(true);
-    EXPECT_FALSE(enterIn("Text47").has_value());
-    for (const char* field : kPipeFields) {
-        setText("Text55", "");
-        EXPECT_FALSE(enterIn(field).has_value()) << field;
-        EXPECT_EQ(text("Text55"), "不合适。需要调整管道系统。") << field;
-    }
 }
 
 }  // namespace
