@@ -1,5 +1,5 @@
-// 调节阀计算 through the real window (its figures are the property test's): a gas's results, notes and sheet, each
-// medium's own flow and viscosity (captions, greyed inputs, the case), the fill at the page's inlet state.
+// 调节阀计算 through the real window (its figures are the property test's): each medium's own flow and viscosity
+// (captions, greyed inputs, the case), a gas's results, notes and sheet, the fill at the page's inlet state.
 #include <QLabel>
 
 #include "app/window_test_support.h"
@@ -14,8 +14,19 @@ protected:
     QString caption(const char* field) { return text((std::string(field) + "Label").c_str()); }
 };
 
-TEST_F(ControlValveTest, AGasThroughThePage) {
+// Switching the medium shows the other medium's last flow and viscosity under its own unit; what the medium does not
+// read is greyed; a gas's results, notes and sheet; the page state keeps both media's texts, the one not shown only
+// where it is not its default, and restores them.
+TEST_F(ControlValveTest, EachMediumKeepsItsFlowAndViscosity) {
+    EXPECT_EQ(caption("cvFlow") + caption("cvChoke"), "流量（m  /h）：阻塞压差（kPa）：");
     click("cvGas");
+    EXPECT_EQ(text("cvFlow") + " " + text("cvViscosity"), "3800 0.014665");
+    EXPECT_EQ(caption("cvFlow") + caption("cvChoke"), "流量（Nm  /h）：阻塞压差比 x：");
+    EXPECT_TRUE(find("cvFlow")->toolTip().contains("Nm³/h"));
+    for (const char* name : {"cvDensity", "cvVapourPressure", "cvCriticalPressure"})
+        EXPECT_FALSE(find(name)->isEnabled());
+    for (const char* name : {"cvMolarMass", "cvXT", "cvTemperature", "cvViscosity"})
+        EXPECT_TRUE(find(name)->isEnabled());
     const char* const gas[][2] = {
         {"cvTemperature", "159.85"}, {"cvOutletPressure", "310"}, {"cvFL", "0.85"},    {"cvFd", "0.42"},
         {"cvPipeIn", "80"},          {"cvValveSize", "50"},       {"cvPipeOut", "100"}};
@@ -31,20 +42,6 @@ TEST_F(ControlValveTest, AGasThroughThePage) {
                             "动力粘度\t0.014665\tmPa·s", "阻塞压差比 x\t0.5804\t", "Kv\t70.807\tm³/h"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(row))) << row;
     EXPECT_TRUE(sheet.contains("本选项未用：液体密度、饱和蒸气压、临界压力"));
-}
-
-// Switching the medium shows the other medium's last flow and viscosity under its own unit; what the medium does not
-// read is greyed; the case keeps both media's texts, the one not shown only where it is not its default.
-TEST_F(ControlValveTest, EachMediumKeepsItsFlowAndViscosity) {
-    EXPECT_EQ(caption("cvFlow") + caption("cvChoke"), "流量（m  /h）：阻塞压差（kPa）：");
-    click("cvGas");
-    EXPECT_EQ(text("cvFlow") + " " + text("cvViscosity"), "3800 0.014665");
-    EXPECT_EQ(caption("cvFlow") + caption("cvChoke"), "流量（Nm  /h）：阻塞压差比 x：");
-    EXPECT_TRUE(find("cvFlow")->toolTip().contains("Nm³/h"));
-    for (const char* name : {"cvDensity", "cvVapourPressure", "cvCriticalPressure"})
-        EXPECT_FALSE(find(name)->isEnabled());
-    for (const char* name : {"cvMolarMass", "cvXT", "cvTemperature", "cvViscosity"})
-        EXPECT_TRUE(find(name)->isEnabled());
     type("cvFlow", "4000");
     click("cvLiquid");
     EXPECT_EQ(text("cvFlow") + " " + text("cvViscosity"), "360 0.31472");
