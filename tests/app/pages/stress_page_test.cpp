@@ -1,9 +1,6 @@
-// The pipe-stress page through the real window: random sequences of its buttons from fixed seeds (typing, 保存更新 or
-// Enter in a segment field, 上一节点, 下一节点, the end-node check box, 计算 or Enter in a pipe-data field, 路线表…
-// closed as it opened) against a model of the node list: after each step the node numbers, the end node, the check
-// box, the four segment fields, 上一节点's enabled state, the verdict (the core's), the message shown and the focus are
-// the model's, and nothing else changed (a refused save stops every button that saves first). Then a worked walk and
-// its sheet, and the route table edited through the page.
+// The pipe-stress page through the real window: random sequences of its buttons and Enter keys from fixed seeds against
+// a model of the node list (after each step the editor, 上一节点, the verdict, the message and the focus are the
+// model's, and nothing else changed); then a worked walk and its sheet, and the route table edited through the page.
 #include <array>
 #include <cmath>
 
