@@ -31,7 +31,7 @@ protected:
 // Temperature differences typed are slopes; how ton is read is said; cells copy as a spreadsheet pastes them. The local
 // atmosphere is open for a pressure only and read as typed. An error (a negative absolute pressure, a value or an
 // expression not understood) shows in red in the status line, never in a message box, the value's before the
-// expression's.
+// expression's. A quantity opens on its engineer's unit whenever it is chosen; the value typed stays.
 TEST_F(UnitPageTest, TypedValuesShowInTheTableTheExpressionAndTheStatusLine) {
     open("温度");
     EXPECT_FALSE(find("unitAtmosphere")->isEnabled());
@@ -58,17 +58,10 @@ TEST_F(UnitPageTest, TypedValuesShowInTheTableTheExpressionAndTheStatusLine) {
     EXPECT_EQ(find<QLabel>("unitStatus")->palette().color(QPalette::WindowText), QColor(Qt::red));
     type("unitValue", "3");
     EXPECT_EQ(cell("kPa") + text("unitStatus"), "93“kg”不是压力的单位。");
-}
-
-// Each quantity opens on its engineer's unit, again whenever it is chosen; the value typed stays.
-TEST_F(UnitPageTest, QuantitiesOpenOnTheEngineersUnit) {
-    open("温度");
-    type("unitValue", "150");
-    EXPECT_EQ(find<QComboBox>("unitFrom")->currentText() + " " + cell("K"), "℃ 423.15");
     open("温度", "K");
     open("压力");
     open("温度");
-    EXPECT_EQ(find<QComboBox>("unitFrom")->currentText() + " " + text("unitValue"), "℃ 150");
+    EXPECT_EQ(find<QComboBox>("unitFrom")->currentText() + " " + text("unitValue") + " " + cell("K"), "℃ 3 276.15");
 }
 
 }  // namespace
