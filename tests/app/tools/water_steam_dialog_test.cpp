@@ -159,9 +159,9 @@ TEST_F(WaterSteamTest, SheetAndCaseKeepTheSourcesAndUndoPutsThemBack) {
     EXPECT_EQ(text("waterSteamStatus"), "已撤销管道阻力计算的填入：恢复 1 项。");
 }
 
-// Values filled at the page's own temperatures keep them. Once one of them changes, 计算 warns in
-// the results' notes (one line for ρv and r at ts and the condensate's properties at ts and tw) and the sheet marks
-// their sources 已过时; 填入本页 again takes them at the new temperatures.
+// Values filled at the page's own temperatures keep them. Once one of them changes, 计算 warns in the results' notes
+// (one line for ρv and r at ts and the condensate's properties at ts and tw) and the sheet marks their sources 已过时;
+// 填入本页 again takes them at the new temperatures.
 TEST_F(WaterSteamTest, FillsAtThePagesTemperaturesShowWhenOutOfDate) {
     open();
     showPage("condensationPage");
