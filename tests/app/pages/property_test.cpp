@@ -1,9 +1,7 @@
-// Random cases through the real window, from fixed seeds, on every page with a 计算 button and no route: whatever is
-// typed into the fields and whichever options are chosen, a click writes into every result box exactly what the core
-// gives for the same texts, or shows the core's refusal and leaves every result as it was. Either way no other field,
-// option or check box of any page changes (a button waiting for a calculation may be enabled by one that finishes),
-// and what the user typed stays as typed. The pages, their inputs, options and results come from the page list and
-// the calculations' field tables.
+// Random cases through the real window, from fixed seeds, on every page with a 计算 button and no route (as the page
+// list and the field tables have them): whatever is typed and chosen, a click writes into every result box what the
+// core gives for the same texts, or shows the core's refusal and leaves every result as it was; no other control of
+// any page changes, and what the user typed stays as typed.
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
@@ -16,8 +14,7 @@
 namespace vxr::test {
 namespace {
 
-// The pages the test drives, by name: those with a calculation read from their fields alone (the route page has its
-// own test).
+// The pages with a calculation read from their fields alone (the route page has its own test).
 std::vector<const char*> calculatingPages() {
     std::vector<const char*> pages;
     for (const app::PageInfo& p : app::pages())
@@ -83,8 +80,7 @@ protected:
             for (const auto& r : std::get<frame::Explained>(answer).results)
                 expected += (expected.isEmpty() ? "" : " | ") + QString::fromStdString(r.text);
         const QStringList before = snapshot(window());
-        // A button that waits for a calculation (the column's 图解…) may be enabled by one that finishes.
-        QStringList names;
+        QStringList names;  // a button that waits for a calculation (图解…) may be enabled by one that finishes
         for (const QPushButton* b : window().page(page_.name)->findChildren<QPushButton*>())
             if (!b->isEnabled()) names << b->objectName();
         const auto message = clickAndCatch(button_.constData());
