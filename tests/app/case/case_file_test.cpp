@@ -127,21 +127,19 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
          "“pages.convectionPage.options.Frame3”的选项“Option9”不是本页的选项。"},
         {"a segment saved empty", head + R"({"stressPage": {"route": {"segments": {"2": ["5", "", "0", "0"]}}}}})",
          "第 2 段管段的LX为空。"},
+        {"missing", {}, "文件无法读取（此文件或目录不存在）。"},
+        {"over 10 MiB", QByteArray(app::casefile::kMaxBytes + 1, ' '), "文件大于 10 MiB。"},
     };
     for (const auto& [name, bytes, reason] : rows) {
+        const QString file = path(name == std::string_view("missing") ? "missing.vxr" : "bad.vxr");
         writeFile(path("bad.vxr"), bytes);
         const QStringList before = everything(window());
-        const auto message = catchMessage([&] { EXPECT_FALSE(window().openFile(path("bad.vxr"))); });
+        const auto message = catchMessage([&] { EXPECT_FALSE(window().openFile(file)); });
         ASSERT_TRUE(message) << name;
-        EXPECT_TRUE(message->text.startsWith("无法打开 " + path("bad.vxr") + "：" + reason))
-            << name << ": " << message->text.toStdString();
+        EXPECT_TRUE(message->describe().startsWith("VXR / 无法打开 " + file + "：" + reason))
+            << name << ": " << message->describe().toStdString();
         EXPECT_EQ(changed(before, everything(window())), QStringList()) << name;
     }
-    expectMessage(catchMessage([&] { window().openFile(path("missing.vxr")); }), "VXR",
-                  "无法打开 " + path("missing.vxr") + "：文件无法读取（此文件或目录不存在）。");
-    writeFile(path("big.vxr"), QByteArray(app::casefile::kMaxBytes + 1, ' '));
-    expectMessage(catchMessage([&] { window().openFile(path("big.vxr")); }), "VXR",
-                  "无法打开 " + path("big.vxr") + "：文件大于 10 MiB。");
     // The longest text a file may hold opens.
     writeFile(path("long.vxr"),
               head + R"({"frictionPage": {"texts": {"Text37": ")" + QByteArray(100000, 'x') + "\"}}}}");

@@ -2,6 +2,7 @@
 // spans the width and the pages keep their layout at its top left; smaller, every control is reached by scrolling.
 // Its size is remembered. The diagram is drawn at its window's size; Qt's file dialog lists in Chinese. On a laptop
 // screen (1366 × 768 at 125 %, run by CTest as a test of its own) the window and every dialog open inside the screen.
+#include <QDebug>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -41,16 +42,10 @@ QList<QWidget*> controls(QWidget* page) {
 // Each control of every page: its page, name and place on its page.
 QStringList places(app::MainWindow& window) {
     QStringList all;
-    for (int i = 0; i < window.tabs()->count(); ++i) {
-        QWidget* page = window.tabs()->page(i);
-        for (QWidget* w : controls(page))
-            all << QStringLiteral("%1 %2 %3,%4 %5×%6")
-                       .arg(page->objectName(), w->objectName())
-                       .arg(w->mapTo(page, QPoint(0, 0)).x())
-                       .arg(w->mapTo(page, QPoint(0, 0)).y())
-                       .arg(w->width())
-                       .arg(w->height());
-    }
+    for (int i = 0; i < window.tabs()->count(); ++i)
+        for (QWidget* page = window.tabs()->page(i); QWidget * w : controls(page))
+            QDebug(&all.emplace_back()) << page->objectName() << w->objectName()
+                                        << QRect(w->mapTo(page, QPoint()), w->size());
     return all;
 }
 
