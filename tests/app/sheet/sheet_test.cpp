@@ -143,7 +143,8 @@ TEST_F(SheetTest, TheDistillationSheetCarriesItsDiagram) {
         for (const QStringList& p : pdfPages(pdf)) text += p.join("");
         return text;
     }();
-    for (const char* drawn : {"平衡线", "提馏段操作线", "加料板（第6级）"})
+    for (const char* drawn : {"McCabe–Thiele图解", "平衡线", "精馏段操作线", "提馏段操作线", "加料板（第6级）",
+                              "x（液相中易挥发组分的摩尔分数）"})
         EXPECT_TRUE(all.contains(squeezed(drawn))) << drawn;
     EXPECT_FALSE(all.contains("图见打印或PDF"));
     QProcess images;
