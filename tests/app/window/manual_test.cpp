@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QTextBrowser>
 
+#include "app/pages/captions.h"
 #include "app/pages/page_list.h"
 #include "app/window/manual_window.h"
 #include "app/window_test_support.h"
@@ -18,14 +19,6 @@ QString chapter(const char* name) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The caption as the sheet writes it, without the brackets an option's tail runs on with ("[管内径（m）：]").
-QString captionOf(const frame::Field& f) {
-    QString caption = QString::fromStdString(frame::sheet_caption(f));
-    while (caption.startsWith('[') || caption.endsWith(']') || caption.endsWith(QStringLiteral("：")))
-        caption = caption.startsWith('[') ? caption.mid(1) : caption.chopped(1);
-    return caption;
-}
-
 // A chapter per page, headed by its tab caption and listed in the start chapter; every field of the page's table
 // (inputs, options, segments, description fields, results) named in it as the page writes it.
 TEST(ManualChapters, EveryPageHasOneNamingEveryField) {
@@ -36,8 +29,10 @@ TEST(ManualChapters, EveryPageHasOneNamingEveryField) {
         EXPECT_TRUE(text.startsWith(QStringLiteral("# ") + page.caption + '\n')) << page.name;
         EXPECT_TRUE(start.contains(QStringLiteral("(%1.md)").arg(page.name))) << page.name;
         if (!page.calc()) continue;
-        for (const frame::Field& f : page.calc()->fields())
-            EXPECT_TRUE(text.contains(captionOf(f))) << page.name << ": " << captionOf(f).toStdString();
+        for (const frame::Field& f : page.calc()->fields()) {
+            const QString caption = app::sheetCaption(f);
+            EXPECT_TRUE(!caption.isEmpty() && text.contains(caption)) << page.name << ": " << caption.toStdString();
+        }
     }
 }
 
