@@ -172,9 +172,7 @@ TEST_F(SheetTest, ASinglePageSheetIsDatedTheDayItsPageWasCalculated) {
 // notes, one line an item; an input edited since is named below the title block.
 TEST_F(SheetTest, TellsTheInputsAsUsedTheResultAndItsNotes) {
     QApplication::clipboard()->setText("kept");
-    const auto nothing = catchMessage([&] { press(Qt::Key_C); });
-    expectMessage(nothing, "VXR", "本页尚未计算。");
-    EXPECT_EQ(nothing->captions, QStringList{"确定"});  // Qt's own button, in Chinese
+    expectMessage(catchMessage([&] { press(Qt::Key_C); }), "VXR", "本页尚未计算。");  // its button Qt's 确定
     EXPECT_EQ(QApplication::clipboard()->text(), "kept");
 
     click("Command14");
