@@ -235,13 +235,11 @@ TEST_F(MainWindowTest, EscapeClosesWindowsAndAsksBeforeDroppingChanges) {
         QTest::keyClick(w, Qt::Key_Escape);
     };
     window().openManual("frictionPage");
-    escape(find("manualWindow"));
-    EXPECT_FALSE(find("manualWindow")->isVisible());
-    showPage("distillationPage");
-    click("distCalculate");
-    click("distDiagramButton");
-    escape(find("distDiagram"));
-    EXPECT_FALSE(find("distDiagram")->isVisible());
+    showPage("distillationPage"), click("distCalculate"), click("distDiagramButton");
+    for (const char* name : {"manualWindow", "distDiagram"}) {
+        escape(find(name));
+        EXPECT_FALSE(find(name)->isVisible()) << name;
+    }
 
     showPage("stressPage");
     const std::tuple<const char*, std::function<void()>, std::function<void(QDialog&)>> dialogs[] = {

@@ -208,19 +208,13 @@ TEST_F(ScreenTest, LaptopScreenTheWindowAndEveryDialogFit) {
             EXPECT_TRUE(w->rect().contains(at)) << name.toStdString() << " " << b->text().toStdString();
         }
     };
-    window().openWaterSteam();
-    inside(find("waterSteamDialog"));
-    window().openManual("frictionPage");
-    inside(find("manualWindow"));
-    showPage("distillationPage");
-    click("distCalculate");
-    click("distDiagramButton");
-    inside(find("distDiagram"));
-    showPage("frictionPage");
-    click("frictionPipePick");
-    inside(find("pipePickDialog"));
-    click("frictionRoughnessPick");
-    inside(find("roughnessPickDialog"));
+    const std::pair<const char*, std::function<void()>> windows[] = {
+        {"waterSteamDialog", [&] { window().openWaterSteam(); }},
+        {"manualWindow", [&] { window().openManual("frictionPage"); }},
+        {"distDiagram", [&] { showPage("distillationPage"), click("distCalculate"), click("distDiagramButton"); }},
+        {"pipePickDialog", [&] { showPage("frictionPage"), click("frictionPipePick"); }},
+        {"roughnessPickDialog", [&] { click("frictionRoughnessPick"); }}};
+    for (const auto& [name, open] : windows) open(), inside(find(name));
 
     showPage("stressPage");
     const std::pair<const char*, std::function<void()>> dialogs[] = {
