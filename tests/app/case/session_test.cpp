@@ -78,7 +78,9 @@ TEST_F(SessionTest, OfferedWithRestoringOff) {
         app::startUp(next, {});
         EXPECT_EQ(text37(next) == "MINE", choice == std::string_view("sessionRestore1")) << choice;
         EXPECT_EQ(QFileInfo::exists(session("session.vxr")), choice != std::string_view("sessionDiscard1")) << choice;
-        if (choice == std::string_view("sessionRestore1")) EXPECT_EQ(next.session()->file(), session("session.vxr"));
+        if (choice == std::string_view("sessionRestore1")) {
+            EXPECT_EQ(next.session()->file(), session("session.vxr"));
+        }
     }
     app::casefile::Document saved = app::casefile::fresh();
     saved.file = dir_.filePath("a.vxr");

@@ -114,15 +114,11 @@ TEST_F(SheetTest, PipeSectionsEachUnderItsHeadingWithDRoundedUp) {
             sheet.contains(QString("%1\n项目\t数值\t单位\n管段号\tRW0101-100 L1B \t\n介质\t水\t\n流量\t%2\tm³/h\n"
                                    "流速\t%3\tm/s\n计算管内径\t%4\tmm\n公称直径\t%5\tmm\n")
                                .arg(section, flow, velocity, d, dn)))
-            << section << "\n"
-            << sheet.toStdString();
+            << section << "\n" + sheet.toStdString();
     EXPECT_FALSE(sheet.contains("输入参数") || sheet.contains("计算结果"));
-    for (const auto& [text, rounded] : {std::pair{"121.35", "121.35"},
-                                        {"121.350000000001", "121.36"},
-                                        {"0.001", "0.01"},
-                                        {"500", "500.00"},
-                                        {"abc", "abc"}})
-        EXPECT_EQ(app::roundedUpToHundredths(text), rounded) << text;
+    const char* const rounded_up[][2] = {
+        {"121.35", "121.35"}, {"121.350000000001", "121.36"}, {"0.001", "0.01"}, {"500", "500.00"}, {"abc", "abc"}};
+    for (const auto& [text, rounded] : rounded_up) EXPECT_EQ(app::roundedUpToHundredths(text), rounded) << text;
 }
 
 // The distillation sheet carries the McCabe–Thiele diagram after the notes, drawn from the inputs as used, also for
