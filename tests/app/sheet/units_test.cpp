@@ -23,7 +23,6 @@ const std::pair<const char*, const char*> kUnits[] = {
     {"reliefPage", "reliefFlow kg/h, reliefSetPressure MPa（表压）, reliefOverpressure %, reliefBackPressure MPa（表压）, "
                    "reliefAtmosphere MPa, reliefMolarMass kg/kmol, reliefTemperature ℃, reliefDensity kg/m³, "
                    "reliefPressure MPa（绝压）, reliefArea mm², reliefThroat mm"},
-    {"stressPage", "Text51 mm, Text52 mm/(m·℃), Text53 ℃, Text54 ℃, Text47 m, Text48 m, Text49 m, Text50 m"},
     {"controlValvePage", "cvFlow m³/h, cvInletPressure kPa（绝压）, cvOutletPressure kPa（绝压）, cvTemperature ℃, "
                          "cvDensity kg/m³, cvVapourPressure kPa, cvCriticalPressure kPa, cvViscosity mPa·s, "
                          "cvMolarMass kg/kmol, cvPipeIn mm, cvPipeOut mm, cvValveSize mm, cvKv m³/h, cvChoke kPa"},
