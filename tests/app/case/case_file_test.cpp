@@ -141,9 +141,9 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
             << name << ": " << message->describe().toStdString();
         EXPECT_EQ(changed(before, everything(window())), QStringList()) << name;
     }
-    // The longest text a file may hold opens.
-    writeFile(path("long.vxr"),
-              head + R"({"frictionPage": {"texts": {"Text37": ")" + QByteArray(100000, 'x') + "\"}}}}");
+    // The longest text a file may hold opens, in as large a file as may be read.
+    const QByteArray longest = head + R"({"frictionPage": {"texts": {"Text37": ")" + QByteArray(100000, 'x') + "\"}}}}";
+    writeFile(path("long.vxr"), longest + QByteArray(app::casefile::kMaxBytes - longest.size(), ' '));
     EXPECT_TRUE(window().openFile(path("long.vxr")));
     EXPECT_EQ(text("Text37").size(), 100000);
 }
