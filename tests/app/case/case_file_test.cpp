@@ -106,9 +106,12 @@ TEST_F(CaseFileTest, EverythingComesBackFromAFileAndTheSessionAndSavesToTheSameB
 TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
     const QByteArray head = R"({"format": "vxr-case", "version": 1, "pages": )";
     const QString huge(100001, 'x');
-    QByteArray many = head + R"({"stressPage": {"route": {"segments": {)";
-    for (int n = 1; n <= 101; ++n)
-        many += QString("\"%1\": [\"1\", \"1\", \"0\", \"0\"]%2").arg(n).arg(n < 101 ? "," : "}}}}}").toUtf8();
+    const auto route = [&](int segments, const QByteArray& more) {  // `segments` segments, `more` keys before them
+        QByteArray json = head + R"({"stressPage": {"route": {)" + more + R"("segments": {)";
+        for (int n = 1; n <= segments; ++n)
+            json += QString("\"%1\": [\"1\", \"1\", \"0\", \"0\"]%2").arg(n).arg(n < segments ? "," : "").toUtf8();
+        return json + "}}}}}";
+    };
     const std::tuple<const char*, QByteArray, QString> rows[] = {
         {"not JSON", "{\"format\": ", "不是 JSON 文件"},
         {"not a case", R"({"format": "other", "version": 1})", "不是 VXR 工程文件。"},
@@ -118,7 +121,7 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
          "“pages.frictionPage.texts.Text34”应为文本。"},
         {"a text too long", head + R"({"frictionPage": {"texts": {"Text37": ")" + huge.toUtf8() + "\"}}}}",
          "“pages.frictionPage.texts.Text37”的文本超过 100000 个字符。"},
-        {"101 segments", many, "“pages.stressPage.route”的管段超过 100 段。"},
+        {"101 segments", route(101, ""), "“pages.stressPage.route”的管段超过 100 段。"},
         {"an end node of 101", head + R"({"stressPage": {"route": {"end": 101}}}})",
          "“pages.stressPage.route.end”超出 1…100。"},
         {"a current segment of 0", head + R"({"stressPage": {"route": {"current": 0}}}})",
@@ -146,6 +149,9 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
     writeFile(path("long.vxr"), longest + QByteArray(app::casefile::kMaxBytes - longest.size(), ' '));
     EXPECT_TRUE(window().openFile(path("long.vxr")));
     EXPECT_EQ(text("Text37").size(), 100000);
+    // As do a route of 100 segments, its end node at 100, its first segment shown.
+    writeFile(path("route.vxr"), route(100, R"("end": 100, "current": 1, )"));
+    EXPECT_TRUE(window().openFile(path("route.vxr")));
 }
 
 // Only a regular file (or a link to one) is read: a FIFO or a folder, as a case or from 最近打开, is refused at once,
