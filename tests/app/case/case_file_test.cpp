@@ -124,7 +124,11 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
         {"101 segments", route(101, ""), "“pages.stressPage.route”的管段超过 100 段。"},
         {"an end node of 101", head + R"({"stressPage": {"route": {"end": 101}}}})",
          "“pages.stressPage.route.end”超出 1…100。"},
+        {"an end node of 0", head + R"({"stressPage": {"route": {"end": 0}}}})",
+         "“pages.stressPage.route.end”超出 1…100。"},
         {"a current segment of 0", head + R"({"stressPage": {"route": {"current": 0}}}})",
+         "“pages.stressPage.route.current”超出 1…100。"},
+        {"a current segment of 101", head + R"({"stressPage": {"route": {"current": 101}}}})",
          "“pages.stressPage.route.current”超出 1…100。"},
         {"an option of another page", head + R"({"convectionPage": {"options": {"Frame3": "Option9"}}}})",
          "“pages.convectionPage.options.Frame3”的选项“Option9”不是本页的选项。"},
@@ -149,8 +153,10 @@ TEST_F(CaseFileTest, ARefusedFileChangesNothing) {
     writeFile(path("long.vxr"), longest + QByteArray(app::casefile::kMaxBytes - longest.size(), ' '));
     EXPECT_TRUE(window().openFile(path("long.vxr")));
     EXPECT_EQ(text("Text37").size(), 100000);
-    // As do a route of 100 segments, its end node at 100, its first segment shown.
+    // As do a route of 100 segments with its end node and its segment shown at either end of 1…100.
     writeFile(path("route.vxr"), route(100, R"("end": 100, "current": 1, )"));
+    EXPECT_TRUE(window().openFile(path("route.vxr")));
+    writeFile(path("route.vxr"), route(100, R"("end": 1, "current": 100, )"));
     EXPECT_TRUE(window().openFile(path("route.vxr")));
 }
 
