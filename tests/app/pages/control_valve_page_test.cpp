@@ -1,5 +1,5 @@
-// 调节阀计算 through the real window (its figures are the property test's): each medium's own flow and viscosity
-// (captions, greyed inputs, the case), a gas's results, notes and sheet, the fill at the page's inlet state.
+// 调节阀计算 through the real window: each medium's own flow and viscosity (captions, greyed inputs, the case), the
+// liquid's and the gas's results, the gas's notes and sheet, the fill at the page's inlet state.
 #include <QLabel>
 
 #include "app/window_test_support.h"
@@ -15,10 +15,17 @@ protected:
 };
 
 // Switching the medium shows the other medium's last flow and viscosity under its own unit; what the medium does not
-// read is greyed; a gas's results, notes and sheet; the page state keeps both media's texts, the one not shown only
-// where it is not its default, and restores them.
+// read is greyed; both media's results, a gas's notes and sheet; the page state keeps both media's texts, the one not
+// shown only where it is not its default, and restores them.
 TEST_F(ControlValveTest, EachMediumKeepsItsFlowAndViscosity) {
+    const auto results = [this] {
+        QStringList all;
+        for (const char* r : {"cvKv", "cvCv", "cvRegime", "cvChoke", "cvFP", "cvY", "cvRe"}) all << text(r);
+        return all.join(" | ");
+    };
     EXPECT_EQ(caption("cvFlow") + caption("cvChoke"), "流量（m  /h）：阻塞压差（kPa）：");
+    click("cvCalculate");  // the liquid's defaults: water near 90 ℃
+    EXPECT_EQ(results(), "164.995 | 190.735 | 湍流 | 497.19 | 1.0000 |  | 2967028");
     click("cvGas");
     EXPECT_EQ(text("cvFlow") + " " + text("cvViscosity"), "3800 0.014665");
     EXPECT_EQ(caption("cvFlow") + caption("cvChoke"), "流量（Nm  /h）：阻塞压差比 x：");
@@ -32,9 +39,7 @@ TEST_F(ControlValveTest, EachMediumKeepsItsFlowAndViscosity) {
         {"cvPipeIn", "80"},          {"cvValveSize", "50"},       {"cvPipeOut", "100"}};
     for (const auto& [field, value] : gas) type(field, value);
     click("cvCalculate");
-    QStringList results;
-    for (const char* r : {"cvKv", "cvCv", "cvRegime", "cvChoke", "cvFP", "cvY", "cvRe"}) results << text(r);
-    EXPECT_EQ(results.join(" | "), "70.807 | 81.853 | 湍流 | 0.5804 | 0.8680 | 0.6875 | 2092306");
+    EXPECT_EQ(results(), "70.807 | 81.853 | 湍流 | 0.5804 | 0.8680 | 0.6875 | 2092306");
     EXPECT_TRUE(find("cvKv")->toolTip().contains("马赫数"));
     // The sheet: the gas's captions and units, what the gas leaves out, the inlet pressure absolute.
     const QStringList sheet = page("controlValvePage")->sheetText().split('\n');

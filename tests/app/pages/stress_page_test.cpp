@@ -221,8 +221,10 @@ TEST_P(RoutePropertyTest, EditorAndVerdictFollowTheModel) {
             shown = onRouteTable(*find("routeTableButton"), [&](app::RouteTableDialog& d) {
                 auto* table = d.findChild<QTableWidget*>("routeTable");
                 deleted = chance(0.5) ? int(random_() % std::uint64_t(table->rowCount() + 1)) : 0;
-                if (deleted)
-                    table->setCurrentCell(deleted - 1, app::RouteTableDialog::LX), clickIn(d, "routeDeleteRow");
+                if (deleted) {
+                    table->setCurrentCell(deleted - 1, app::RouteTableDialog::LX);
+                    clickIn(d, "routeDeleteRow");
+                }
                 clickIn(d, ok ? "routeOk" : "routeCancel");
             });
             if (!(expected = model_.savePending()) && ok) model_.deleteRow(deleted);

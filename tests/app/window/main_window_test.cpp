@@ -235,7 +235,9 @@ TEST_F(MainWindowTest, EscapeClosesWindowsAndAsksBeforeDroppingChanges) {
         QTest::keyClick(w, Qt::Key_Escape);
     };
     window().openManual("frictionPage");
-    showPage("distillationPage"), click("distCalculate"), click("distDiagramButton");
+    showPage("distillationPage");
+    click("distCalculate");
+    click("distDiagramButton");
     for (const char* name : {"manualWindow", "distDiagram"}) {
         escape(find(name));
         EXPECT_FALSE(find(name)->isVisible()) << name;

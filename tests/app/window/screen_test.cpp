@@ -211,10 +211,22 @@ TEST_F(ScreenTest, LaptopScreenTheWindowAndEveryDialogFit) {
     const std::pair<const char*, std::function<void()>> windows[] = {
         {"waterSteamDialog", [&] { window().openWaterSteam(); }},
         {"manualWindow", [&] { window().openManual("frictionPage"); }},
-        {"distDiagram", [&] { showPage("distillationPage"), click("distCalculate"), click("distDiagramButton"); }},
-        {"pipePickDialog", [&] { showPage("frictionPage"), click("frictionPipePick"); }},
+        {"distDiagram",
+         [&] {
+             showPage("distillationPage");
+             click("distCalculate");
+             click("distDiagramButton");
+         }},
+        {"pipePickDialog",
+         [&] {
+             showPage("frictionPage");
+             click("frictionPipePick");
+         }},
         {"roughnessPickDialog", [&] { click("frictionRoughnessPick"); }}};
-    for (const auto& [name, open] : windows) open(), inside(find(name));
+    for (const auto& [name, open] : windows) {
+        open();
+        inside(find(name));
+    }
 
     showPage("stressPage");
     const std::pair<const char*, std::function<void()>> dialogs[] = {
